@@ -1,0 +1,58 @@
+#pragma once
+// What the game core reaches outside itself. The main window implements these;
+// tests implement them with recording fakes. Texts are UTF-8.
+#include <cstdint>
+#include <string>
+
+namespace trelmo {
+
+// The 49 hole sprites and the 44 tray sprites.
+class ISprites {
+public:
+    virtual ~ISprites() = default;
+    // Hole sprite n (1-49): give it the current marble picture (bille true;
+    // when there is no current picture the sprite keeps what it shows) or clear it.
+    virtual void trou_image(int n, bool bille) = 0;
+    // Tray sprite i (1-44): same.
+    virtual void repos_image(int i, bool bille) = 0;
+    // Cursor identifier of hole sprite n (0, 150, 151 or 152).
+    virtual void trou_curseur(int n, int curseur) = 0;
+    // Whether hole sprite n receives pointer moves and clicks.
+    virtual void trou_actif(int n, bool actif) = 0;
+};
+
+// The labels and the result overlay of the main window.
+class IAffichage {
+public:
+    virtual ~IAffichage() = default;
+    virtual void billes_repos(const std::string& texte) = 0;
+    virtual void chrono(const std::string& texte) = 0;
+    virtual void etat_jeux(const std::string& caption, const std::string& hint) = 0;
+    virtual void resultat(bool actif, const std::string& texte) = 0;
+};
+
+// The one-second chronometer timer. The core never reads a clock: the
+// window's timer calls Jeu::Timer1Timer.
+class IMinuterie {
+public:
+    virtual ~IMinuterie() = default;
+    virtual void timer1(bool actif) = 0;
+};
+
+// The settings record, the variant dialog and the top-ten insertion.
+class IPartenaires {
+public:
+    virtual ~IPartenaires() = default;
+    // The variant dialog, modal; it stores the choice itself.
+    virtual void choisir_niveau() = 0;
+    // Reload: ouvre_config, lit_config, ferme_config.
+    virtual void recharger_config() = 0;
+    // Store: ouvre_config, ecrit_config, ferme_config.
+    virtual void enregistrer_config() = 0;
+    // `niveau` of the settings record as it is now.
+    virtual int32_t niveau() const = 0;
+    // insere_score: may show the name dialog; changes only the table in memory.
+    virtual void insere_score(int32_t billes, const std::string& duree) = 0;
+};
+
+} // namespace trelmo

@@ -1,0 +1,87 @@
+#pragma once
+// The state of play and its operations: board model, move protocol, board
+// display and game lifecycle. Plain C++; the main window owns one Jeu.
+#include "grille.h"
+#include "interfaces.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace trelmo {
+
+// Texts the game shows later, filled in the interface language when the main
+// window is first shown. French until then.
+struct TextesJeu {
+    std::string gagne = "VOUS AVEZ GAGNE !!";
+    std::string termine = "PARTIE\rTERMINEE";
+    std::string reposer = "Reposer\rles billes";
+    std::string reposer_hint = "Arrêter la partie en cours";
+    std::string nouvelle = "Nouvelle\rpartie";
+    std::string nouvelle_hint = "Commencer une nouvelle partie";
+};
+
+class Jeu {
+public:
+    Jeu(ISprites& sprites, IAffichage& affichage, IMinuterie& minuterie, IPartenaires& partenaires);
+
+    // --- board model
+    Grille grille;
+    int32_t nb_repos = kNbRepos;
+    int32_t nb_mobiles = 0;
+
+    // --- move protocol
+    int32_t trou_courant = 0;
+    int32_t col_courante = 0;
+    int32_t lig_courante = 0;
+    bool bille_prise = false;
+    int32_t col_prise = 0;
+    int32_t lig_prise = 0;
+    bool coup_permis = false;
+
+    // --- lifecycle
+    bool pas_de_partie = true;
+    int32_t heures = 0;
+    int32_t minutes = 0;
+    int32_t secondes = 0;
+    bool fin_traitee = false;          // end-of-game processing done for this game
+    std::string texte_chrono = "00:00:00"; // what `chrono` shows
+
+    // --- display marks: 1-49 hole sprites, 50-93 tray sprites 1-44; index 0 unused.
+    std::array<int32_t, 1 + kNbTrous + kNbRepos> marques{};
+
+    TextesJeu textes;
+
+    // Board model
+    void reset_plateau();       // for partenaires.niveau()
+    void reset_plateau(int32_t niveau);
+    void etat_plateau();
+
+    // Board display
+    void place_bille_plateau();
+    void retire_bille_plateau();
+    void jeux_repos(int32_t count);
+    void marquer_tout_perime(); // every display mark := -1
+
+    // Move protocol
+    void coordonnees(int trou, int col, int lig);
+    void pmove(int trou);       // pointer over hole sprite `trou`: its own cell
+    void test_etat();
+    void deplacement();
+    void annuler_prise();       // cancel a pending pick
+
+    // Lifecycle
+    void demarrage();           // start-up state, last steps of the window's construction
+    void etat_jeuxClick();
+    void fin_de_partie();       // end-of-game processing (at most once per game)
+    void affiche_score();
+    void Timer1Timer();
+    static std::string remplir_zeros(int32_t valeur, int32_t largeur);
+
+    ISprites& sprites;
+    IAffichage& affichage;
+    IMinuterie& minuterie;
+    IPartenaires& partenaires;
+};
+
+} // namespace trelmo

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and be tested.
+# Does nothing (and asks nothing of apt) when everything is already there.
+set -euo pipefail
+PKGS=(
+  cmake g++ make pkgconf
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-liberation fonts-dejavu-core
+  xdg-utils
+)
+if [ "${1:-}" = "--test" ]; then
+  PKGS+=(clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils
+         fp-utils desktop-file-utils appstream dpkg-dev file)
+fi
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+scripts/build.sh
+cd build/run
+exec ./trelmo
