@@ -5,6 +5,7 @@
 // 1 marble that can, 2 empty hole. Storage order: column slowest, direction
 // fastest, so the array is the saved game's 1296 bytes value for value.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace trelmo {
@@ -33,8 +34,8 @@ struct Grille {
     static constexpr int index(int c, int r, int d) { return ((c - 1) * kLignes + (r - 1)) * kDirections + (d - 1); }
 
     // Caller guarantees 1 <= c, r <= 9 and 1 <= d <= 4.
-    int32_t& at(int c, int r, int d) { return v[static_cast<size_t>(index(c, r, d))]; }
-    int32_t at(int c, int r, int d) const { return v[static_cast<size_t>(index(c, r, d))]; }
+    int32_t& at(int c, int r, int d) { return v[static_cast<std::size_t>(index(c, r, d))]; }
+    int32_t at(int c, int r, int d) const { return v[static_cast<std::size_t>(index(c, r, d))]; }
 
     // Reading rules. A cell outside the 9 x 9 grid is off the board.
     bool hors_plateau(int c, int r) const;   // all four values -1, or outside the grid

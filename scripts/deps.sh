@@ -4,7 +4,7 @@
 set -euo pipefail
 PKGS=(
   cmake g++ make pkgconf
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   fonts-liberation fonts-dejavu-core
   xdg-utils
 )

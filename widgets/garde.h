@@ -11,12 +11,25 @@
 #include <QString>
 
 #include <exception>
+#include <string>
 #include <utility>
 
 namespace trelmo {
 
+// Tests replace the message box by a recorder.
+using AfficheurErreur = void (*)(const std::string& texte);
+inline AfficheurErreur& afficheur_erreur()
+{
+    static AfficheurErreur afficheur = nullptr;
+    return afficheur;
+}
+
 inline void afficher_erreur(const std::string& message)
 {
+    if (afficheur_erreur()) {
+        afficheur_erreur()(texte_erreur(message));
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Trelmo"),
                     QString::fromStdString(texte_erreur(message)), QMessageBox::Ok,
                     QApplication::activeWindow());

@@ -1,0 +1,51 @@
+// Start-up: the splash screen with its gauge while the five windows of the
+// program are built, then the event loop until the main window closes.
+#include "dialogs/freewaremsg.h"
+#include "dialogs/meilleur_score.h"
+#include "dialogs/mode.h"
+#include "dialogs/saisie_nom.h"
+#include "dialogs/splash.h"
+#include "mainwindow/form1.h"
+#include "resources/ressources.h"
+
+#include <QApplication>
+#include <QProgressBar>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    using namespace trelmo;
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
+    initialiser_ressources();
+    enregistrer_tophand();
+
+    // The product title.
+    QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
+
+    auto splash = std::make_unique<TSplashForm>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+    splash->barre()->setMaximum(6);
+
+    splash->barre()->setValue(1);
+    auto Form1 = std::make_unique<TForm1>();
+    splash->barre()->setValue(2);
+    auto FreewareMsg = std::make_unique<TFreewareMsg>();
+    splash->barre()->setValue(3);
+    auto mode = std::make_unique<Tmode>(Form1->reglages(), Form1->langue());
+    splash->barre()->setValue(4);
+    auto saisie_nom = std::make_unique<Tsaisie_nom>(Form1->reglages(), Form1->langue());
+    splash->barre()->setValue(5);
+    auto meilleur_score = std::make_unique<Tmeilleur_score>(Form1->reglages(), Form1->langue());
+    splash->barre()->setValue(6);
+    Form1->setDialogues(FreewareMsg.get(), mode.get(), saisie_nom.get(), meilleur_score.get());
+
+    splash->hide();
+    splash.reset();
+
+    Form1->show();
+    return app.exec();
+}

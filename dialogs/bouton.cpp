@@ -1,0 +1,155 @@
+#include "dialogs/bouton.h"
+
+#include <QEnterEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+
+namespace trelmo {
+
+namespace {
+
+QLinearGradient degrade(const QRectF& r)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0.0, Qt::white);
+    g.setColorAt(1.0, QColor(kGrisDegrade));
+    return g;
+}
+
+} // namespace
+
+TBoutonArrondi::TBoutonArrondi(QWidget* parent) : QAbstractButton(parent)
+{
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QSize TBoutonArrondi::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(text()) + height() + (image_.isNull() ? 0 : image_.width() + 6), fm.height() + 8};
+}
+
+void TBoutonArrondi::enterEvent(QEnterEvent* e)
+{
+    survol_ = true;
+    update();
+    QAbstractButton::enterEvent(e);
+}
+
+void TBoutonArrondi::leaveEvent(QEvent* e)
+{
+    survol_ = false;
+    update();
+    QAbstractButton::leaveEvent(e);
+}
+
+void TBoutonArrondi::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal rayon = r.height() / 2.0;
+    QPainterPath forme;
+    forme.addRoundedRect(r, rayon, rayon);
+
+    // Body: the gradient, turned upside down while pressed.
+    QLinearGradient g = degrade(r);
+    if (isDown()) {
+        g.setColorAt(0.0, QColor(kGrisDegrade));
+        g.setColorAt(1.0, Qt::white);
+    }
+    p.fillPath(forme, g);
+
+    // Thin bevel: a light upper edge and a darker lower edge.
+    QLinearGradient biseau(r.topLeft(), r.bottomLeft());
+    biseau.setColorAt(0.0, isDown() ? QColor(0x80, 0x80, 0x80) : QColor(0xFF, 0xFF, 0xFF));
+    biseau.setColorAt(0.5, QColor(0xC8, 0xC8, 0xC8));
+    biseau.setColorAt(1.0, isDown() ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x70, 0x70, 0x70));
+    p.setPen(QPen(QBrush(biseau), 1.0));
+    p.drawPath(forme);
+
+    // Picture then caption, centred together.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(font());
+    const QFontMetrics fm(font());
+    const QString brut = text();
+    QString visible = brut;
+    visible.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const int largeurTexte = fm.horizontalAdvance(visible);
+    const int largeurImage = image_.isNull() ? 0 : image_.width() + 4;
+    const int decalage = isDown() ? 1 : 0;
+    int x = (width() - largeurTexte - largeurImage) / 2 + decalage;
+    if (!image_.isNull()) {
+        p.drawPixmap(x, (height() - image_.height()) / 2 + decalage, image_);
+        x += largeurImage;
+    }
+    const QRect zone(x, decalage, largeurTexte + 2, height());
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
+    if (relief_ == Relief::Releve) {
+        p.setPen(Qt::white);
+        p.drawText(zone.translated(-1, -1), flags, brut);
+        p.setPen(couleurOmbre_);
+        p.drawText(zone.translated(1, 1), flags, brut);
+    } else {
+        p.setPen(couleurOmbre_);
+        p.drawText(zone.translated(1, 1), flags, brut);
+    }
+    p.setPen(survol_ && couleurSurvol_.isValid() ? couleurSurvol_ : couleurTexte_);
+    p.drawText(zone, flags, brut);
+}
+
+TPanneauDegrade::TPanneauDegrade(bool enfonce, QWidget* parent) : QWidget(parent), enfonce_(enfonce) {}
+
+void TPanneauDegrade::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, degrade(r));
+    const QColor clair(Qt::white), sombre(0x80, 0x80, 0x80);
+    const QColor& hautGauche = enfonce_ ? sombre : clair;
+    const QColor& basDroite = enfonce_ ? clair : sombre;
+    p.setPen(hautGauche);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(basDroite);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+TImageCliquable::TImageCliquable(QWidget* parent) : QWidget(parent) {}
+
+void TImageCliquable::setImage(const QPixmap& p)
+{
+    image_ = p;
+    if (!p.isNull())
+        resize(p.size() / p.devicePixelRatio());
+    update();
+}
+
+void TImageCliquable::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!image_.isNull())
+        p.drawPixmap(0, 0, image_);
+}
+
+void TImageCliquable::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        appui_ = true;
+}
+
+void TImageCliquable::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool clic = appui_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    if (e->button() == Qt::LeftButton)
+        appui_ = false;
+    if (clic)
+        emit clicked();
+}
+
+} // namespace trelmo

@@ -1,0 +1,82 @@
+#pragma once
+// A fully rounded button filled with a white-to-grey gradient, with a thin
+// bevel, a raised or shadowed caption, an optional picture, and a caption
+// colour that changes while the pointer is over it.
+#include <QAbstractButton>
+#include <QColor>
+#include <QPixmap>
+
+namespace trelmo {
+
+class TBoutonArrondi : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum class Relief {
+        Releve,   // white light edge up-left and a dark shadow down-right
+        Ombre,    // a light shadow down-right only
+    };
+
+    explicit TBoutonArrondi(QWidget* parent = nullptr);
+
+    void setCouleurTexte(const QColor& c) { couleurTexte_ = c; update(); }
+    QColor couleurTexte() const { return couleurTexte_; }
+    void setCouleurSurvol(const QColor& c) { couleurSurvol_ = c; update(); }   // invalid: no change
+    void setCouleurOmbre(const QColor& c) { couleurOmbre_ = c; update(); }
+    void setRelief(Relief r) { relief_ = r; update(); }
+    void setImage(const QPixmap& p) { image_ = p; update(); }
+    bool survole() const { return survol_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+
+private:
+    QColor couleurTexte_{0xC9, 0xC9, 0xC9};
+    QColor couleurSurvol_{0x00, 0x00, 0x80};
+    QColor couleurOmbre_{0x8C, 0x8C, 0x8C};
+    Relief relief_ = Relief::Releve;
+    QPixmap image_;
+    bool survol_ = false;
+};
+
+// A panel filled with the same white-to-grey gradient; `enfonce` draws a
+// lowered single border, otherwise a raised one.
+class TPanneauDegrade : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPanneauDegrade(bool enfonce, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    bool enfonce_;
+};
+
+// A picture that reports clicks.
+class TImageCliquable : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImageCliquable(QWidget* parent = nullptr);
+    void setImage(const QPixmap& p);   // resizes the control to the picture
+    const QPixmap& image() const { return image_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QPixmap image_;
+    bool appui_ = false;
+};
+
+inline constexpr QRgb kGrisDegrade = 0xB1B1B1;
+
+} // namespace trelmo

@@ -1,0 +1,44 @@
+#pragma once
+// Small helpers shared by the dialogs.
+#include <QColor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+namespace trelmo {
+
+inline QString qs(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// Puts a top-level window in the middle of its screen.
+inline void centrer_ecran(QWidget* w)
+{
+    QScreen* ecran = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!ecran)
+        return;
+    const QRect zone = ecran->availableGeometry();
+    const QRect cadre = w->frameGeometry();
+    w->move(w->pos() + zone.center() - cadre.center());
+}
+
+// A plain area of one colour.
+inline QWidget* panneau_uni(QWidget* parent, const QRect& g, const QColor& couleur)
+{
+    auto* p = new QWidget(parent);
+    p->setGeometry(g);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, couleur);
+    p->setPalette(pal);
+    return p;
+}
+
+inline constexpr QRgb kGrisPanneau = 0xE6E6E6;
+inline constexpr QRgb kGrisOmbre = 0x808080;
+
+} // namespace trelmo

@@ -1,0 +1,99 @@
+#include "dialogs/saisie_nom.h"
+
+#include "dialogs/commun.h"
+#include "game/textes.h"
+#include "resources/ressources.h"
+#include "storage/config.h"
+#include "widgets/garde.h"
+#include "widgets/polices.h"
+
+namespace trelmo {
+
+TBoutonArrondi* barre_ok(QWidget* parent, const QRect& g, int largeurPanneau, TPanneauDegrade** barreCree)
+{
+    auto* barre = new TPanneauDegrade(true, parent);
+    barre->setGeometry(g);
+    auto* releve = new TPanneauDegrade(false, barre);
+    releve->setGeometry(0, 0, largeurPanneau, g.height());
+    auto* ok = new TBoutonArrondi(barre);
+    ok->setObjectName(QStringLiteral("OkBtn"));
+    ok->setGeometry(largeurPanneau, 0, g.width() - largeurPanneau, g.height());
+    ok->setText(QStringLiteral(" &Ok"));
+    ok->setFont(police_arial(11));
+    ok->setCouleurTexte(Qt::black);
+    ok->setCouleurSurvol(QColor(0x00, 0x00, 0x80));
+    ok->setCouleurOmbre(QColor(0xFF, 0xFF, 0xFF));
+    ok->setRelief(TBoutonArrondi::Relief::Ombre);
+    ok->setImage(bille_verte());
+    ok->setCursor(curseur(curseur_tophand_id));
+    if (barreCree)
+        *barreCree = barre;
+    return ok;
+}
+
+Tsaisie_nom::Tsaisie_nom(Reglages& reglages, int32_t langue, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      reglages_(reglages), langue_(langue)
+{
+    setObjectName(QStringLiteral("saisie_nom"));
+    setWindowTitle(QStringLiteral("BIEN JOUER !!!"));
+    setFixedSize(312, 180);
+    setModal(true);
+
+    Panel1 = panneau_uni(this, QRect(0, 0, 312, 156), QColor(kGrisPanneau));
+
+    auto ombre = [&](const QRect& g, const QFont& f, const QColor& face) {
+        auto* l = new TLabel3D(Panel1);
+        l->setGeometry(g);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setFont(f);
+        l->setFontColor(face);
+        l->setShadowColor(QColor(kGrisOmbre));
+        l->setTransparent(true);
+        return l;
+    };
+    bravo = ombre(QRect(9, 12, 293, 34), police_arial(points_en_pixels(18), true), QColor(0xFF, 0x00, 0x00));
+    t1 = ombre(QRect(9, 52, 293, 24), police_arial(16, true), QColor(0xFF, 0xFF, 0x00));
+    t2 = ombre(QRect(9, 77, 293, 24), police_arial(16, true), QColor(0xFF, 0xFF, 0x00));
+    bravo->setObjectName(QStringLiteral("bravo"));
+    t1->setObjectName(QStringLiteral("t1"));
+    t2->setObjectName(QStringLiteral("t2"));
+
+    Edit1 = new QLineEdit(Panel1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(24, 104, 264, 32);
+    Edit1->setFont(police_arial(21));
+    Edit1->setMaxLength(kLongueurNom);
+    QPalette pal = Edit1->palette();
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    Edit1->setPalette(pal);
+
+    OkBtn = barre_ok(this, QRect(0, 156, 312, 24), 223, &barre);
+    connect(OkBtn, &QAbstractButton::clicked, this, &Tsaisie_nom::BitBtn1Click);
+}
+
+void Tsaisie_nom::showEvent(QShowEvent* e)
+{
+    const Textes& t = textes(langue_);
+    setWindowTitle(qs(t.nom_titre));
+    bravo->setFont(police_arial(points_en_pixels(t.nom_bravo_points), true));
+    bravo->setText(qs(t.nom_bravo));
+    t1->setText(qs(t.nom_t1));
+    t2->setText(qs(t.nom_t2));
+    Edit1->clear();
+    centrer_ecran(this);
+    QDialog::showEvent(e);
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
+void Tsaisie_nom::BitBtn1Click()
+{
+    garde([&] {
+        reglages_.nom_joueur = Edit1->text().left(kLongueurNom).toStdString();
+        accept();
+    });
+}
+
+} // namespace trelmo

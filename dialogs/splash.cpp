@@ -1,0 +1,67 @@
+#include "dialogs/splash.h"
+
+#include "dialogs/commun.h"
+#include "resources/ressources.h"
+#include "widgets/polices.h"
+
+#include <algorithm>
+
+namespace trelmo {
+
+TSplashForm::TSplashForm(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("SplashForm"));
+    setFixedSize(252, 125);
+    setFont(police_ms_sans_serif(11));
+
+    panel1_ = new QWidget(this);
+    panel1_->setObjectName(QStringLiteral("panel1"));
+    panel1_->setGeometry(0, 0, 252, 125);
+    panel1_->setAttribute(Qt::WA_StyledBackground);
+    panel1_->setStyleSheet(QStringLiteral("#panel1 { background: white; border: 1px solid black; }"));
+
+    image_ = new QLabel(panel1_);
+    image_->setObjectName(QStringLiteral("Image1"));
+    const QPixmap titre = titre_splash();
+    image_->setPixmap(titre);
+    image_->setGeometry(24, 10, titre.isNull() ? 196 : titre.width(), titre.isNull() ? 50 : titre.height());
+
+    credit_ = new TLabel3D(panel1_);
+    credit_->setObjectName(QStringLiteral("credit"));
+    credit_->setGeometry(31, 56, 188, 16);
+    credit_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    credit_->setFont(police_ms_sans_serif(11));
+    credit_->setFontColor(Qt::black);
+    credit_->setShadowColor(QColor(0xDF, 0xDF, 0xDF));
+    credit_->setTransparent(true);
+    credit_->setText(QStringLiteral("Le solitaire à billes classique"));
+
+    barre_ = new QProgressBar(panel1_);
+    barre_->setObjectName(QStringLiteral("barre"));
+    barre_->setGeometry(30, 91, 191, 15);
+    barre_->setOrientation(Qt::Horizontal);
+    barre_->setMinimum(0);
+    barre_->setMaximum(100);
+    barre_->setValue(0);
+    barre_->setTextVisible(true);
+    barre_->setFormat(QStringLiteral("%p%"));
+    barre_->setAlignment(Qt::AlignCenter);
+    barre_->setFont(police_ms_sans_serif(11));
+    barre_->setStyleSheet(QStringLiteral(
+        "QProgressBar { border: 1px solid black; background: white; color: black; text-align: center; }"
+        "QProgressBar::chunk { background: #C0C0C0; }"));
+}
+
+void TSplashForm::setProgression(int n)
+{
+    barre_->setValue(std::clamp(n, barre_->minimum(), barre_->maximum()));
+}
+
+void TSplashForm::showEvent(QShowEvent* e)
+{
+    centrer_ecran(this);
+    QWidget::showEvent(e);
+}
+
+} // namespace trelmo

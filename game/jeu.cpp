@@ -1,0 +1,233 @@
+// Move protocol (hover, pick, jump) and the life of a game (start, stop,
+// end of game, chronometer).
+#include "game/jeu.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace trelmo {
+
+namespace {
+
+// Marbles left on the board, computed wide: a restored game may hold any tray count.
+int32_t billes_restantes(int32_t nb_repos)
+{
+    const int64_t reste = int64_t{kNbRepos} - nb_repos;
+    if (reste > std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(reste);
+}
+
+void incrementer(int32_t& compteur)
+{
+    if (compteur < std::numeric_limits<int32_t>::max())
+        ++compteur;
+}
+
+} // namespace
+
+Jeu::Jeu(ISprites& s, IAffichage& a, IMinuterie& m, IPartenaires& p)
+    : sprites(s), affichage(a), minuterie(m), partenaires(p)
+{
+}
+
+// ---------------------------------------------------------------- move protocol
+
+namespace {
+
+// Whether a marble held on (sc, sr) can jump onto (tc, tr): the landing hole is
+// empty, two holes away in a row or a column, with a marble in between.
+bool saut_possible(const Grille& g, int32_t sc, int32_t sr, int32_t tc, int32_t tr)
+{
+    if (!Grille::dans_grille(tc, tr) || !Grille::dans_grille(sc, sr))
+        return false;
+    if (!g.vide(tc, tr) || !g.bille(sc, sr))
+        return false;
+    const int dc = sc - tc;
+    const int dr = sr - tr;
+    const bool en_ligne = (dr == 0 && std::abs(dc) == 2) || (dc == 0 && std::abs(dr) == 2);
+    return en_ligne && g.bille(tc + dc / 2, tr + dr / 2);
+}
+
+} // namespace
+
+void Jeu::coordonnees(int trou, int col, int lig)
+{
+    if (pas_de_partie)
+        return;
+    trou_courant = trou;
+    col_courante = col;
+    lig_courante = lig;
+    test_etat();
+}
+
+void Jeu::pmove(int trou)
+{
+    const Case k = case_du_trou(trou);
+    coordonnees(trou, k.col, k.lig);
+}
+
+void Jeu::test_etat()
+{
+    int curseur;
+    if (!bille_prise) {
+        coup_permis = grille.mobile(col_courante, lig_courante);
+        curseur = coup_permis ? CUR_MAIN : CUR_DEFAUT;
+    } else {
+        coup_permis = saut_possible(grille, col_prise, lig_prise, col_courante, lig_courante);
+        curseur = coup_permis ? CUR_DEPLACE : CUR_IMPOSSIBLE;
+    }
+    if (trou_courant >= 1 && trou_courant <= kNbTrous)
+        sprites.trou_curseur(trou_courant, curseur);
+}
+
+void Jeu::deplacement()
+{
+    if (pas_de_partie)
+        return;
+
+    const bool trou_valide = trou_courant >= 1 && trou_courant <= kNbTrous;
+    if (bille_prise) {
+        // The board cannot change between the hover and the click, except by a
+        // restore, which drops the held marble; the check guards the grid anyway.
+        if (coup_permis && saut_possible(grille, col_prise, lig_prise, col_courante, lig_courante)) {
+            const int32_t tc = col_courante, tr = lig_courante;
+            const int32_t mc = tc + (col_prise - tc) / 2, mr = tr + (lig_prise - tr) / 2;
+            for (int d = 1; d <= kDirections; ++d) {
+                if (grille.at(tc, tr, d) >= 0)
+                    grille.at(tc, tr, d) = 0;
+                if (grille.at(col_prise, lig_prise, d) >= 0)
+                    grille.at(col_prise, lig_prise, d) = 2;
+                if (grille.at(mc, mr, d) >= 0)
+                    grille.at(mc, mr, d) = 2;
+            }
+            place_bille_plateau();
+            incrementer(nb_repos);
+            jeux_repos(nb_repos);
+            affiche_score();
+        }
+        bille_prise = false;
+        for (int n = 1; n <= kNbTrous; ++n)
+            sprites.trou_curseur(n, CUR_DEFAUT);
+    } else if (coup_permis) {
+        if (trou_valide)
+            sprites.trou_curseur(trou_courant, CUR_DEPLACE);
+        bille_prise = true;
+        col_prise = col_courante;
+        lig_prise = lig_courante;
+    } else {
+        if (trou_valide)
+            sprites.trou_curseur(trou_courant, CUR_DEFAUT);
+        bille_prise = false;
+    }
+
+    if (nb_mobiles == 0 && !pas_de_partie)
+        fin_de_partie();
+}
+
+void Jeu::annuler_prise()
+{
+    for (int n = 1; n <= kNbTrous; ++n)
+        sprites.trou_curseur(n, CUR_DEFAUT);
+    bille_prise = false;
+    // A click that reaches a hole without a hover first must not act on the
+    // permission found before the board changed.
+    coup_permis = false;
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void Jeu::demarrage()
+{
+    pas_de_partie = true;
+    bille_prise = false;
+    nb_repos = kNbRepos;
+    jeux_repos(kNbRepos);
+    reset_plateau();
+    affiche_score();
+}
+
+void Jeu::etat_jeuxClick()
+{
+    affichage.resultat(false, "");
+    if (pas_de_partie) {
+        partenaires.choisir_niveau();
+        partenaires.recharger_config();
+        const int32_t niveau = partenaires.niveau();
+        reset_plateau(niveau);
+        affichage.etat_jeux(textes.reposer, textes.reposer_hint);
+        pas_de_partie = false;
+        fin_traitee = false;
+        coup_permis = false;
+        nb_repos = niveau == 1 ? 12 : niveau == 2 ? 8 : 0;
+        jeux_repos(nb_repos);
+        place_bille_plateau();
+        affiche_score();
+        heures = 0;
+        minutes = 0;
+        secondes = 0;
+        minuterie.timer1(true);
+    } else {
+        affichage.resultat(false, "");
+        affichage.etat_jeux(textes.nouvelle, textes.nouvelle_hint);
+        annuler_prise();
+        pas_de_partie = true;
+        fin_traitee = false;
+        minuterie.timer1(false);
+        nb_repos = kNbRepos;
+        jeux_repos(kNbRepos);
+        retire_bille_plateau();
+        affiche_score();
+        reset_plateau();
+    }
+}
+
+void Jeu::fin_de_partie()
+{
+    if (fin_traitee)
+        return;
+    // Marked first: a failing settings file must not make the next click
+    // insert the result a second time.
+    fin_traitee = true;
+    affichage.resultat(true, nb_repos == kNbRepos - 1 ? textes.gagne : textes.termine);
+    minuterie.timer1(false);
+    partenaires.recharger_config();
+    partenaires.insere_score(billes_restantes(nb_repos), texte_chrono);
+    partenaires.enregistrer_config();
+}
+
+void Jeu::affiche_score()
+{
+    affichage.billes_repos(std::to_string(int64_t{kNbRepos} - nb_repos));
+}
+
+void Jeu::Timer1Timer()
+{
+    // ">= 60" rather than "== 60": a restored duration may hold any two digits.
+    incrementer(secondes);
+    if (secondes >= 60) {
+        incrementer(minutes);
+        secondes = 0;
+    }
+    if (minutes >= 60) {
+        incrementer(heures);
+        minutes = 0;
+        secondes = 0;
+    }
+    texte_chrono = remplir_zeros(heures, 2) + ":" + remplir_zeros(minutes, 2) + ":" + remplir_zeros(secondes, 2);
+    affichage.chrono(texte_chrono);
+}
+
+std::string Jeu::remplir_zeros(int32_t valeur, int32_t largeur)
+{
+    std::string texte = std::to_string(valeur);
+    int64_t puissance = 1;
+    for (int k = 1; k <= 7; ++k) {
+        puissance *= 10;
+        if (valeur < puissance && largeur >= k + 1)
+            texte.insert(0, "0");
+    }
+    return texte;
+}
+
+} // namespace trelmo

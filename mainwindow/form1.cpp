@@ -1,0 +1,551 @@
+#include "mainwindow/form1.h"
+
+#include "dialogs/freewaremsg.h"
+#include "dialogs/langue.h"
+#include "dialogs/liens.h"
+#include "dialogs/meilleur_score.h"
+#include "dialogs/mode.h"
+#include "dialogs/saisie_nom.h"
+#include "game/textes.h"
+#include "mainwindow/labelbouton.h"
+#include "mainwindow/sprite.h"
+#include "resources/ressources.h"
+#include "storage/ini.h"
+#include "widgets/bulle.h"
+#include "widgets/garde.h"
+#include "widgets/label3d.h"
+#include "widgets/polices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGraphicsDropShadowEffect>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+namespace trelmo {
+
+namespace {
+
+// Where the sprites stand.
+constexpr int kGaucheColonne[10] = {0, 180, 216, 252, 289, 326, 361, 398, 435, 471};
+constexpr int kHautLigne[10] = {0, 46, 84, 122, 160, 198, 236, 274, 312, 350};
+constexpr int kGaucheRepos[6] = {0, 23, 56, 88, 121, 154};
+constexpr int kHautRepos[11] = {0, 29, 68, 105, 143, 180, 218, 256, 294, 333, 369};
+
+// The 2-pixel black frame around the window.
+class Cadre : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        const int w = width(), h = height();
+        p.drawRect(0, 0, w, 2);
+        p.drawRect(0, h - 2, w, 2);
+        p.drawRect(0, 0, 2, h);
+        p.drawRect(w - 2, 0, 2, h);
+    }
+};
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
+      repertoire_(QDir::currentPath().toStdString() + "/"),
+      chemin_aide_(repertoire_ + "doc.chm"),
+      reglages_(repertoire_),
+      sauvegarde_(repertoire_),
+      jeu_(*this, *this, *this, *this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(640, 462);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    // The controls of the window, from the bottom of the stacking order up.
+    plateau_ = new QLabel(this);
+    plateau_->setObjectName(QStringLiteral("plateau"));
+    plateau_->setGeometry(0, 0, 640, 462);
+    plateau_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Shape1_ = new Cadre(this);
+    Shape1_->setObjectName(QStringLiteral("Shape1"));
+    Shape1_->setGeometry(0, 0, 640, 462);
+    Shape1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    TopPosition_ = new QWidget(this);
+    TopPosition_->setObjectName(QStringLiteral("TopPosition"));
+    TopPosition_->setGeometry(0, 0, 640, 462);
+
+    const QString arial = police_arial(1).family(), verdana = police_verdana(1).family();
+    billes_repos_ = creer_label("billes_repos", {478, 40, 137, 44}, arial, 37, Qt::black, nullptr);
+    etat_jeux_ = creer_label("etat_jeux", {480, 336, 133, 55}, verdana, 17, Qt::black, &TForm1::etat_jeuxClick);
+    sauver_ = creer_label("sauver", {526, 192, 91, 29}, verdana, 17, Qt::white, &TForm1::sauverClick);
+    scores_ = creer_label("scores", {526, 266, 91, 29}, verdana, 17, Qt::white, &TForm1::scoresClick);
+    chrono_ = creer_label("chrono", {42, 408, 95, 27}, arial, 24, Qt::black, nullptr);
+    chrono_->setText(QStringLiteral("00:00:00"));
+    infos_ = creer_label("infos", {348, 413, 85, 23}, verdana, 13, Qt::black, &TForm1::infosClick);
+    aide_ = creer_label("aide", {448, 413, 85, 23}, verdana, 13, Qt::black, &TForm1::aideClick);
+    quitter_ = creer_label("quitter", {544, 413, 61, 23}, verdana, 12, Qt::white, &TForm1::quitterClick);
+    texture_bille_ = creer_label("texture_bille", {252, 413, 83, 23}, verdana, 13, Qt::black, &TForm1::texture_billeClick);
+
+    charger_ = new TLabel3D(this);
+    charger_->setObjectName(QStringLiteral("charger"));
+    charger_->setGeometry(526, 126, 91, 29);
+    charger_->setFont(police(verdana, 17, true));
+    charger_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    charger_->setTransparent(true);
+    charger_->setShadowColor(Qt::black);
+    {
+        QPalette p = charger_->palette();
+        p.setColor(QPalette::WindowText, Qt::white);
+        charger_->setPalette(p);
+    }
+    charger_->setCursor(curseur(CUR_TOPHAND));
+    connect(charger_, &TLabel3D::clicked, this, [this] { garde([this] { chargerClick(); }); });
+
+    texture_plateau_ = creer_label("texture_plateau", {145, 413, 91, 24}, verdana, 13, Qt::black, &TForm1::texture_plateauClick);
+    lien_site_ = creer_label("lien_site", {183, 440, 273, 18}, verdana, 16, Qt::yellow, &TForm1::lien_siteClick);
+    {
+        const QString adresse = QStringLiteral(TRELMO_WEBSITE);
+        lien_site_->setText(QFontMetrics(lien_site_->font()).elidedText(adresse, Qt::ElideRight, lien_site_->width()));
+        auto* ombre = new QGraphicsDropShadowEffect(lien_site_);
+        ombre->setOffset(2, 2);
+        ombre->setBlurRadius(0);
+        ombre->setColor(Qt::black);
+        lien_site_->setGraphicsEffect(ombre);
+    }
+
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setInterval(1000);
+    connect(Timer1_, &QTimer::timeout, this, [this] { garde([this] { Timer1Timer(); }); });
+
+    HintDesign1_ = new THintDesign(this);
+    HintDesign1_->setHintStyle(hiBubble);
+    HintDesign1_->setPosition(hiTopRight);
+    HintDesign1_->setLinkStyle(liArrow);
+    HintDesign1_->setColor(0xFFFFFF);
+    HintDesign1_->setBorder(true);
+    HintDesign1_->setBorderColor(0xC0C0C0);
+    HintDesign1_->setFont(police(arial, 13, false), 0x000000);
+    HintDesign1_->setShadow(true);
+    HintDesign1_->setShadowWidth(5);
+    HintDesign1_->setShadowIntensity(35);
+    HintDesign1_->setShadowQuality(quHi);
+    HintDesign1_->setDelay(200);
+    HintDesign1_->setPicture(granite());
+    HintDesign1_->Loaded();
+
+    // Building the window.
+    // 1. The interface language.
+    langue_ = index_langue(abreviation_systeme());
+    // 2. The product title.
+    setWindowTitle(QCoreApplication::applicationName());
+    setWindowIcon(icone());
+    // 3. The window paints no background of its own: the board covers it.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // 4. The program directory (the current directory at start-up, whole) and
+    //    the help file are known from the member initialisers above.
+    // 5. The settings.
+    garde([this] { reglages_.recharger(); });
+    // 6. The skins.
+    charger_skins();
+    // 7. The cursors are registered with the pictures of the program.
+    for (int s = 1; s <= 4; ++s)
+        for (int m = 1; m <= 7; ++m)
+            billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))] = bille(s, m);
+    // 8. The hole sprites, then the tray sprites.
+    {
+        int col = 4, lig = 1;
+        for (int n = 1; n <= kNbTrous; ++n) {
+            auto* s = new Sprite(n, this);
+            s->setObjectName(QStringLiteral("p%1").arg(n));
+            s->move(kGaucheColonne[col], kHautLigne[lig]);
+            connect(s, &Sprite::survol, this, [this](int t) { garde([this, t] { survolTrou(t); }); });
+            connect(s, &Sprite::clic, this, [this](int t) { garde([this, t] { clicTrou(t); }); });
+            trous_[static_cast<size_t>(n)] = s;
+            jeu_.marques[static_cast<size_t>(n)] = 0;
+            ++col;
+            const int fin = (lig <= 2 || lig >= 8) ? 6 : (lig == 3 || lig == 7) ? 7 : 9;
+            if (col > fin) {
+                ++lig;
+                col = (lig >= 4 && lig <= 6) ? 1 : (lig == 3 || lig == 7) ? 3 : 4;
+            }
+        }
+        col = 1;
+        lig = 1;
+        for (int i = 1; i <= kNbRepos; ++i) {
+            auto* s = new Sprite(i, this);
+            s->setObjectName(QStringLiteral("r%1").arg(i));
+            s->move(kGaucheRepos[col], kHautRepos[lig]);
+            s->setActif(false);
+            repos_[static_cast<size_t>(i)] = s;
+            jeu_.marques[static_cast<size_t>(kNbTrous + i)] = 0;
+            ++col;
+            const int fin = (lig >= 3 && lig <= 8) ? 4 : 5;
+            if (col > fin) {
+                ++lig;
+                col = 1;
+            }
+        }
+    }
+    // 9. The result overlay, disabled and empty.
+    resultat_ = new QLabel(this);
+    resultat_->setObjectName(QStringLiteral("resultat"));
+    resultat_->setGeometry(156, 130, 365, 151);
+    resultat_->setFont(police_times(67, true));
+    resultat_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    {
+        QPalette p = resultat_->palette();
+        p.setColor(QPalette::WindowText, Qt::yellow);
+        resultat_->setPalette(p);
+    }
+    resultat(false, "");
+    // 10. No game in progress.
+    garde([this] { jeu_.demarrage(); });
+    // 11. No player yet.
+    reglages_.nom_joueur.clear();
+    // 12. The chosen skin.
+    appliquer_skin();
+
+    if (QScreen* ecran = QGuiApplication::primaryScreen())
+        move(ecran->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
+                            void (TForm1::*clic)())
+{
+    auto* l = new LabelBouton(this);
+    l->setObjectName(QString::fromLatin1(nom));
+    l->setGeometry(r);
+    l->setFont(police(famille, px, true));
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    l->setPalette(p);
+    if (clic) {
+        l->setCursor(curseur(CUR_TOPHAND));
+        connect(l, &LabelBouton::clicked, this, [this, clic] { garde([this, clic] { (this->*clic)(); }); });
+    }
+    return l;
+}
+
+QLabel* TForm1::label(const char* nom) const
+{
+    return findChild<QLabel*>(QString::fromLatin1(nom));
+}
+
+void TForm1::setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* saisie_nom, Tmeilleur_score* meilleur_score)
+{
+    FreewareMsg_ = freeware;
+    mode_ = mode;
+    saisie_nom_ = saisie_nom;
+    meilleur_score_ = meilleur_score;
+}
+
+// ---------------------------------------------------------------- skins
+
+void TForm1::charger_skins()
+{
+    for (int i = 1; i <= 4; ++i) {
+        const std::string chemin = repertoire_ + "Image/Skin/p" + std::to_string(i) + ".bmp";
+        QImageReader lecteur(QString::fromStdString(chemin));
+        QImage image = lecteur.read();
+        if (image.isNull()) {
+            // The player is told which file is missing; the slot stays empty.
+            const std::string raison = QFileInfo::exists(QString::fromStdString(chemin))
+                                           ? "Impossible de lire le fichier " : "Fichier introuvable : ";
+            garde([&] { throw Erreur(raison + chemin); });
+            continue;
+        }
+        plateaux_[static_cast<size_t>(i)] = QPixmap::fromImage(image);
+    }
+}
+
+void TForm1::appliquer_skin()
+{
+    const int32_t s = reglages_.config.no_texture_plateau();
+    if (s >= 1 && s <= 4)
+        plateau_->setPixmap(plateaux_[static_cast<size_t>(s)]);
+}
+
+const QPixmap& TForm1::bille_courante() const
+{
+    static const QPixmap aucune;
+    const int32_t s = reglages_.config.no_texture_plateau();
+    const int32_t m = reglages_.config.no_texture_bille();
+    if (s < 1 || s > 4 || m < 1 || m > 7)
+        return aucune;
+    return billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
+}
+
+void TForm1::redessiner_textures()
+{
+    if (jeu_.pas_de_partie) {
+        jeu_.nb_repos = kNbRepos;
+        jeu_.jeux_repos(kNbRepos);
+    } else {
+        jeu_.jeux_repos(jeu_.nb_repos);
+        jeu_.place_bille_plateau();
+    }
+}
+
+void TForm1::texture_plateauClick()
+{
+    int32_t s = reglages_.config.no_texture_plateau() + 1;
+    if (s > 4)
+        s = 1;
+    reglages_.config.set_no_texture_plateau(s);
+    if (s >= 1 && s <= 4)
+        plateau_->setPixmap(plateaux_[static_cast<size_t>(s)]);
+    jeu_.marquer_tout_perime();
+    redessiner_textures();
+    reglages_.enregistrer();
+}
+
+void TForm1::texture_billeClick()
+{
+    jeu_.marquer_tout_perime();
+    int32_t m = reglages_.config.no_texture_bille() + 1;
+    if (m > 7)
+        m = 1;
+    reglages_.config.set_no_texture_bille(m);
+    redessiner_textures();
+    reglages_.enregistrer();
+}
+
+// ---------------------------------------------------------------- sprites
+
+void TForm1::trou_image(int n, bool bille)
+{
+    if (n < 1 || n > kNbTrous)
+        return;
+    Sprite* s = trous_[static_cast<size_t>(n)];
+    if (!bille) {
+        s->clear();
+        return;
+    }
+    const QPixmap& p = bille_courante();
+    if (!p.isNull())
+        s->setPixmap(p);
+}
+
+void TForm1::repos_image(int i, bool bille)
+{
+    if (i < 1 || i > kNbRepos)
+        return;
+    Sprite* s = repos_[static_cast<size_t>(i)];
+    if (!bille) {
+        s->clear();
+        return;
+    }
+    const QPixmap& p = bille_courante();
+    if (!p.isNull())
+        s->setPixmap(p);
+}
+
+void TForm1::trou_curseur(int n, int id)
+{
+    if (n < 1 || n > kNbTrous)
+        return;
+    if (id == CUR_DEFAUT)
+        trous_[static_cast<size_t>(n)]->unsetCursor();
+    else
+        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
+}
+
+void TForm1::trou_actif(int n, bool actif)
+{
+    if (n >= 1 && n <= kNbTrous)
+        trous_[static_cast<size_t>(n)]->setActif(actif);
+}
+
+void TForm1::survolTrou(int n) { jeu_.pmove(n); }
+
+void TForm1::clicTrou(int n)
+{
+    // A click reports its hole as hovered first, then acts.
+    jeu_.pmove(n);
+    jeu_.deplacement();
+}
+
+// ---------------------------------------------------------------- labels
+
+void TForm1::billes_repos(const std::string& texte) { billes_repos_->setText(q(texte)); }
+
+void TForm1::chrono(const std::string& texte) { chrono_->setText(q(texte)); }
+
+void TForm1::etat_jeux(const std::string& caption, const std::string& hint)
+{
+    etat_jeux_->setText(texte_label(caption));
+    etat_jeux_->setToolTip(q(hint));
+}
+
+void TForm1::resultat(bool actif, const std::string& texte)
+{
+    resultat_->setText(texte_label(texte));
+    // While disabled the overlay lets the pointer through to the holes beneath.
+    resultat_->setAttribute(Qt::WA_TransparentForMouseEvents, !actif);
+}
+
+void TForm1::timer1(bool actif)
+{
+    if (actif)
+        Timer1_->start();
+    else
+        Timer1_->stop();
+}
+
+void TForm1::Timer1Timer() { jeu_.Timer1Timer(); }
+
+// ---------------------------------------------------------------- settings and dialogs
+
+void TForm1::choisir_niveau()
+{
+    if (mode_)
+        mode_->exec();
+}
+
+void TForm1::recharger_config() { reglages_.recharger(); }
+
+void TForm1::enregistrer_config() { reglages_.enregistrer(); }
+
+int32_t TForm1::niveau() const { return reglages_.config.niveau(); }
+
+void TForm1::insere_score(int32_t billes, const std::string& duree)
+{
+    reglages_.insere_score(billes, duree, [this] {
+        if (saisie_nom_)
+            saisie_nom_->exec();
+    });
+}
+
+void TForm1::information(const std::string& texte)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), q(texte), QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
+bool TForm1::confirmation(const std::string& texte)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), q(texte),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
+    return box.exec() == QMessageBox::Ok;
+}
+
+// ---------------------------------------------------------------- commands
+
+void TForm1::etat_jeuxClick() { jeu_.etat_jeuxClick(); }
+
+void TForm1::chargerClick() { sauvegarde_.chargerClick(jeu_, reglages_, *this, textes_partie_); }
+
+void TForm1::sauverClick() { sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_); }
+
+void TForm1::scoresClick()
+{
+    if (meilleur_score_)
+        meilleur_score_->exec();
+}
+
+void TForm1::infosClick()
+{
+    if (FreewareMsg_)
+        FreewareMsg_->exec();
+}
+
+void TForm1::aideClick() { ouvre_aide(chemin_aide_, this); }
+
+void TForm1::lien_siteClick() { ouvre_site_web(); }
+
+void TForm1::quitterClick() { close(); }
+
+// ---------------------------------------------------------------- show and close
+
+void TForm1::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (premier_affichage_) {
+        premier_affichage_ = false;
+        garde([this] { FormShow(); });
+    }
+}
+
+void TForm1::FormShow()
+{
+    if (FreewareMsg_) {
+        FreewareMsg_->setSoftName(QString::fromLatin1(kNomProduit));
+        FreewareMsg_->setAfficher(lit_apropos(chemin_ini()));
+    }
+    const Textes& t = textes(langue_);
+    for (QLabel* l : {static_cast<QLabel*>(charger_), sauver_, scores_}) {
+        QFont f = l->font();
+        f.setPixelSize(t.taille_boutons);
+        l->setFont(f);
+    }
+    const struct {
+        QLabel* label;
+        const std::string& caption;
+        const std::string& hint;
+    } boutons[] = {
+        {texture_plateau_, t.texture_plateau, t.hint_texture_plateau},
+        {texture_bille_, t.texture_bille, t.hint_texture_bille},
+        {infos_, t.infos, t.hint_infos},
+        {aide_, t.aide, t.hint_aide},
+        {charger_, t.charger, t.hint_charger},
+        {sauver_, t.sauver, t.hint_sauver},
+        {scores_, t.scores, t.hint_scores},
+        {quitter_, t.quitter, t.hint_quitter},
+    };
+    for (const auto& b : boutons) {
+        b.label->setText(texte_label(b.caption));
+        b.label->setToolTip(q(b.hint));
+    }
+    jeu_.textes.gagne = t.gagne;
+    jeu_.textes.termine = t.termine;
+    jeu_.textes.reposer = t.reposer;
+    jeu_.textes.reposer_hint = t.reposer_hint;
+    jeu_.textes.nouvelle = t.nouvelle;
+    jeu_.textes.nouvelle_hint = t.nouvelle_hint;
+    textes_partie_.aucune_partie = t.aucune_partie;
+    textes_partie_.annuler_partie = t.annuler_partie;
+    textes_partie_.pas_de_partie = t.pas_de_partie;
+    textes_partie_.ecraser_partie = t.ecraser_partie;
+    etat_jeux(t.nouvelle, t.nouvelle_hint);
+}
+
+bool TForm1::FormCloseQuery()
+{
+    if (FreewareMsg_ && !FreewareMsg_->afficher()) {
+        FreewareMsg_->exec();
+        ouvre_site_web();
+    }
+    ecrit_apropos(chemin_ini(), FreewareMsg_ && FreewareMsg_->afficher());
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    // A preference that cannot be written is reported once; the program ends anyway.
+    garde([this] { FormCloseQuery(); });
+    e->accept();
+}
+
+} // namespace trelmo

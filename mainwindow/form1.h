@@ -1,0 +1,147 @@
+#pragma once
+// The main window: the board, the tray, the buttons and the result overlay.
+// It owns the game state and implements what the game core calls out through.
+#include "game/interfaces.h"
+#include "game/jeu.h"
+#include "storage/config.h"
+#include "storage/partie.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QTimer;
+
+namespace trelmo {
+
+class Sprite;
+class TLabel3D;
+class THintDesign;
+class TFreewareMsg;
+class Tmode;
+class Tsaisie_nom;
+class Tmeilleur_score;
+
+class TForm1 : public QWidget,
+               public ISprites,
+               public IAffichage,
+               public IMinuterie,
+               public IPartenaires,
+               public IMessages {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The dialogs are created after the main window by the start-up sequence.
+    void setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* saisie_nom, Tmeilleur_score* meilleur_score);
+
+    // Program-wide values.
+    const std::string& repertoire() const { return repertoire_; }
+    const std::string& chemin_aide() const { return chemin_aide_; }
+    int32_t langue() const { return langue_; }
+    Reglages& reglages() { return reglages_; }
+    Jeu& jeu() { return jeu_; }
+
+    // Controls, reachable for tests.
+    Sprite* trou(int n) const { return trous_[static_cast<size_t>(n)]; }
+    Sprite* repos(int i) const { return repos_[static_cast<size_t>(i)]; }
+    QLabel* resultat_label() const { return resultat_; }
+    QLabel* label(const char* nom) const;
+    QTimer* timer1() const { return Timer1_; }
+    const QPixmap& skin(int slot) const { return plateaux_[static_cast<size_t>(slot)]; }
+
+    // Event handlers.
+    void etat_jeuxClick();
+    void chargerClick();
+    void sauverClick();
+    void scoresClick();
+    void infosClick();
+    void aideClick();
+    void quitterClick();
+    void lien_siteClick();
+    void texture_plateauClick();
+    void texture_billeClick();
+    void Timer1Timer();
+    void survolTrou(int n);
+    void clicTrou(int n);
+
+    // ISprites
+    void trou_image(int n, bool bille) override;
+    void repos_image(int i, bool bille) override;
+    void trou_curseur(int n, int curseur) override;
+    void trou_actif(int n, bool actif) override;
+    // IAffichage
+    void billes_repos(const std::string& texte) override;
+    void chrono(const std::string& texte) override;
+    void etat_jeux(const std::string& caption, const std::string& hint) override;
+    void resultat(bool actif, const std::string& texte) override;
+    // IMinuterie
+    void timer1(bool actif) override;
+    // IPartenaires
+    void choisir_niveau() override;
+    void recharger_config() override;
+    void enregistrer_config() override;
+    int32_t niveau() const override;
+    void insere_score(int32_t billes, const std::string& duree) override;
+    // IMessages
+    void information(const std::string& texte) override;
+    bool confirmation(const std::string& texte) override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void FormShow();
+    bool FormCloseQuery();
+    void charger_skins();
+    void appliquer_skin();
+    void redessiner_textures();
+    const QPixmap& bille_courante() const;
+    QLabel* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
+                        void (TForm1::*clic)());
+
+    int32_t langue_ = 1;
+    std::string repertoire_;
+    std::string chemin_aide_;
+    Reglages reglages_;
+    SauvegardePartie sauvegarde_;
+    TextesPartie textes_partie_;
+    Jeu jeu_;
+
+    QLabel* plateau_ = nullptr;
+    QWidget* Shape1_ = nullptr;
+    QWidget* TopPosition_ = nullptr;
+    QLabel* billes_repos_ = nullptr;
+    QLabel* etat_jeux_ = nullptr;
+    QLabel* sauver_ = nullptr;
+    QLabel* scores_ = nullptr;
+    QLabel* chrono_ = nullptr;
+    QLabel* infos_ = nullptr;
+    QLabel* aide_ = nullptr;
+    QLabel* quitter_ = nullptr;
+    QLabel* texture_bille_ = nullptr;
+    TLabel3D* charger_ = nullptr;
+    QLabel* texture_plateau_ = nullptr;
+    QLabel* lien_site_ = nullptr;
+    QLabel* resultat_ = nullptr;
+    QTimer* Timer1_ = nullptr;
+    THintDesign* HintDesign1_ = nullptr;
+
+    std::array<Sprite*, 1 + kNbTrous> trous_{};
+    std::array<Sprite*, 1 + kNbRepos> repos_{};
+    std::array<QPixmap, 5> plateaux_;       // slots 1-4
+    std::array<QPixmap, 4 * 7> billes_;     // bille11 ... bille47
+    bool premier_affichage_ = true;
+
+    TFreewareMsg* FreewareMsg_ = nullptr;
+    Tmode* mode_ = nullptr;
+    Tsaisie_nom* saisie_nom_ = nullptr;
+    Tmeilleur_score* meilleur_score_ = nullptr;
+};
+
+} // namespace trelmo

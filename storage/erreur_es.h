@@ -1,0 +1,29 @@
+#pragma once
+// Input/output error codes of the stored files and their fixed French texts.
+#include <string>
+
+namespace trelmo {
+
+// Codes with a text of their own.
+constexpr int kEsIntrouvable = 2;       // "Fichier introuvable"
+constexpr int kEsNomIncorrect = 3;      // "Nom de fichier incorrect"
+constexpr int kEsTropDeFichiers = 4;    // "Trop de fichiers ouverts"
+constexpr int kEsAccesRefuse = 5;       // "Accès au fichier refusé"
+constexpr int kEsFinDeFichier = 100;    // "Lecture au-delà de la fin de fichier"
+constexpr int kEsDisquePlein = 101;     // "Disque plein"
+// Any other system error number e is reported as the code kEsAutre + e.
+constexpr int kEsAutre = 1000;
+
+// The text of an error code; "Erreur E/S <code>" for a code without its own text.
+std::string texte_erreur_es(int code);
+
+// The code of a system error number:
+//   ENOENT -> 2; ENAMETOOLONG, EINVAL, ENOTDIR, ELOOP -> 3; EMFILE, ENFILE -> 4;
+//   EACCES, EPERM, EROFS, EISDIR, ETXTBSY, EBUSY -> 5; ENOSPC, EDQUOT, EFBIG -> 101;
+//   anything else -> 1000 + errno.
+int code_erreur_es(int errno_value);
+
+// Throws trelmo::Erreur(texte_erreur_es(code)).
+[[noreturn]] void lever_erreur_es(int code);
+
+} // namespace trelmo

@@ -1,0 +1,136 @@
+#include "storage/partie.h"
+
+#include "game/erreur.h"
+#include "game/jeu.h"
+#include "storage/config.h"
+#include "storage/cp1252.h"
+#include "storage/entier.h"
+#include "storage/erreur_es.h"
+#include "storage/octets.h"
+
+namespace trelmo {
+
+std::string Partie::nom() const { return lit_chaine_courte(&octets[kNom], 15); }
+void Partie::set_nom(std::string_view utf8) { ecrit_chaine_courte(&octets[kNom], 15, utf8); }
+std::string Partie::temps() const { return lit_chaine_courte(&octets[kTemps], 10); }
+void Partie::set_temps(std::string_view utf8) { ecrit_chaine_courte(&octets[kTemps], 10, utf8); }
+int16_t Partie::repos() const { return lit_i16(&octets[kRepos]); }
+void Partie::set_repos(int16_t v) { ecrit_i16(&octets[kRepos], v); }
+
+void Partie::lire_grille(Grille& grille) const
+{
+    for (size_t i = 0; i < grille.v.size(); ++i)
+        grille.v[i] = lit_i32(&octets[kCases + 4 * i]);
+}
+
+void Partie::ecrire_grille(const Grille& grille)
+{
+    for (size_t i = 0; i < grille.v.size(); ++i)
+        ecrit_i32(&octets[kCases + 4 * i], grille.v[i]);
+}
+
+static_assert(Partie::kCases + 4 * kColonnes * kLignes * kDirections == Partie::kTaille);
+
+SauvegardePartie::SauvegardePartie(std::string repertoire) : repertoire_(std::move(repertoire)) {}
+
+std::string SauvegardePartie::chemin() const { return repertoire_ + "GAME"; }
+
+bool SauvegardePartie::ouvre_partie()
+{
+    if (fichier_.ouvrir(chemin())) {
+        lit_partie();
+    } else {
+        fichier_.creer(chemin());
+        partie.set_repos(-1);
+        ecrit_partie();
+    }
+    return partie.repos() != -1;
+}
+
+void SauvegardePartie::lit_partie()
+{
+    if (const int code = fichier_.lire(partie.octets.data(), Partie::kTaille); code != 0)
+        lever_erreur_es(code);
+}
+
+void SauvegardePartie::ecrit_partie()
+{
+    fichier_.ecrire(partie.octets.data(), Partie::kTaille);
+}
+
+void SauvegardePartie::ferme_partie()
+{
+    fichier_.fermer();
+}
+
+namespace {
+
+// Characters debut..debut+1 (counted from 1) of the stored time, as an integer.
+int32_t compteur(std::string_view temps, size_t debut)
+{
+    const std::string_view morceau = debut - 1 < temps.size() ? temps.substr(debut - 1, 2) : std::string_view{};
+    if (const auto valeur = entier_depuis_texte(morceau))
+        return *valeur;
+    throw Erreur("'" + depuis_cp1252(morceau) + "' n'est pas une valeur entière correcte");
+}
+
+} // namespace
+
+void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes)
+{
+    const bool sauvegardee = ouvre_partie();
+    ferme_partie();
+    if (!sauvegardee) {
+        messages.information(textes.aucune_partie);
+        return;
+    }
+    if (!jeu.pas_de_partie && !messages.confirmation(textes.annuler_partie))
+        return;
+
+    jeu.affichage.resultat(false, "");
+
+    ouvre_partie();
+    lit_partie();
+    reglages.nom_joueur = partie.nom();
+    jeu.nb_repos = partie.repos();
+    partie.lire_grille(jeu.grille);
+    ferme_partie();
+
+    jeu.pas_de_partie = false;
+    jeu.fin_traitee = false;
+    jeu.annuler_prise();
+
+    jeu.jeux_repos(jeu.nb_repos);
+    jeu.place_bille_plateau();
+    jeu.affichage.etat_jeux(jeu.textes.reposer, jeu.textes.reposer_hint);
+    jeu.affiche_score();
+
+    // The stored time, as stored (Windows-1252): "HH:MM:SS".
+    const Partie& p = partie;
+    const std::string_view temps = octets_chaine_courte(&p.octets[Partie::kTemps], 10);
+    jeu.heures = compteur(temps, 1);
+    jeu.minutes = compteur(temps, 4);
+    jeu.secondes = compteur(temps, 7);
+
+    jeu.minuterie.timer1(true);
+}
+
+void SauvegardePartie::sauverClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes)
+{
+    if (jeu.pas_de_partie) {
+        messages.information(textes.pas_de_partie);
+        return;
+    }
+    if (!messages.confirmation(textes.ecraser_partie))
+        return;
+
+    ouvre_partie();
+    partie.set_nom(reglages.nom_joueur);
+    partie.set_temps(jeu.texte_chrono);
+    partie.set_repos(static_cast<int16_t>(jeu.nb_repos));
+    partie.ecrire_grille(jeu.grille);
+    ecrit_partie();
+    ferme_partie();
+}
+
+} // namespace trelmo

@@ -1,0 +1,71 @@
+# Shared helpers of the end-to-end tests: a private X server and a game
+# started from a temporary copy of the program directory.
+# Sourced by the test scripts; they exit 77 (skipped) when a tool is missing.
+
+for outil in Xvfb xdotool xdpyinfo convert import; do
+  command -v "$outil" >/dev/null || { echo "missing $outil"; exit 77; }
+done
+
+TRAVAIL=$(mktemp -d)
+XPID=""
+GPID=""
+terminer() {
+  [ -n "$GPID" ] && kill "$GPID" 2>/dev/null && wait "$GPID" 2>/dev/null
+  [ -n "$XPID" ] && kill "$XPID" 2>/dev/null && wait "$XPID" 2>/dev/null
+  rm -rf "$TRAVAIL"
+}
+trap terminer EXIT
+
+# attendre <seconds> <command...>: retries the command every 50 ms.
+attendre() {
+  local limite=$(( $(date +%s) + $1 )); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$(date +%s)" -ge "$limite" ] && return 1
+    sleep 0.05
+  done
+}
+
+demarrer_x() {
+  local d
+  for d in $(seq 90 160); do
+    if [ ! -e "/tmp/.X$d-lock" ] && [ ! -e "/tmp/.X11-unix/X$d" ]; then
+      Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      XPID=$!
+      export DISPLAY=":$d"
+      if attendre 10 xdpyinfo; then return 0; fi
+      kill "$XPID" 2>/dev/null; XPID=""
+    fi
+  done
+  echo "no X server could be started"; exit 1
+}
+
+# demarrer_jeu <run dir> [locale]: copies the program directory and starts the game in it.
+demarrer_jeu() {
+  mkdir -p "$TRAVAIL/run" "$TRAVAIL/home" "$TRAVAIL/config"
+  cp -r "$1"/. "$TRAVAIL/run/"
+  rm -f "$TRAVAIL/run/TRL.CFG" "$TRAVAIL/run/GAME"
+  export HOME="$TRAVAIL/home" XDG_CONFIG_HOME="$TRAVAIL/config"
+  unset LC_ALL LC_MESSAGES
+  export LANG="${2:-fr_FR.UTF-8}"
+  ( cd "$TRAVAIL/run" && exec ./trelmo ) &
+  GPID=$!
+  attendre 20 xdotool search --onlyvisible --name '^Trelmo$' || { echo "main window did not appear"; exit 1; }
+  FENETRE=$(xdotool search --onlyvisible --name '^Trelmo$' | head -n1)
+  eval "$(xdotool getwindowgeometry --shell "$FENETRE")"
+  FX=$X; FY=$Y; FW=$WIDTH; FH=$HEIGHT
+}
+
+# cliquer <x> <y>: pointer moves onto the window point, then a click.
+cliquer() {
+  xdotool mousemove "$((FX + $1))" "$((FY + $2))"
+  sleep 0.1
+  xdotool click 1
+}
+
+# pixel <image> <x> <y>: the colour of one pixel as "r,g,b".
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# une fenetre nommée <titre> visible
+fenetre_visible() { xdotool search --onlyvisible --name "$1"; }

@@ -1,0 +1,239 @@
+// The main window, offscreen: layout, start-up state, pointer routing through
+// the result overlay, textures and their storage, a skin that cannot be read.
+#include "mainwindow/form1.h"
+#include "mainwindow/sprite.h"
+#include "resources/ressources.h"
+#include "widgets/garde.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+using namespace trelmo;
+
+namespace {
+std::vector<std::string> erreurs;
+void noter_erreur(const std::string& t) { erreurs.push_back(t); }
+
+int32_t entier_fichier(const QString& chemin, int offset)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return -12345;
+    const QByteArray b = f.readAll();
+    if (b.size() < offset + 4)
+        return -12345;
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(b[offset + i]);
+    return static_cast<int32_t>(v);
+}
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir;
+    QString ancien;
+
+    // A fresh program directory holding the skins (all, or all but one).
+    void preparer(int sans_skin = 0)
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QDir(dir->path()).mkpath(QStringLiteral("Image/Skin"));
+        for (int i = 1; i <= 4; ++i) {
+            if (i == sans_skin)
+                continue;
+            const QString nom = QStringLiteral("Image/Skin/p%1.bmp").arg(i);
+            QVERIFY(QFile::copy(QStringLiteral(TRELMO_RUN_DIR "/") + nom, dir->filePath(nom)));
+        }
+        QDir::setCurrent(dir->path());
+        erreurs.clear();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ancien = QDir::currentPath();
+        afficheur_erreur() = &noter_erreur;
+        qputenv("XDG_CONFIG_HOME", QDir::tempPath().toUtf8() + "/trelmo-test-config");
+        initialiser_ressources();
+        enregistrer_tophand();
+        QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
+    }
+    void cleanupTestCase() { QDir::setCurrent(ancien); }
+
+    void disposition()
+    {
+        preparer();
+        TForm1 f;
+        QCOMPARE(f.size(), QSize(640, 462));
+        QCOMPARE(f.windowTitle(), QStringLiteral("Trelmo"));
+        QVERIFY(f.windowFlags() & Qt::FramelessWindowHint);
+        const struct { int n; QPoint p; } trous[] = {
+            {1, {289, 46}}, {7, {252, 122}}, {12, {180, 160}}, {20, {471, 160}}, {25, {326, 198}}, {49, {361, 350}}};
+        for (const auto& t : trous)
+            QCOMPARE(f.trou(t.n)->geometry(), QRect(t.p, QSize(27, 27)));
+        const struct { int i; QPoint p; } repos[] = {
+            {1, {23, 29}}, {5, {154, 29}}, {11, {23, 105}}, {14, {121, 105}}, {35, {23, 333}}, {44, {154, 369}}};
+        for (const auto& r : repos)
+            QCOMPARE(f.repos(r.i)->geometry(), QRect(r.p, QSize(27, 27)));
+        // No tray sprite stands in tray column 5 of rows 3 to 8.
+        for (int i = 1; i <= 44; ++i) {
+            const QRect g = f.repos(i)->geometry();
+            if (g.top() >= 105 && g.top() <= 294)
+                QVERIFY(g.left() != 154);
+        }
+        const struct { const char* nom; QRect r; } labels[] = {
+            {"billes_repos", {478, 40, 137, 44}}, {"etat_jeux", {480, 336, 133, 55}}, {"sauver", {526, 192, 91, 29}},
+            {"scores", {526, 266, 91, 29}}, {"chrono", {42, 408, 95, 27}}, {"infos", {348, 413, 85, 23}},
+            {"aide", {448, 413, 85, 23}}, {"quitter", {544, 413, 61, 23}}, {"texture_bille", {252, 413, 83, 23}},
+            {"charger", {526, 126, 91, 29}}, {"texture_plateau", {145, 413, 91, 24}}, {"lien_site", {183, 440, 273, 18}},
+            {"resultat", {156, 130, 365, 151}}};
+        for (const auto& l : labels) {
+            QVERIFY2(f.label(l.nom), l.nom);
+            QCOMPARE(f.label(l.nom)->geometry(), l.r);
+        }
+        // Stacking: the overlay lies above the sprites, the sprites above the labels.
+        const QObjectList& enfants = f.children();
+        QVERIFY(enfants.indexOf(f.resultat_label()) > enfants.indexOf(f.repos(44)));
+        QVERIFY(enfants.indexOf(f.trou(1)) > enfants.indexOf(f.label("lien_site")));
+        QCOMPARE(f.label("chrono")->text(), QStringLiteral("00:00:00"));
+    }
+
+    void etat_initial()
+    {
+        preparer();
+        TForm1 f;
+        for (int i = 1; i <= 44; ++i)
+            QVERIFY(f.repos(i)->montreImage());
+        for (int n = 1; n <= 49; ++n)
+            QVERIFY(!f.trou(n)->montreImage());
+        QCOMPARE(f.label("billes_repos")->text(), QStringLiteral("0"));
+        QVERIFY(f.jeu().pas_de_partie);
+        QVERIFY(!f.timer1()->isActive());
+        QVERIFY(QFile::exists(dir->filePath(QStringLiteral("TRL.CFG"))));
+        QCOMPARE(QFile(dir->filePath(QStringLiteral("TRL.CFG"))).size(), 396);
+        QCOMPARE(f.repertoire(), QDir::currentPath().toStdString() + "/");
+        QCOMPARE(f.chemin_aide(), f.repertoire() + "doc.chm");
+        QVERIFY(!f.skin(1).isNull());
+        QCOMPARE(f.skin(1).size(), QSize(640, 462));
+        QVERIFY(erreurs.empty());
+    }
+
+    // The whole current directory is the program directory, however long.
+    void repertoire_long()
+    {
+        preparer();
+        QString chemin = dir->path();
+        while (chemin.size() < 300)
+            chemin += QStringLiteral("/un_dossier_au_nom_plutot_long");
+        QVERIFY(QDir().mkpath(chemin));
+        QDir::setCurrent(chemin);
+        TForm1 f;
+        QCOMPARE(QString::fromStdString(f.repertoire()), chemin + QStringLiteral("/"));
+        QVERIFY(QFile::exists(chemin + QStringLiteral("/TRL.CFG")));
+    }
+
+    void surcouche_et_clics()
+    {
+        preparer();
+        TForm1 f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        // A game on the default English board; no variant dialog in this test.
+        f.etat_jeuxClick();
+        QVERIFY(!f.jeu().pas_de_partie);
+        QCOMPARE(f.label("billes_repos")->text(), QStringLiteral("32"));
+        QVERIFY(f.timer1()->isActive());
+        // While the overlay is disabled, the point (330, 200) belongs to hole 25.
+        QCOMPARE(f.childAt(330, 200), static_cast<QWidget*>(f.trou(25)));
+        // Pick hole 9, drop on hole 25, through real mouse events.
+        QTest::mouseMove(f.windowHandle(), QPoint(336, 133));
+        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, QPoint(336, 133));
+        QVERIFY(f.jeu().bille_prise);
+        QCOMPARE(f.trou(9)->cursor().shape(), curseur(CUR_DEPLACE).shape());
+        QTest::mouseMove(f.windowHandle(), QPoint(336, 209));
+        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, QPoint(336, 209));
+        QVERIFY(!f.jeu().bille_prise);
+        QVERIFY(!f.trou(9)->montreImage());
+        QVERIFY(!f.trou(16)->montreImage());
+        QVERIFY(f.trou(25)->montreImage());
+        QCOMPARE(f.label("billes_repos")->text(), QStringLiteral("31"));
+        QVERIFY(f.repos(13)->montreImage());
+        QVERIFY(!f.repos(14)->montreImage());
+        // An enabled overlay catches the pointer over its rectangle.
+        f.resultat(true, "PARTIE\rTERMINEE");
+        QCOMPARE(f.childAt(330, 200), static_cast<QWidget*>(f.resultat_label()));
+        QCOMPARE(f.resultat_label()->text(), QStringLiteral("PARTIE\nTERMINEE"));
+        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, QPoint(336, 247));
+        QVERIFY(f.trou(34)->montreImage());
+        QVERIFY(!f.jeu().bille_prise);
+        f.resultat(false, "");
+        QCOMPARE(f.childAt(330, 200), static_cast<QWidget*>(f.trou(25)));
+        // Stop: every marble back in the tray.
+        f.etat_jeuxClick();
+        QVERIFY(f.jeu().pas_de_partie);
+        for (int n = 1; n <= 49; ++n)
+            QVERIFY(!f.trou(n)->montreImage());
+        QVERIFY(f.repos(44)->montreImage());
+    }
+
+    void textures()
+    {
+        preparer();
+        TForm1 f;
+        const QString cfg = dir->filePath(QStringLiteral("TRL.CFG"));
+        f.reglages().config.set_no_texture_plateau(4);
+        f.reglages().config.set_no_texture_bille(7);
+        f.texture_plateauClick();
+        QCOMPARE(f.reglages().config.no_texture_plateau(), 1);
+        QCOMPARE(entier_fichier(cfg, 47), 1);
+        QCOMPARE(f.label("plateau")->pixmap().cacheKey(), f.skin(1).cacheKey());
+        f.texture_billeClick();
+        QCOMPARE(f.reglages().config.no_texture_bille(), 1);
+        QCOMPARE(entier_fichier(cfg, 43), 1);
+        // During a game every marble, board and tray, takes the new picture.
+        f.etat_jeuxClick();
+        f.texture_billeClick();
+        const QImage attendue = bille(1, 2).toImage();
+        for (int n = 1; n <= 49; ++n)
+            if (f.trou(n)->montreImage())
+                QCOMPARE(f.trou(n)->pixmap().toImage(), attendue);
+        for (int i = 1; i <= 12; ++i)
+            QCOMPARE(f.repos(i)->pixmap().toImage(), attendue);
+        f.texture_plateauClick();
+        QCOMPARE(f.trou(8)->pixmap().toImage(), bille(2, 2).toImage());
+        QCOMPARE(entier_fichier(cfg, 47), 2);
+        // An index out of range: no new picture until a click brings it back.
+        f.reglages().config.set_no_texture_plateau(9);
+        f.texture_plateauClick();
+        QCOMPARE(f.reglages().config.no_texture_plateau(), 1);
+        f.reglages().config.set_no_texture_plateau(0);
+        f.texture_plateauClick();
+        QCOMPARE(f.reglages().config.no_texture_plateau(), 1);
+    }
+
+    void skin_illisible()
+    {
+        preparer(3);
+        TForm1 f;
+        QCOMPARE(erreurs.size(), size_t(1));
+        QVERIFY(QString::fromStdString(erreurs[0]).contains(QStringLiteral("p3.bmp")));
+        QVERIFY(f.skin(3).isNull());
+        QVERIFY(!f.skin(4).isNull());
+        // The game goes on; the missing skin shows an empty board, the others still work.
+        f.reglages().config.set_no_texture_plateau(2);
+        f.texture_plateauClick();
+        QCOMPARE(f.reglages().config.no_texture_plateau(), 3);
+        f.texture_plateauClick();
+        QCOMPARE(f.label("plateau")->pixmap().cacheKey(), f.skin(4).cacheKey());
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"

@@ -1,0 +1,166 @@
+// Arbitrary bytes as "TRL.CFG", "GAME" and "trelmo.ini": the readers, the
+// restore and store commands and the game played on whatever board was
+// restored must neither crash nor read out of bounds, and a few properties
+// must hold whatever the bytes. libFuzzer entry point; fuzz_pilote.cpp runs
+// it without libFuzzer.
+#include "faux_jeu.h"
+
+#include "game/erreur.h"
+#include "storage/config.h"
+#include "storage/cp1252.h"
+#include "storage/entier.h"
+#include "storage/ini.h"
+#include "storage/partie.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+using namespace trelmo;
+using namespace trelmo::essai;
+
+namespace {
+
+#define VERIFIE(cond)                                                                      \
+    do {                                                                                   \
+        if (!(cond)) {                                                                     \
+            std::fprintf(stderr, "%s:%d: propriété fausse: %s\n", __FILE__, __LINE__, #cond); \
+            std::abort();                                                                  \
+        }                                                                                  \
+    } while (0)
+
+std::string g_dossier;
+
+void nettoie()
+{
+    for (const char* nom : {"TRL.CFG", "GAME", "trelmo.ini"})
+        ::unlink((g_dossier + nom).c_str());
+    ::rmdir(g_dossier.c_str());
+}
+
+const std::string& dossier()
+{
+    if (g_dossier.empty()) {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string modele = std::string(tmp && *tmp ? tmp : "/tmp") + "/trelmo-fuzz-XXXXXX";
+        if (!::mkdtemp(modele.data())) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        g_dossier = modele;
+        std::atexit(nettoie);
+        g_dossier += "/";
+    }
+    return g_dossier;
+}
+
+void ecrit(const std::string& chemin, std::string_view octets)
+{
+    const int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    VERIFIE(fd >= 0);
+    VERIFIE(::write(fd, octets.data(), octets.size()) == static_cast<ssize_t>(octets.size()));
+    ::close(fd);
+}
+
+void reglages(std::string_view octets)
+{
+    ecrit(dossier() + "TRL.CFG", octets);
+    Reglages r(dossier());
+    r.recharger();
+    if (octets.size() >= Config::kTaille) {
+        VERIFIE(std::memcmp(r.config.octets.data() + 7, octets.data() + 7, Config::kTaille - 7) == 0);
+    } else {
+        VERIFIE(r.config.niveau() == 1 && r.config.billes(10) == 44);
+    }
+    VERIFIE(r.config.nom_logiciel() == "Trelmo");
+    for (int rang = 0; rang <= Config::kRangs; ++rang) {
+        VERIFIE(r.config.nom(rang).size() <= 3 * Config::kCapaciteNom);
+        VERIFIE(r.config.duree(rang).size() <= 3 * Config::kCapaciteDuree);
+    }
+
+    const int32_t resultat = octets.empty() ? 0 : static_cast<uint8_t>(octets[0]) % 50 - 2;
+    const Config avant = r.config;
+    bool demande = false;
+    r.insere_score(resultat, octets.substr(0, 12), [&] {
+        demande = true;
+        r.nom_joueur = depuis_cp1252(octets.substr(octets.size() / 2, 20));
+    });
+    if (!demande)
+        VERIFIE(r.config == avant);
+    r.enregistrer();
+    const Config ecrite = r.config;
+    r.recharger();
+    VERIFIE(r.config == ecrite);
+}
+
+void partie(std::string_view octets)
+{
+    ecrit(dossier() + "GAME", octets);
+    BancDeJeu b;
+    Reglages r(dossier());
+    SauvegardePartie s(dossier());
+    FauxMessages m;
+    const auto choix = octets.empty() ? uint8_t{0} : static_cast<uint8_t>(octets.back());
+    m.reponse = (choix & 1) != 0;
+    b.partenaires.niveau_ = choix % 5;
+    b.jeu.demarrage();
+    if (choix & 2)
+        b.jeu.etat_jeuxClick();
+
+    b.oublie();
+    bool restauree = false;
+    try {
+        s.chargerClick(b.jeu, r, m, TextesPartie{});
+        restauree = b.minuterie.appels.size() > 0 && b.minuterie.appels.back();
+    } catch (const Erreur&) {
+    }
+    if (octets.size() < Partie::kTaille)
+        VERIFIE(!restauree);
+    if (restauree) {
+        VERIFIE(b.jeu.nb_repos == s.partie.repos());
+        VERIFIE(!b.jeu.pas_de_partie && !b.jeu.bille_prise);
+    }
+
+    // Play on the restored board, whatever it holds: hover and click holes
+    // picked by the bytes.
+    for (size_t i = 0; i < octets.size() && i < 64; ++i) {
+        b.jeu.pmove(static_cast<uint8_t>(octets[i]) % 49 + 1);
+        b.jeu.deplacement();
+    }
+    b.jeu.Timer1Timer();
+
+    try {
+        s.sauverClick(b.jeu, r, m, TextesPartie{});
+    } catch (const Erreur&) {
+    }
+}
+
+void ini(std::string_view octets)
+{
+    const std::string chemin = dossier() + "trelmo.ini";
+    ecrit(chemin, octets);
+    const bool valeur = lit_apropos(chemin);
+    ecrit_apropos(chemin, !valeur);
+    VERIFIE(lit_apropos(chemin) == !valeur);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view octets(reinterpret_cast<const char*>(data), size);
+
+    VERIFIE(vers_cp1252(depuis_cp1252(octets)) == octets);
+    VERIFIE(vers_cp1252(octets).size() <= octets.size());
+    (void)entier_depuis_texte(octets.substr(0, 16));
+
+    reglages(octets);
+    partie(octets);
+    ini(octets);
+    return 0;
+}

@@ -1,0 +1,454 @@
+// The saved game: record layout, the restore and store commands with their
+// questions, and the damaged or unreachable file.
+#include "faux_jeu.h"
+#include "fichiers_essai.h"
+
+#include "game/erreur.h"
+#include "storage/config.h"
+#include "storage/partie.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace trelmo;
+using namespace trelmo::essai;
+
+namespace {
+
+// Starts a game on variant `niveau` and plays (5,3) over (5,4) into the centre.
+void joue_un_coup(BancDeJeu& b, int32_t niveau = 1)
+{
+    b.partenaires.niveau_ = niveau;
+    b.jeu.demarrage();
+    b.jeu.etat_jeuxClick();
+    b.jeu.pmove(9);
+    b.jeu.deplacement();
+    b.jeu.pmove(25);
+    b.jeu.deplacement();
+}
+
+// A record holding a valid English starting position after one jump.
+Partie record_valide(const std::string& temps)
+{
+    BancDeJeu b;
+    joue_un_coup(b);
+    Partie p;
+    p.set_nom("Zoé");
+    p.set_temps(temps);
+    p.set_repos(static_cast<int16_t>(b.jeu.nb_repos));
+    p.ecrire_grille(b.jeu.grille);
+    return p;
+}
+
+struct Etat {
+    Grille grille;
+    int32_t nb_repos, heures, minutes, secondes;
+    bool pas_de_partie;
+    bool operator==(const Etat&) const = default;
+};
+
+Etat etat(const Jeu& j)
+{
+    return {j.grille, j.nb_repos, j.heures, j.minutes, j.secondes, j.pas_de_partie};
+}
+
+} // namespace
+
+class TestPartie : public QObject {
+    Q_OBJECT
+
+private slots:
+    void disposition();
+    void restaurerSansFichier();
+    void sauverSansPartieOuAnnule();
+    void sauverPuisRestaurer();
+    void restaurerAvecOuSansQuestion();
+    void repereMoinsUn();
+    void tempsIllisibles();
+    void fichierCourtOuLong();
+    void partieFrancaiseSurPlateauAnglais();
+    void fichierInaccessible();
+    void fichierEnLectureSeule();
+};
+
+void TestPartie::disposition()
+{
+    Partie p;
+    Grille g;
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            for (int d = 1; d <= 4; ++d)
+                g.at(c, r, d) = (c % 2 ? -1 : 1) * (c * 1000000 + r * 1000 + d);
+    p.ecrire_grille(g);
+    for (int c = 1; c <= 9; ++c)
+        for (int r = 1; r <= 9; ++r)
+            for (int d = 1; d <= 4; ++d) {
+                const size_t off = 29 + 144 * (c - 1) + 16 * (r - 1) + 4 * (d - 1);
+                const auto v = static_cast<uint32_t>(g.at(c, r, d));
+                QCOMPARE(p.octets[off], uint8_t(v));
+                QCOMPARE(p.octets[off + 1], uint8_t(v >> 8));
+                QCOMPARE(p.octets[off + 2], uint8_t(v >> 16));
+                QCOMPARE(p.octets[off + 3], uint8_t(v >> 24));
+            }
+    Grille relue;
+    p.lire_grille(relue);
+    QCOMPARE(relue, g);
+
+    p.set_repos(-1);
+    QCOMPARE(p.octets[27], uint8_t{0xFF});
+    QCOMPARE(p.octets[28], uint8_t{0xFF});
+    p.set_repos(300);
+    QCOMPARE(p.octets[27], uint8_t{44});
+    QCOMPARE(p.octets[28], uint8_t{1});
+    QCOMPARE(p.repos(), int16_t{300});
+
+    p.set_nom("Ève-Marie de la Tour");   // cut to 15
+    QCOMPARE(p.octets[0], uint8_t{15});
+    QCOMPARE(p.octets[1], uint8_t{0xC8});
+    QCOMPARE(p.nom(), std::string("Ève-Marie de la"));
+    p.set_temps("100:00:00");
+    QCOMPARE(p.octets[16], uint8_t{9});
+    QCOMPARE(p.temps(), std::string("100:00:00"));
+    QCOMPARE(p.octets[26], uint8_t{0});   // capacity 10: the 10th character slot is left alone
+}
+
+void TestPartie::restaurerSansFichier()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    BancDeJeu b;
+    b.jeu.demarrage();
+    const Etat avant = etat(b.jeu);
+    b.oublie();
+    FauxMessages m;
+
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.informations, std::vector<std::string>{"Aucune partie n'a été sauvegardé"});
+    QVERIFY(m.confirmations.empty());
+    QVERIFY(etat(b.jeu) == avant);
+    QVERIFY(b.affichage.appels.empty());
+    QVERIFY(b.minuterie.appels.empty());
+
+    const QByteArray f = contenu(s.chemin());
+    QCOMPARE(f.size(), 1325);
+    QCOMPARE(f.mid(27, 2), QByteArray("\xff\xff"));
+    QCOMPARE(f.count('\0'), 1323);
+
+    // Texts come from the caller, in its language.
+    TextesPartie anglais;
+    anglais.aucune_partie = "No game has been saved";
+    s.chargerClick(b.jeu, reglages, m, anglais);
+    QCOMPARE(m.informations.back(), std::string("No game has been saved"));
+}
+
+void TestPartie::sauverSansPartieOuAnnule()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    BancDeJeu b;
+    b.jeu.demarrage();
+    FauxMessages m;
+
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.informations, std::vector<std::string>{"Les billes sont reposées"});
+    QVERIFY(m.confirmations.empty());
+    QVERIFY(!QFile::exists(QString::fromStdString(s.chemin())));
+
+    // In a game, the question is asked even without a saved game; "Annuler" stops.
+    joue_un_coup(b);
+    m = {};
+    m.reponse = false;
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.confirmations, std::vector<std::string>{"Vous allez écraser la dernière partie sauvegardé"});
+    QVERIFY(!QFile::exists(QString::fromStdString(s.chemin())));
+
+    // An existing file is untouched when no game is in progress.
+    const Partie p = record_valide("00:00:05");
+    QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
+    b.jeu.etat_jeuxClick();   // stop
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(contenu(s.chemin()), en_octets(p.octets));
+}
+
+void TestPartie::sauverPuisRestaurer()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    BancDeJeu b;
+    joue_un_coup(b);
+    b.jeu.texte_chrono = "01:02:03";
+    reglages.nom_joueur = "Zoé";
+    FauxMessages m;
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.confirmations.size(), size_t{1});
+
+    const QByteArray f = contenu(s.chemin());
+    QCOMPARE(f.size(), 1325);
+    QCOMPARE(f.left(4), QByteArray("\x03Zo\xe9"));
+    QCOMPARE(f.mid(16, 9), QByteArray("\x08" "01:02:03"));
+    QCOMPARE(f.mid(27, 2), QByteArray("\x0d\x00", 2));   // 13 marbles in the tray
+    Partie relu;
+    std::copy(f.begin(), f.end(), relu.octets.begin());
+    Grille g;
+    relu.lire_grille(g);
+    QCOMPARE(g, b.jeu.grille);
+    const Etat sauve = etat(b.jeu);
+
+    // Play on: (5,6) over (5,5) into (5,4), then hold (3,5).
+    b.jeu.pmove(34);
+    b.jeu.deplacement();
+    b.jeu.pmove(16);
+    b.jeu.deplacement();
+    QCOMPARE(b.jeu.nb_repos, 14);
+    b.jeu.pmove(23);
+    b.jeu.deplacement();
+    QVERIFY(b.jeu.bille_prise);
+    b.jeu.heures = 9;
+    reglages.nom_joueur = "Autre";
+    b.oublie();
+    m = {};
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+
+    QCOMPARE(m.confirmations, std::vector<std::string>{"Voulez-vous annuler la partie en cour"});
+    QVERIFY(etat(b.jeu).grille == sauve.grille);
+    QCOMPARE(b.jeu.nb_repos, 13);
+    QCOMPARE(reglages.nom_joueur, std::string("Zoé"));
+    QCOMPARE(b.jeu.heures, 1);
+    QCOMPARE(b.jeu.minutes, 2);
+    QCOMPARE(b.jeu.secondes, 3);
+    QVERIFY(!b.jeu.pas_de_partie);
+    QVERIFY(!b.jeu.bille_prise);
+    QVERIFY(!b.jeu.fin_traitee);
+    QCOMPARE(b.minuterie.appels, std::vector<bool>{true});
+    QCOMPARE(b.affichage.appels.front(), std::string("resultat 0 "));
+    QVERIFY(std::find(b.affichage.appels.begin(), b.affichage.appels.end(),
+                      "etat_jeux Reposer\rles billes|Arrêter la partie en cours") != b.affichage.appels.end());
+    QCOMPARE(b.affichage.appels.back(), std::string("billes_repos 31"));
+    QCOMPARE(b.jeu.texte_chrono, std::string("01:02:03"));   // the next tick rewrites it
+
+    // The same game can be restored again; the file is never marked empty.
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(b.jeu.nb_repos, 13);
+    QCOMPARE(contenu(s.chemin()), f);
+}
+
+void TestPartie::restaurerAvecOuSansQuestion()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    QVERIFY(ecrit(s.chemin(), en_octets(record_valide("00:10:20").octets)));
+
+    // In a game, answered "Annuler": nothing changes.
+    BancDeJeu b;
+    b.partenaires.niveau_ = 3;
+    b.jeu.demarrage();
+    b.jeu.etat_jeuxClick();
+    reglages.nom_joueur = "Moi";
+    const Etat avant = etat(b.jeu);
+    b.oublie();
+    FauxMessages m;
+    m.reponse = false;
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.confirmations.size(), size_t{1});
+    QVERIFY(etat(b.jeu) == avant);
+    QCOMPARE(reglages.nom_joueur, std::string("Moi"));
+    QVERIFY(b.affichage.appels.empty() && b.minuterie.appels.empty() && b.sprites.images_trou.empty());
+
+    // No game in progress: no question.
+    BancDeJeu libre;
+    libre.jeu.demarrage();
+    m = {};
+    s.chargerClick(libre.jeu, reglages, m, TextesPartie{});
+    QVERIFY(m.confirmations.empty() && m.informations.empty());
+    QCOMPARE(libre.jeu.nb_repos, 13);
+    QCOMPARE(libre.jeu.minutes, 10);
+    QCOMPARE(libre.jeu.secondes, 20);
+    QVERIFY(libre.jeu.nb_mobiles > 0);
+    QCOMPARE(libre.minuterie.appels.back(), true);
+}
+
+void TestPartie::repereMoinsUn()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    Partie p = record_valide("00:00:01");
+    p.set_repos(-1);
+    QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
+    BancDeJeu b;
+    b.jeu.demarrage();
+    FauxMessages m;
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.informations.size(), size_t{1});
+    QCOMPARE(b.jeu.nb_repos, 44);
+
+    // Any other value is a saved game, even a tray count no game can have.
+    p.set_repos(-2);
+    QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(m.informations.size(), size_t{1});
+    QCOMPARE(b.jeu.nb_repos, -2);
+    QCOMPARE(b.affichage.appels.back(), std::string("billes_repos 46"));
+}
+
+void TestPartie::tempsIllisibles()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    struct Cas { std::string temps, message; int32_t h, m, sec; };
+    const std::vector<Cas> cas = {
+        {"100:00:00", "':0' n'est pas une valeur entière correcte", 10, 7, 7},   // 100 hours
+        {"", "'' n'est pas une valeur entière correcte", 7, 7, 7},
+        {"12:3", "'' n'est pas une valeur entière correcte", 12, 3, 7},
+        {"12:34:5", "(pas d'erreur)", 12, 34, 5},
+        {"ab:00:00", "'ab' n'est pas une valeur entière correcte", 7, 7, 7},
+        {"01:02: 3", "' 3' n'est pas une valeur entière correcte", 1, 2, 7},
+        {"é1:00:00", "'é1' n'est pas une valeur entière correcte", 7, 7, 7},
+        {"$A:-1:+2", "(pas d'erreur)", 10, -1, 2},
+        {"0x:00:00", "'0x' n'est pas une valeur entière correcte", 7, 7, 7},
+    };
+    for (const Cas& c : cas) {
+        QVERIFY(ecrit(s.chemin(), en_octets(record_valide(c.temps).octets)));
+        BancDeJeu b;
+        b.jeu.demarrage();
+        b.jeu.heures = b.jeu.minutes = b.jeu.secondes = 7;
+        FauxMessages m;
+        const std::string message = message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); });
+        QVERIFY2(message == c.message, (c.temps + " -> " + message).c_str());
+        QCOMPARE(b.jeu.heures, c.h);
+        QCOMPARE(b.jeu.minutes, c.m);
+        QCOMPARE(b.jeu.secondes, c.sec);
+        // The board is restored either way; the timer only when every count was read.
+        QCOMPARE(b.jeu.nb_repos, 13);
+        QVERIFY(!b.jeu.pas_de_partie);
+        QCOMPARE(b.minuterie.appels.empty(), c.message != "(pas d'erreur)");
+    }
+}
+
+void TestPartie::fichierCourtOuLong()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    const QByteArray complet = en_octets(record_valide("00:00:09").octets);
+
+    // Short: both commands fail, nothing on the board changes, the file stays.
+    for (const int taille : {0, 28, 1324}) {
+        QVERIFY(ecrit(s.chemin(), complet.left(taille)));
+        BancDeJeu b;
+        joue_un_coup(b, 2);
+        const Etat avant = etat(b.jeu);
+        b.oublie();
+        FauxMessages m;
+        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }),
+                 std::string("Lecture au-delà de la fin de fichier"));
+        QVERIFY(etat(b.jeu) == avant);
+        QVERIFY(b.affichage.appels.empty() && b.sprites.images_trou.empty() && m.confirmations.empty());
+        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }),
+                 std::string("Lecture au-delà de la fin de fichier"));
+        QCOMPARE(contenu(s.chemin()), complet.left(taille));
+    }
+
+    // Long: the first 1325 bytes are the record, the rest stays as it was.
+    const QByteArray queue(75, 'Q');
+    QVERIFY(ecrit(s.chemin(), complet + queue));
+    BancDeJeu b;
+    FauxMessages m;
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(b.jeu.nb_repos, 13);
+    b.jeu.texte_chrono = "00:00:42";
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    const QByteArray apres = contenu(s.chemin());
+    QCOMPARE(apres.size(), 1400);
+    QCOMPARE(apres.mid(1325), queue);
+    QCOMPARE(apres.mid(16, 9), QByteArray("\x08" "00:00:42"));
+}
+
+void TestPartie::partieFrancaiseSurPlateauAnglais()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    FauxMessages m;
+    {
+        BancDeJeu francais;
+        joue_un_coup(francais, 2);
+        s.sauverClick(francais.jeu, reglages, m, TextesPartie{});
+    }
+    BancDeJeu b;
+    b.partenaires.niveau_ = 1;
+    b.jeu.demarrage();
+    b.oublie();
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QVERIFY(b.sprites.actifs.empty());   // the restore runs no reset: the corners stay disabled
+    for (const int coin : {7, 11, 39, 43})
+        QVERIFY(std::count(b.sprites.images_trou.begin(), b.sprites.images_trou.end(), coin) == 1);
+    QCOMPARE(b.jeu.nb_repos, 9);
+}
+
+void TestPartie::fichierInaccessible()
+{
+    BancDeJeu b;
+    joue_un_coup(b);
+    const Etat avant = etat(b.jeu);
+    FauxMessages m;
+    {
+        SauvegardePartie s("/chemin/qui/n/existe/pas/");
+        Reglages reglages("/chemin/qui/n/existe/pas/");
+        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Fichier introuvable"));
+        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Fichier introuvable"));
+    }
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("GAME")));
+        SauvegardePartie s(repertoire(dir.path()));
+        Reglages reglages(repertoire(dir.path()));
+        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+    }
+    QVERIFY(etat(b.jeu) == avant);
+
+    // Disk full on write: the handle left open by the failed command is closed by the next one.
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), QString::fromStdString(s.chemin())));
+    const int ouverts = descripteurs_ouverts();
+    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Disque plein"));
+    QCOMPARE(descripteurs_ouverts(), ouverts + 1);
+    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Disque plein"));
+    QCOMPARE(descripteurs_ouverts(), ouverts + 1);
+    QVERIFY(QFile::remove(QString::fromStdString(s.chemin())));
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(descripteurs_ouverts(), ouverts);
+    QCOMPARE(contenu(s.chemin()).size(), 1325);
+}
+
+void TestPartie::fichierEnLectureSeule()
+{
+    if (root())
+        QSKIP("file permissions do not bind root");
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    const QByteArray record = en_octets(record_valide("00:00:01").octets);
+    QVERIFY(ecrit(s.chemin(), record));
+    QVERIFY(::chmod(s.chemin().c_str(), 0444) == 0);
+    BancDeJeu b;
+    joue_un_coup(b);
+    const Etat avant = etat(b.jeu);
+    FauxMessages m;
+    QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+    QVERIFY(etat(b.jeu) == avant);
+    QCOMPARE(contenu(s.chemin()), record);
+}
+
+QTEST_GUILESS_MAIN(TestPartie)
+#include "tst_partie.moc"
