@@ -1,5 +1,7 @@
 #include "dialogs/bouton.h"
 
+#include "dialogs/commun.h"
+
 #include <QEnterEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -74,11 +76,14 @@ void TBoutonArrondi::paintEvent(QPaintEvent*)
 
     // Picture then caption, centred together.
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(font());
-    const QFontMetrics fm(font());
     const QString brut = text();
     QString visible = brut;
     visible.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    // Keep the caption clear of the rounded ends.
+    const int place = width() - height() - (image_.isNull() ? 0 : image_.width() + 4);
+    const QFont f = police_ajustee(font(), visible, place);
+    p.setFont(f);
+    const QFontMetrics fm(f);
     const int largeurTexte = fm.horizontalAdvance(visible);
     const int largeurImage = image_.isNull() ? 0 : image_.width() + 4;
     const int decalage = isDown() ? 1 : 0;

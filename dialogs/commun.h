@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers shared by the dialogs.
 #include <QColor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QString>
@@ -36,6 +38,22 @@ inline QWidget* panneau_uni(QWidget* parent, const QRect& g, const QColor& coule
     pal.setColor(QPalette::Window, couleur);
     p->setPalette(pal);
     return p;
+}
+
+// The font narrowed just enough for `texte` to fit on one line of `largeur`
+// pixels (never below half its width); unchanged when it fits already.
+inline QFont police_ajustee(QFont f, const QString& texte, int largeur)
+{
+    f.setStretch(QFont::AnyStretch);
+    const int avance = QFontMetrics(f).horizontalAdvance(texte);
+    if (avance <= largeur || avance <= 0)
+        return f;
+    for (int etirement = 100 * largeur / avance; etirement >= 50; --etirement) {
+        f.setStretch(etirement);
+        if (QFontMetrics(f).horizontalAdvance(texte) <= largeur)
+            return f;
+    }
+    return f;
 }
 
 inline constexpr QRgb kGrisPanneau = 0xE6E6E6;

@@ -82,6 +82,8 @@ void Tmeilleur_score::FormActivate()
         for (int rang = 1; rang <= 10; ++rang) {
             const auto i = static_cast<size_t>(rang - 1);
             n[i]->setText(qs(reglages_.config.nom(rang)));
+            // A long name is narrowed rather than cut.
+            n[i]->setFont(police_ajustee(police_arial(16, true), n[i]->text(), n[i]->width()));
             b[i]->setText(QString::number(reglages_.config.billes(rang)));
             d[i]->setText(qs(reglages_.config.duree(rang)));
         }

@@ -78,10 +78,14 @@ void Tsaisie_nom::showEvent(QShowEvent* e)
 {
     const Textes& t = textes(langue_);
     setWindowTitle(qs(t.nom_titre));
-    bravo->setFont(police_arial(points_en_pixels(t.nom_bravo_points), true));
-    bravo->setText(qs(t.nom_bravo));
-    t1->setText(qs(t.nom_t1));
-    t2->setText(qs(t.nom_t2));
+    // Each text on one line: a text wider than its label is narrowed to fit.
+    auto remplir = [](TLabel3D* l, const std::string& texte, const QFont& f) {
+        l->setText(qs(texte));
+        l->setFont(police_ajustee(f, l->text(), l->width() - 2));
+    };
+    remplir(bravo, t.nom_bravo, police_arial(points_en_pixels(t.nom_bravo_points), true));
+    remplir(t1, t.nom_t1, police_arial(16, true));
+    remplir(t2, t.nom_t2, police_arial(16, true));
     Edit1->clear();
     centrer_ecran(this);
     QDialog::showEvent(e);

@@ -5,7 +5,7 @@ set -euo pipefail
 PKGS=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-urw-base35
   xdg-utils
 )
 if [ "${1:-}" = "--test" ]; then

@@ -534,6 +534,7 @@ bool THintManager::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonDblClick:
         case QEvent::Wheel:
         case QEvent::KeyPress:
+        case QEvent::ApplicationDeactivate:
             m_wait.stop();
             hideHint();
             break;

@@ -25,7 +25,8 @@
 // rested Delay milliseconds over it (a widget with an empty tool tip shows the
 // tool tip of its nearest ancestor in the same window that has one, as Qt
 // does, and nothing if there is none). The balloon hides when the pointer
-// moves to another widget or leaves it, on a click, a wheel turn or a key.
+// moves to another widget or leaves it, on a click, a wheel turn or a key,
+// when the application loses the focus, and after 10 seconds.
 // The platform's own tool tips never show.
 #include "widgets/dessin_bulle.h"
 

@@ -717,10 +717,10 @@ void DrawHint(QImage& target, const TFontData& font, int W, int H, int TH, TColo
               int L, bool shadow, TQuality quality, int shadowWidth, int intensity,
               const QImage& picture, bool border, TColor borderColor, const TShading& shading)
 {
-    // No balloon is larger than a screen; sizes
-    // beyond that would only overflow the shape arithmetic.
-    if (target.isNull() || W > kMaxBalloonSide || H > kMaxBalloonSide || W < -kMaxBalloonSide
-        || H < -kMaxBalloonSide || L > kMaxBalloonSide || L < -kMaxBalloonSide)
+    // No balloon is larger than a screen; sizes beyond that would only
+    // overflow the shape arithmetic.
+    auto sane = [](int v) { return v >= -kMaxBalloonSide && v <= kMaxBalloonSide; };
+    if (target.isNull() || !sane(W) || !sane(H) || !sane(TH) || !sane(L) || !sane(shadowWidth))
         return;
     make32Bit(target);
     const TBalloonShapes s =

@@ -197,8 +197,8 @@ struct TShading {
                          int) = ShadeRegionExcept;
 };
 
-// Largest balloon side DrawHint accepts; larger (or more negative) W, H or L
-// draw nothing.
+// Largest balloon side DrawHint accepts; W, H, TH, L or a shadow width beyond
+// +-kMaxBalloonSide draw nothing.
 inline constexpr int kMaxBalloonSide = 32767;
 
 // Draw a balloon of W x H pixels over the target's content.

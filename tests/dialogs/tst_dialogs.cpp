@@ -98,7 +98,7 @@ private slots:
     void initTestCase()
     {
         initialiser_ressources();
-        QApplication::setApplicationDisplayName(QStringLiteral("Trelmo"));
+        QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
     }
 
     void modeStockeAvantDeFermer()
@@ -106,6 +106,7 @@ private slots:
         QTemporaryDir dir;
         Reglages r(repertoire(dir));
         const QString cfg = qs(r.chemin());
+        r.recharger();   // as the main window does at start-up
         Tmode dlg(r, FRANCAIS);
         QCOMPARE(dlg.size(), QSize(305, 88));
         QCOMPARE(dlg.m1->geometry(), QRect(0, 0, 305, 30));
@@ -140,6 +141,7 @@ private slots:
         QVERIFY(!QFile::exists(cfg));   // nothing written, not even created
 
         // With a stored choice, closing keeps it.
+        r.recharger();
         montrer(dlg);
         QTest::mouseClick(dlg.m2, Qt::LeftButton);
         QCOMPARE(octet(cfg, Config::kNiveau), 2);
@@ -268,6 +270,9 @@ private slots:
             QCOMPARE(dlg.t1->text(), qs(t.nom_t1));
             QCOMPARE(dlg.t2->text(), qs(t.nom_t2));
             QCOMPARE(dlg.bravo->font().pixelSize(), c.pixels);
+            // Every text stays on one line of its label, so none is half hidden.
+            for (TLabel3D* l : {dlg.bravo, dlg.t1, dlg.t2})
+                QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
             dlg.close();
         }
     }

@@ -10,9 +10,11 @@ TRAVAIL=$(mktemp -d)
 XPID=""
 GPID=""
 terminer() {
-  [ -n "$GPID" ] && kill "$GPID" 2>/dev/null && wait "$GPID" 2>/dev/null
-  [ -n "$XPID" ] && kill "$XPID" 2>/dev/null && wait "$XPID" 2>/dev/null
+  local rc=$?
+  if [ -n "$GPID" ]; then kill "$GPID" 2>/dev/null; wait "$GPID" 2>/dev/null || true; fi
+  if [ -n "$XPID" ]; then kill "$XPID" 2>/dev/null; wait "$XPID" 2>/dev/null || true; fi
   rm -rf "$TRAVAIL"
+  exit "$rc"
 }
 trap terminer EXIT
 
@@ -26,17 +28,12 @@ attendre() {
 }
 
 demarrer_x() {
-  local d
-  for d in $(seq 90 160); do
-    if [ ! -e "/tmp/.X$d-lock" ] && [ ! -e "/tmp/.X11-unix/X$d" ]; then
-      Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-      XPID=$!
-      export DISPLAY=":$d"
-      if attendre 10 xdpyinfo; then return 0; fi
-      kill "$XPID" 2>/dev/null; XPID=""
-    fi
-  done
-  echo "no X server could be started"; exit 1
+  # The server picks a free display itself and writes its number to fd 3.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$TRAVAIL/affichage" >/dev/null 2>&1 &
+  XPID=$!
+  attendre 10 test -s "$TRAVAIL/affichage" || { echo "no X server could be started"; exit 1; }
+  export DISPLAY=":$(tr -d '[:space:]' < "$TRAVAIL/affichage")"
+  attendre 10 xdpyinfo || { echo "X server $DISPLAY does not answer"; exit 1; }
 }
 
 # demarrer_jeu <run dir> [locale]: copies the program directory and starts the game in it.

@@ -131,9 +131,9 @@ QImage bille_couleur(const Toile& fond, int m)
                     // Light scattered through a translucent marble glows on the side away from the light.
                     c = c + a * (mat.translucide * 0.9f * std::pow(dos, 1.5f) * (0.6f + 0.4f * N.z));
                     const float nh = std::max(0.f, dot(N, Hh));
-                    const float spec = mat.brillance * (0.55f * std::pow(nh, mat.durete) + 1.6f * std::pow(nh, 220.f));
+                    const float eclat = mat.brillance * (0.55f * std::pow(nh, mat.durete) + 1.6f * std::pow(nh, 220.f));
                     const float fresnel = mat.brillance * 0.22f * std::pow(1.f - N.z, 3.f);
-                    c = c + Couleur{1, 1, 1} * (spec + fresnel * 0.8f);
+                    c = c + Couleur{1, 1, 1} * (eclat + fresnel * 0.8f);
                     // Antialiased rim.
                     const float bord = transition(R - 0.9f, R, r);
                     c = melange(c, c * 0.55f, bord * 0.6f);
