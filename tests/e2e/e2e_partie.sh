@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real game under a private X server, starts an English game in the
 # variant dialog, plays the opening jump with the mouse (hole 9 over hole 16
-# into hole 25) and checks the screen and TRL.CFG.
+# into hole 25) and checks the screen and TRL.CFG; then saves the game, plays
+# on, restores it and checks the board is the saved one.
 set -euo pipefail
 . "$(dirname "$0")/xvfb_commun.sh"
 RUN_DIR=$1
@@ -45,4 +46,26 @@ done
 # The variant chosen in the dialog is in TRL.CFG (offset 51, little-endian 1).
 niveau=$(od -An -t d4 -j 51 -N 4 "$TRAVAIL/run/TRL.CFG" | tr -d ' ')
 [ "$niveau" = 1 ] || { echo "niveau in TRL.CFG is $niveau"; exit 1; }
+
+# Save (confirmed), then play on: (3,4) over (4,4) into (5,4).
+cliquer 571 206
+repondre Confirmation
+[ "$(stat -c %s "$TRAVAIL/run/GAME")" = 1325 ] || { echo "GAME is not 1325 bytes"; exit 1; }
+repos=$(od -An -t d2 -j 27 -N 2 "$TRAVAIL/run/GAME" | tr -d ' ')
+[ "$repos" = 13 ] || { echo "saved tray count is $repos"; exit 1; }
+cliquer 262 171
+cliquer 336 171
+sleep 0.3
+import -window root "$TRAVAIL/ecran2.png"
+[ "$(pixel "$TRAVAIL/ecran2.png" $((FX + 262)) $((FY + 171)))" = "$(pixel "$SKIN" 262 171)" ] \
+  || { echo "second jump not made"; exit 1; }
+# Restore (confirmed: a game is in progress): the saved board comes back.
+cliquer 571 140
+repondre Confirmation
+sleep 0.3
+import -window root "$TRAVAIL/ecran3.png"
+[ "$(pixel "$TRAVAIL/ecran3.png" $((FX + 262)) $((FY + 171)))" != "$(pixel "$SKIN" 262 171)" ] \
+  || { echo "restored board lacks the marble of (3,4)"; exit 1; }
+[ "$(pixel "$TRAVAIL/ecran3.png" $((FX + 336)) $((FY + 171)))" = "$(pixel "$SKIN" 336 171)" ] \
+  || { echo "restored board has a marble on (5,4)"; exit 1; }
 echo "end-to-end game: ok"

@@ -41,7 +41,8 @@ demarrer_jeu() {
   mkdir -p "$TRAVAIL/run" "$TRAVAIL/home" "$TRAVAIL/config"
   cp -r "$1"/. "$TRAVAIL/run/"
   rm -f "$TRAVAIL/run/TRL.CFG" "$TRAVAIL/run/GAME"
-  export HOME="$TRAVAIL/home" XDG_CONFIG_HOME="$TRAVAIL/config"
+  export HOME="$TRAVAIL/home" XDG_CONFIG_HOME="$TRAVAIL/config" XDG_RUNTIME_DIR="$TRAVAIL/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   unset LC_ALL LC_MESSAGES
   export LANG="${2:-fr_FR.UTF-8}"
   ( cd "$TRAVAIL/run" && exec ./trelmo ) &
@@ -62,6 +63,16 @@ cliquer() {
 # pixel <image> <x> <y>: the colour of one pixel as "r,g,b".
 pixel() {
   convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# repondre <title>: waits for the message box of that title and confirms it with Return.
+repondre() {
+  attendre 10 fenetre_visible "^$1\$" || { echo "no '$1' box"; exit 1; }
+  local w
+  w=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
+  xdotool windowfocus --sync "$w" 2>/dev/null || true
+  xdotool key Return
+  attendre 10 sh -c "! xdotool search --onlyvisible --name '^$1\$'" || { echo "'$1' box stayed open"; exit 1; }
 }
 
 # une fenetre nommée <titre> visible
