@@ -19,7 +19,7 @@ nouvelle_partie() {
 jouer() { # from-hole to-hole, as window points of the holes' centres
   cliquer "$1" "$2"; cliquer "$3" "$4"
 }
-photo() { sleep 0.5; import -window "$FENETRE" "$SORTIE/$1"; echo "wrote docs/$1"; }
+photo() { sleep 0.5; import -window root -crop "${FW}x${FH}+${FX}+${FY}" +repage "$SORTIE/$1"; echo "wrote docs/$1"; }
 
 # 1: the English board, a few moves into the game, pointer holding a marble.
 nouvelle_partie '^Niveau de jeu$' 14
@@ -35,5 +35,5 @@ cliquer 546 345           # stop
 cliquer 190 424; cliquer 293 424; cliquer 293 424
 nouvelle_partie '^Niveau de jeu$' 43
 jouer 336 133 336 209
-xdotool mousemove "$((FX + 571))" "$((FY + 205))"; sleep 1.2
+xdotool mousemove "$((FX + 200))" "$((FY + 425))"; sleep 1.2
 photo screenshot-2.png
