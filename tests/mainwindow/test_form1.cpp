@@ -1,5 +1,7 @@
 // The main window, offscreen: layout, start-up state, pointer routing through
 // the result overlay, textures and their storage, a skin that cannot be read.
+#include "dialogs/freewaremsg.h"
+#include "dialogs/liens.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "resources/ressources.h"
@@ -233,6 +235,110 @@ private slots:
         QCOMPARE(f.reglages().config.no_texture_plateau(), 3);
         f.texture_plateauClick();
         QCOMPARE(f.label("plateau")->pixmap().cacheKey(), f.skin(4).cacheKey());
+    }
+
+    // The close request: the about window and the web site unless the box is
+    // ticked, the preference stored, and the close never refused.
+    void fermeture()
+    {
+        preparer();
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        const QString ini = config.filePath(QStringLiteral("trelmo.ini"));
+        auto lire_ini = [&] {
+            QFile f(ini);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        std::vector<QUrl> ouverts;
+        definir_ouvreur([&](const QUrl& u) { ouverts.push_back(u); });
+        TForm1 f;
+        TFreewareMsg about;
+        f.setDialogues(&about, nullptr, nullptr, nullptr);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(about.softName(), QStringLiteral("TRELMO 3.01"));
+        QVERIFY(!about.afficher());   // no INI file yet
+
+        // Not ticked: the about window, then the web site once it has closed.
+        int montre = 0;
+        bool site_avant = false;
+        QTimer::singleShot(0, &about, [&] {
+            montre += about.isVisible();
+            site_avant = !ouverts.empty();
+            about.tf2Click();
+        });
+        QVERIFY(f.close());
+        QCOMPARE(montre, 1);
+        QVERIFY(!site_avant);
+        QCOMPARE(ouverts.size(), size_t(1));
+        QVERIFY(lire_ini().contains(QStringLiteral("[Propriétés]")));
+        QVERIFY(lire_ini().contains(QStringLiteral("apropos=0")));
+
+        // Ticked during the showing at exit: the site still opens this time.
+        f.show();
+        QTimer::singleShot(0, &about, [&] {
+            about.setAfficher(true);
+            about.tf2Click();
+        });
+        QVERIFY(f.close());
+        QCOMPARE(ouverts.size(), size_t(2));
+        QVERIFY(lire_ini().contains(QStringLiteral("apropos=1")));
+
+        // Ticked: nothing shown, nothing opened.
+        f.show();
+        montre = 0;
+        QTimer::singleShot(0, &about, [&] { montre += about.isVisible(); about.tf2Click(); });
+        QVERIFY(f.close());
+        QCoreApplication::processEvents();
+        QCOMPARE(montre, 0);
+        QCOMPARE(ouverts.size(), size_t(2));
+
+        // Ticked from the infos command, then quit: silent, and stored.
+        about.setAfficher(false);
+        f.show();
+        QTimer::singleShot(0, &about, [&] { about.setAfficher(true); about.tf2Click(); });
+        f.infosClick();
+        QVERIFY(f.close());
+        QCOMPARE(ouverts.size(), size_t(2));
+        QVERIFY(lire_ini().contains(QStringLiteral("apropos=1")));
+
+        // A preference that cannot be written: the error is shown once and the
+        // program still ends.
+        QFile bouchon(config.filePath(QStringLiteral("fichier")));
+        QVERIFY(bouchon.open(QIODevice::WriteOnly));
+        bouchon.close();
+        qputenv("XDG_CONFIG_HOME", bouchon.fileName().toUtf8());
+        erreurs.clear();
+        f.show();
+        QVERIFY(f.close());
+        QCOMPARE(erreurs.size(), size_t(1));
+        QCOMPARE(erreurs[0], std::string("Impossible d'écrire dans trelmo.ini."));
+        definir_ouvreur({});
+        qputenv("XDG_CONFIG_HOME", QDir::tempPath().toUtf8() + "/trelmo-test-config");
+    }
+
+    // The texts of the first showing, in German.
+    void textes_allemands()
+    {
+        preparer();
+        qputenv("LC_ALL", "de_DE.UTF-8");
+        TForm1 f;
+        qunsetenv("LC_ALL");
+        QCOMPARE(f.langue(), 2);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QCOMPARE(f.label("etat_jeux")->text(), QStringLiteral("Neue\nPartie"));
+        QCOMPARE(f.label("quitter")->text(), QStringLiteral("Beenden"));
+        QVERIFY(f.label("quitter")->toolTip().isEmpty());
+        QCOMPARE(f.label("infos")->toolTip(), QStringLiteral("Über Trelmo"));
+        for (const char* nom : {"charger", "sauver", "scores"})
+            QCOMPARE(f.label(nom)->font().pixelSize(), 13);
+        QCOMPARE(f.label("texture_plateau")->font().pixelSize(), 13);
+        QCOMPARE(f.jeu().textes.gagne, std::string("BEGLÜCKWÜNSCHUNG !!"));
+        f.etat_jeuxClick();
+        QCOMPARE(f.label("etat_jeux")->text(), QStringLiteral("Partie\nbeenden"));
+        QCOMPARE(f.label("etat_jeux")->toolTip(), QStringLiteral("Laufende Partie beenden"));
+        f.hide();
     }
 };
 
