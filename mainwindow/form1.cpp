@@ -7,7 +7,7 @@
 #include "dialogs/mode.h"
 #include "dialogs/saisie_nom.h"
 #include "game/textes.h"
-#include "mainwindow/labelbouton.h"
+#include "mainwindow/texte_label.h"
 #include "mainwindow/sprite.h"
 #include "resources/ressources.h"
 #include "storage/ini.h"
@@ -230,7 +230,7 @@ TForm1::~TForm1() = default;
 QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                             void (TForm1::*clic)())
 {
-    auto* l = new LabelBouton(this);
+    auto* l = new LabelCliquable(this);
     l->setObjectName(QString::fromLatin1(nom));
     l->setGeometry(r);
     l->setFont(police(famille, px, true));
@@ -240,7 +240,7 @@ QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, in
     l->setPalette(p);
     if (clic) {
         l->setCursor(curseur(CUR_TOPHAND));
-        connect(l, &LabelBouton::clicked, this, [this, clic] { garde([this, clic] { (this->*clic)(); }); });
+        connect(l, &LabelCliquable::clicked, this, [this, clic] { garde([this, clic] { (this->*clic)(); }); });
     }
     return l;
 }
@@ -331,32 +331,28 @@ void TForm1::texture_billeClick()
 
 // ---------------------------------------------------------------- sprites
 
-void TForm1::trou_image(int n, bool bille)
+void TForm1::montrer(Sprite* s, bool bille)
 {
-    if (n < 1 || n > kNbTrous)
-        return;
-    Sprite* s = trous_[static_cast<size_t>(n)];
     if (!bille) {
         s->clear();
         return;
     }
+    // Without a current marble picture the sprite keeps what it shows.
     const QPixmap& p = bille_courante();
     if (!p.isNull())
         s->setPixmap(p);
 }
 
+void TForm1::trou_image(int n, bool bille)
+{
+    if (n >= 1 && n <= kNbTrous)
+        montrer(trous_[static_cast<size_t>(n)], bille);
+}
+
 void TForm1::repos_image(int i, bool bille)
 {
-    if (i < 1 || i > kNbRepos)
-        return;
-    Sprite* s = repos_[static_cast<size_t>(i)];
-    if (!bille) {
-        s->clear();
-        return;
-    }
-    const QPixmap& p = bille_courante();
-    if (!p.isNull())
-        s->setPixmap(p);
+    if (i >= 1 && i <= kNbRepos)
+        montrer(repos_[static_cast<size_t>(i)], bille);
 }
 
 void TForm1::trou_curseur(int n, int id)

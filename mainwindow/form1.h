@@ -102,6 +102,7 @@ private:
     void appliquer_skin();
     void redessiner_textures();
     const QPixmap& bille_courante() const;
+    void montrer(Sprite* s, bool bille);
     QLabel* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                         void (TForm1::*clic)());
 

@@ -9,7 +9,7 @@
 
 namespace trelmo {
 
-TLabel3D::TLabel3D(QWidget* parent) : QLabel(parent)
+TLabel3D::TLabel3D(QWidget* parent) : LabelCliquable(parent)
 {
     shadowColor_ = QApplication::palette().color(QPalette::Active, QPalette::Light);
     resize(66, 18);
@@ -50,23 +50,6 @@ void TLabel3D::paintEvent(QPaintEvent*)
         face = couleur_texte_gris();
     p.setPen(face);
     p.drawText(r, flags, texte);
-}
-
-void TLabel3D::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton)
-        appui_ = true;
-    QLabel::mousePressEvent(e);
-}
-
-void TLabel3D::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clic = appui_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    if (e->button() == Qt::LeftButton)
-        appui_ = false;
-    QLabel::mouseReleaseEvent(e);
-    if (clic)
-        emit clicked();
 }
 
 } // namespace trelmo

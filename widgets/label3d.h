@@ -2,11 +2,11 @@
 // A label with a drop shadow: the caption is drawn first in the shadow colour
 // one pixel right and down, then in the face colour in its place.
 #include <QColor>
-#include <QLabel>
+#include "widgets/labelcliquable.h"
 
 namespace trelmo {
 
-class TLabel3D : public QLabel {
+class TLabel3D : public LabelCliquable {
     Q_OBJECT
     Q_PROPERTY(QColor ShadowColor READ shadowColor WRITE setShadowColor)
     Q_PROPERTY(QColor FontColor READ fontColor WRITE setFontColor)
@@ -28,20 +28,14 @@ public:
     bool showAccelChar() const { return showAccelChar_; }
     void setShowAccelChar(bool b);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
     QColor shadowColor_;
     QColor fontColor_;
     bool transparent_ = false;
     bool showAccelChar_ = true;
-    bool appui_ = false;
 };
 
 } // namespace trelmo

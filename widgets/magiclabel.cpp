@@ -35,7 +35,7 @@ QColor couleur_texte_gris()
     return QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
 }
 
-TMagicLabel::TMagicLabel(QWidget* parent) : QLabel(parent)
+TMagicLabel::TMagicLabel(QWidget* parent) : LabelCliquable(parent)
 {
     timer_.setInterval(blinkSpeed_);
     connect(&timer_, &QTimer::timeout, this, &TMagicLabel::basculer);
@@ -126,23 +126,6 @@ void TMagicLabel::paintEvent(QPaintEvent*)
     if (raisedTop_)
         dessiner(haut, 0, 0, w - t - b, h - t - b);
     dessiner(face, t, t, w - b, h - b);
-}
-
-void TMagicLabel::mousePressEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton)
-        appui_ = true;
-    QLabel::mousePressEvent(e);
-}
-
-void TMagicLabel::mouseReleaseEvent(QMouseEvent* e)
-{
-    const bool clic = appui_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-    if (e->button() == Qt::LeftButton)
-        appui_ = false;
-    QLabel::mouseReleaseEvent(e);
-    if (clic)
-        emit clicked();
 }
 
 } // namespace trelmo

@@ -3,12 +3,12 @@
 // copy, the face and a bottom copy) for a raised or engraved look, and that
 // can blink between two colour sets on its own timer.
 #include <QColor>
-#include <QLabel>
+#include "widgets/labelcliquable.h"
 #include <QTimer>
 
 namespace trelmo {
 
-class TMagicLabel : public QLabel {
+class TMagicLabel : public LabelCliquable {
     Q_OBJECT
     Q_PROPERTY(bool Blink READ blink WRITE setBlink)
     Q_PROPERTY(int BlinkSpeed READ blinkSpeed WRITE setBlinkSpeed)
@@ -70,13 +70,8 @@ public:
 
     bool phaseClignotement() const { return phase_; }   // true: blink colours
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
     void basculer();
@@ -85,7 +80,6 @@ private:
     bool blink_ = false;
     int blinkSpeed_ = 50;
     bool phase_ = false;
-    bool appui_ = false;
     bool blinkTransparent_ = true;
     QColor blinkColor_{0xFF, 0x00, 0x00};
     QColor blinkTopColor_{0xFF, 0xFF, 0xFF};
