@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "widgets/label3d.h"
+
 #include <string>
 
 namespace trelmo {
@@ -58,5 +60,18 @@ inline QFont police_ajustee(QFont f, const QString& texte, int largeur)
 
 inline constexpr QRgb kGrisPanneau = 0xE6E6E6;
 inline constexpr QRgb kGrisOmbre = 0x808080;
+
+// A centred, transparent label of the dialogs with the grey drop shadow.
+inline TLabel3D* label_ombre(QWidget* parent, const QRect& g, const QFont& f, const QColor& face)
+{
+    auto* l = new TLabel3D(parent);
+    l->setGeometry(g);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setFont(f);
+    l->setFontColor(face);
+    l->setShadowColor(QColor(kGrisOmbre));
+    l->setTransparent(true);
+    return l;
+}
 
 } // namespace trelmo

@@ -23,16 +23,7 @@ Tmeilleur_score::Tmeilleur_score(Reglages& reglages, int32_t langue, QWidget* pa
 
     Panel1 = panneau_uni(this, QRect(0, 0, 300, 323), QColor(kGrisPanneau));
 
-    auto ombre = [&](const QRect& g, const QFont& f, const QColor& face) {
-        auto* l = new TLabel3D(Panel1);
-        l->setGeometry(g);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setFont(f);
-        l->setFontColor(face);
-        l->setShadowColor(QColor(kGrisOmbre));
-        l->setTransparent(true);
-        return l;
-    };
+    auto ombre = [&](const QRect& g, const QFont& f, const QColor& face) { return label_ombre(Panel1, g, f, face); };
     titre = ombre(QRect(2, 8, 296, 29), police_verdana(24, true), QColor(0xFF, 0x00, 0x00));
     const QColor bleu(0x00, 0x00, 0xFF);
     joueur = ombre(QRect(8, 58, 121, 23), police_arial(16, true), bleu);

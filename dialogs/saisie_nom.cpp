@@ -43,16 +43,7 @@ Tsaisie_nom::Tsaisie_nom(Reglages& reglages, int32_t langue, QWidget* parent)
 
     Panel1 = panneau_uni(this, QRect(0, 0, 312, 156), QColor(kGrisPanneau));
 
-    auto ombre = [&](const QRect& g, const QFont& f, const QColor& face) {
-        auto* l = new TLabel3D(Panel1);
-        l->setGeometry(g);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setFont(f);
-        l->setFontColor(face);
-        l->setShadowColor(QColor(kGrisOmbre));
-        l->setTransparent(true);
-        return l;
-    };
+    auto ombre = [&](const QRect& g, const QFont& f, const QColor& face) { return label_ombre(Panel1, g, f, face); };
     bravo = ombre(QRect(9, 12, 293, 34), police_arial(points_en_pixels(18), true), QColor(0xFF, 0x00, 0x00));
     t1 = ombre(QRect(9, 52, 293, 24), police_arial(16, true), QColor(0xFF, 0xFF, 0x00));
     t2 = ombre(QRect(9, 77, 293, 24), police_arial(16, true), QColor(0xFF, 0xFF, 0x00));
