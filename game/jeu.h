@@ -56,6 +56,14 @@ public:
     void reset_plateau();       // for partenaires.niveau()
     void reset_plateau(int32_t niveau);
     void etat_plateau();
+    // Enables exactly the hole sprites of board `niveau` (1-3), as the reset does.
+    void activer_trous(int32_t niveau);
+    // The board a grid was played on, told by its barred directions (they never
+    // change during a game): 1, 2 or 3, or 0 when the grid matches none.
+    static int32_t niveau_de_grille(const Grille& g);
+    // After a restore: enables the holes of the board the grid describes; a
+    // grid that matches no board leaves the sprites as they are. Answers the board (or 0).
+    int32_t adopter_plateau_de_grille();
 
     // Board display
     void place_bille_plateau();

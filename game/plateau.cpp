@@ -31,58 +31,98 @@ void Jeu::reset_plateau()
     reset_plateau(partenaires.niveau());
 }
 
-void Jeu::reset_plateau(int32_t niveau)
-{
-    for (Case k : kBouts)
-        sprites.trou_actif(numero_trou(k.col, k.lig), true);
+namespace {
 
-    grille.v.fill(-1);
+// The starting grid of a board, without touching any sprite.
+Grille grille_de_depart(int32_t niveau)
+{
+    Grille g;
+    g.v.fill(-1);
     for (int c = 1; c <= kColonnes; ++c)
         for (int r = 1; r <= kLignes; ++r) {
             if (!est_croix(c, r))
                 continue;
             for (int d = 1; d <= kDirections; ++d) {
                 const Pas p = pas_direction(d);
-                grille.at(c, r, d) = est_croix(c + 2 * p.dc, r + 2 * p.dr) ? 0 : -1;
+                g.at(c, r, d) = est_croix(c + 2 * p.dc, r + 2 * p.dr) ? 0 : -1;
             }
         }
     for (Case k : kCoins)
-        remplir(grille, k, 0);
+        remplir(g, k, 0);
 
-    remplir(grille, Case{5, 5}, 2);
+    remplir(g, Case{5, 5}, 2);
 
     if (niveau < 3) {
         for (Case k : kBouts)
-            remplir(grille, k, 2);
+            remplir(g, k, 2);
         for (int c = 4; c <= 6; ++c) {
-            grille.at(c, 3, HAUT) = -1;
-            grille.at(c, 7, BAS) = -1;
+            g.at(c, 3, HAUT) = -1;
+            g.at(c, 7, BAS) = -1;
         }
         for (int r = 4; r <= 6; ++r) {
-            grille.at(3, r, GAUCHE) = -1;
-            grille.at(7, r, DROITE) = -1;
+            g.at(3, r, GAUCHE) = -1;
+            g.at(7, r, DROITE) = -1;
         }
-        for (Case k : kBouts)
-            sprites.trou_actif(numero_trou(k.col, k.lig), false);
     }
 
     if (niveau == 2) {
-        grille.at(5, 3, GAUCHE) = 0;
-        grille.at(5, 3, DROITE) = 0;
-        grille.at(5, 7, GAUCHE) = 0;
-        grille.at(5, 7, DROITE) = 0;
-        grille.at(3, 5, HAUT) = 0;
-        grille.at(3, 5, BAS) = 0;
-        grille.at(7, 5, HAUT) = 0;
-        grille.at(7, 5, BAS) = 0;
-        for (Case k : kCoins)
-            sprites.trou_actif(numero_trou(k.col, k.lig), true);
+        g.at(5, 3, GAUCHE) = 0;
+        g.at(5, 3, DROITE) = 0;
+        g.at(5, 7, GAUCHE) = 0;
+        g.at(5, 7, DROITE) = 0;
+        g.at(3, 5, HAUT) = 0;
+        g.at(3, 5, BAS) = 0;
+        g.at(7, 5, HAUT) = 0;
+        g.at(7, 5, BAS) = 0;
     } else {
         for (Case k : kCoins)
-            remplir(grille, k, 2);
-        for (Case k : kCoins)
-            sprites.trou_actif(numero_trou(k.col, k.lig), false);
+            remplir(g, k, 2);
     }
+    return g;
+}
+
+} // namespace
+
+void Jeu::reset_plateau(int32_t niveau)
+{
+    // The arm tips first accept the pointer, then the board decides.
+    for (Case k : kBouts)
+        sprites.trou_actif(numero_trou(k.col, k.lig), true);
+    grille = grille_de_depart(niveau);
+    if (niveau < 3)
+        for (Case k : kBouts)
+            sprites.trou_actif(numero_trou(k.col, k.lig), false);
+    for (Case k : kCoins)
+        sprites.trou_actif(numero_trou(k.col, k.lig), niveau == 2);
+}
+
+void Jeu::activer_trous(int32_t niveau)
+{
+    for (Case k : kBouts)
+        sprites.trou_actif(numero_trou(k.col, k.lig), niveau >= 3);
+    for (Case k : kCoins)
+        sprites.trou_actif(numero_trou(k.col, k.lig), niveau == 2);
+}
+
+int32_t Jeu::niveau_de_grille(const Grille& g)
+{
+    for (int32_t niveau = 1; niveau <= 3; ++niveau) {
+        const Grille depart = grille_de_depart(niveau);
+        bool pareil = true;
+        for (std::size_t i = 0; i < g.v.size() && pareil; ++i)
+            pareil = (g.v[i] == -1) == (depart.v[i] == -1);
+        if (pareil)
+            return niveau;
+    }
+    return 0;
+}
+
+int32_t Jeu::adopter_plateau_de_grille()
+{
+    const int32_t niveau = niveau_de_grille(grille);
+    if (niveau != 0)
+        activer_trous(niveau);
+    return niveau;
 }
 
 namespace {
