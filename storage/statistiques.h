@@ -2,6 +2,18 @@
 // Playing statistics, per board (standard start) and per problem, kept in
 // "statistiques.json" in the program directory. The settings file and the
 // saved game are not touched.
+//
+// The file is one JSON object:
+//   { "format": "trelmo-statistiques", "version": 1,
+//     "jeux": { "<key>": { "commencees": n, "terminees": n, "gagnees": n,
+//                          "moins_de_billes": n, "meilleur_temps": s,
+//                          "total_billes": n, "serie": n, "meilleure_serie": n,
+//                          "indices": n, "resultats": { "<marbles left>": n } } } }
+// Every field of a game may be missing (it then reads as its default). Keys
+// this version does not know, at the top and inside each game, are kept as
+// they are when the file is rewritten. "version" changes only when a known
+// field changes its meaning: a file of a later version is read as nothing
+// and never overwritten.
 #include <map>
 #include <string>
 
@@ -39,7 +51,10 @@ public:
     // unreadable file is renamed aside (its new name is in the answer) and
     // the statistics start afresh: the answer is then a message for the
     // player (UTF-8, in the interface language `langue` 0 fr, 1 en, 2 de),
-    // to be shown once; otherwise it is empty.
+    // to be shown once; otherwise it is empty. A damaged file is renamed to
+    // "<file>.endommage" (or ".endommage2", "3"... when taken). When it cannot
+    // be renamed, or when it comes from a later version, it is left in place,
+    // the answer says so, and enregistrer() refuses to overwrite it.
     std::string charger(int langue);
     // Writes the whole file atomically. False, with the reason, when it fails;
     // the file on disk is then the previous one, whole.
@@ -51,6 +66,19 @@ public:
     // Counting rules of the game on the board. A game counts as started at its
     // first jump; a game that is stopped (or replaced by another) after it
     // started and before its end breaks the current run of wins.
+    // - A game that never had a jump counts nothing, whatever happens to it:
+    //   looking at a board and leaving it is no game played. Hints shown
+    //   before the first jump are counted at that jump, and dropped with a
+    //   game that never had one.
+    // - A restored game is a new game: it counts as started at its first jump
+    //   after the restore and as finished at its end, like any other; the
+    //   game it replaces is handled as by nouvelle_partie.
+    // - A loss ends the run of wins; a win adds to it.
+    // - Leaving the program with a game on the board is neither a stop nor an
+    //   end: the player may have saved it to go on later. The caller does
+    //   not call arret() at exit.
+    // - fin() with a negative number of marbles (no real game ends so) ends
+    //   the game without counting a result.
     void nouvelle_partie(const std::string& cle);   // a new game or problem is set up
     void partie_restauree(const std::string& cle);  // a restored game counts as a new game
     void saut();                                    // a jump was made
@@ -61,11 +89,16 @@ public:
     bool commencee() const { return commencee_; }
 
 private:
+    void rompre_si_interrompue();   // a started, unfinished game ends the run
+
     std::string chemin_;
     std::map<std::string, StatsJeu> stats_;
     std::string cle_;            // the game on the board; "" when none
     bool commencee_ = false;     // its first jump was made
     bool finie_ = false;         // its end was counted
+    int indices_en_attente_ = 0; // hints shown before the first jump
+    std::string autres_;         // the file as read (compact JSON), for the keys kept
+    bool protegee_ = false;      // the file on disk must not be overwritten
 };
 
 } // namespace trelmo
