@@ -55,4 +55,18 @@ public:
     virtual void insere_score(int32_t billes, const std::string& duree) = 0;
 };
 
+// What happened to the game, for those who follow it (statistics, hints,
+// the screen reader). Every call comes after the change it reports.
+class IObservateur {
+public:
+    virtual ~IObservateur() = default;
+    virtual void partie_commencee() {}            // a new game or problem is on the board
+    virtual void partie_arretee() {}              // the game was stopped
+    virtual void partie_restauree() {}            // a saved game replaced the board
+    virtual void saut_fait(int /*de*/, int /*par*/, int /*vers*/) {}   // hole numbers; a click, a key, a drag or a redo
+    virtual void saut_annule(int /*de*/, int /*par*/, int /*vers*/) {}
+    virtual void prise_changee() {}               // a marble was picked up or put back
+    virtual void partie_finie(int32_t /*billes*/, bool /*gagnee*/) {}  // after the end-of-game processing
+};
+
 } // namespace trelmo

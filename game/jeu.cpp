@@ -81,34 +81,66 @@ void Jeu::test_etat()
         sprites.trou_curseur(trou_courant, curseur);
 }
 
+void Jeu::sauter(const Coup& c)
+{
+    const int32_t tc = c.vers_col, tr = c.vers_lig;
+    const int32_t mc = tc + (c.de_col - tc) / 2, mr = tr + (c.de_lig - tr) / 2;
+    for (int d = 1; d <= kDirections; ++d) {
+        if (grille.at(tc, tr, d) >= 0)
+            grille.at(tc, tr, d) = 0;
+        if (grille.at(c.de_col, c.de_lig, d) >= 0)
+            grille.at(c.de_col, c.de_lig, d) = 2;
+        if (grille.at(mc, mr, d) >= 0)
+            grille.at(mc, mr, d) = 2;
+    }
+    place_bille_plateau();
+    incrementer(nb_repos);
+    jeux_repos(nb_repos);
+    affiche_score();
+}
+
+void Jeu::curseurs_au_repos()
+{
+    for (int n = 1; n <= kNbTrous; ++n)
+        sprites.trou_curseur(n, CUR_DEFAUT);
+}
+
+void Jeu::relacher()
+{
+    bille_prise = false;
+    curseurs_au_repos();
+}
+
+namespace {
+
+void signaler_saut(IObservateur* o, const Coup& c)
+{
+    if (o)
+        o->saut_fait(numero_trou(c.de_col, c.de_lig),
+                     numero_trou(c.vers_col + (c.de_col - c.vers_col) / 2, c.vers_lig + (c.de_lig - c.vers_lig) / 2),
+                     numero_trou(c.vers_col, c.vers_lig));
+}
+
+} // namespace
+
 void Jeu::deplacement()
 {
     if (pas_de_partie)
         return;
 
     const bool trou_valide = trou_courant >= 1 && trou_courant <= kNbTrous;
+    bool saute = false;
+    Coup coup;
     if (bille_prise) {
         // The board cannot change between the hover and the click, except by a
         // restore, which drops the held marble; the check guards the grid anyway.
         if (coup_permis && saut_possible(grille, col_prise, lig_prise, col_courante, lig_courante)) {
-            const int32_t tc = col_courante, tr = lig_courante;
-            const int32_t mc = tc + (col_prise - tc) / 2, mr = tr + (lig_prise - tr) / 2;
-            for (int d = 1; d <= kDirections; ++d) {
-                if (grille.at(tc, tr, d) >= 0)
-                    grille.at(tc, tr, d) = 0;
-                if (grille.at(col_prise, lig_prise, d) >= 0)
-                    grille.at(col_prise, lig_prise, d) = 2;
-                if (grille.at(mc, mr, d) >= 0)
-                    grille.at(mc, mr, d) = 2;
-            }
-            place_bille_plateau();
-            incrementer(nb_repos);
-            jeux_repos(nb_repos);
-            affiche_score();
+            coup = Coup{col_prise, lig_prise, col_courante, lig_courante};
+            historique.noter(grille, nb_repos, coup);
+            sauter(coup);
+            saute = true;
         }
-        bille_prise = false;
-        for (int n = 1; n <= kNbTrous; ++n)
-            sprites.trou_curseur(n, CUR_DEFAUT);
+        relacher();
     } else if (coup_permis) {
         if (trou_valide)
             sprites.trou_curseur(trou_courant, CUR_DEPLACE);
@@ -121,18 +153,110 @@ void Jeu::deplacement()
         bille_prise = false;
     }
 
+    if (observateur) {
+        if (saute)
+            signaler_saut(observateur, coup);
+        else
+            observateur->prise_changee();
+    }
     if (nb_mobiles == 0 && !pas_de_partie)
         fin_de_partie();
 }
 
 void Jeu::annuler_prise()
 {
-    for (int n = 1; n <= kNbTrous; ++n)
-        sprites.trou_curseur(n, CUR_DEFAUT);
+    curseurs_au_repos();
     bille_prise = false;
     // A click that reaches a hole without a hover first must not act on the
     // permission found before the board changed.
     coup_permis = false;
+}
+
+void Jeu::reposer_bille()
+{
+    if (pas_de_partie || !bille_prise)
+        return;
+    annuler_prise();
+    if (observateur)
+        observateur->prise_changee();
+}
+
+bool Jeu::peut_annuler() const
+{
+    return !pas_de_partie && !fin_traitee && historique.peut_annuler();
+}
+
+bool Jeu::peut_refaire() const
+{
+    return !pas_de_partie && !fin_traitee && historique.peut_refaire();
+}
+
+bool Jeu::annuler()
+{
+    if (!peut_annuler())
+        return false;
+    if (bille_prise)
+        annuler_prise();
+    const Historique::Pas pas = historique.annuler();
+    grille = pas.avant;
+    nb_repos = pas.nb_repos;
+    place_bille_plateau();
+    jeux_repos(nb_repos);
+    affiche_score();
+    annuler_prise();
+    if (observateur) {
+        const Coup& c = pas.coup;
+        observateur->saut_annule(numero_trou(c.de_col, c.de_lig),
+                                 numero_trou(c.vers_col + (c.de_col - c.vers_col) / 2,
+                                             c.vers_lig + (c.de_lig - c.vers_lig) / 2),
+                                 numero_trou(c.vers_col, c.vers_lig));
+    }
+    return true;
+}
+
+bool Jeu::refaire()
+{
+    if (!peut_refaire())
+        return false;
+    if (bille_prise)
+        annuler_prise();
+    const Historique::Pas pas = historique.refaire();
+    sauter(pas.coup);
+    annuler_prise();
+    signaler_saut(observateur, pas.coup);
+    if (nb_mobiles == 0)
+        fin_de_partie();
+    return true;
+}
+
+std::vector<int> Jeu::atterrissages() const
+{
+    std::vector<int> trous;
+    if (pas_de_partie || !bille_prise)
+        return trous;
+    for (int d = 1; d <= kDirections; ++d) {
+        const Pas p = pas_direction(d);
+        const int tc = col_prise + 2 * p.dc, tr = lig_prise + 2 * p.dr;
+        if (saut_possible(grille, col_prise, lig_prise, tc, tr))
+            trous.push_back(numero_trou(tc, tr));
+    }
+    return trous;
+}
+
+bool Jeu::saut_permis(int de, int vers) const
+{
+    const Case s = case_du_trou(de), t = case_du_trou(vers);
+    return s.col != 0 && t.col != 0 && saut_possible(grille, s.col, s.lig, t.col, t.lig);
+}
+
+bool Jeu::gagnee() const
+{
+    if (nb_repos != kNbRepos - 1)
+        return false;
+    if (cible == 0)
+        return true;
+    const Case k = case_du_trou(cible);
+    return k.col != 0 && grille.bille(k.col, k.lig);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -167,6 +291,11 @@ void Jeu::etat_jeuxClick()
         minutes = 0;
         secondes = 0;
         minuterie.timer1(true);
+        historique.vider();
+        probleme = false;
+        cible = 0;
+        if (observateur)
+            observateur->partie_commencee();
     } else {
         affichage.resultat(false, "");
         affichage.etat_jeux(textes.nouvelle, textes.nouvelle_hint);
@@ -179,7 +308,58 @@ void Jeu::etat_jeuxClick()
         retire_bille_plateau();
         affiche_score();
         reset_plateau();
+        historique.vider();
+        probleme = false;
+        cible = 0;
+        if (observateur)
+            observateur->partie_arretee();
     }
+}
+
+void Jeu::commencer_probleme(int32_t niveau, std::uint64_t billes, int32_t cible_probleme)
+{
+    affichage.resultat(false, "");
+    annuler_prise();
+    reset_plateau(niveau);
+    // Each hole of the board takes a marble or is emptied; the barred
+    // directions stay as the board has them.
+    int32_t nb_billes = 0;
+    for (int n = 1; n <= kNbTrous; ++n) {
+        const Case k = case_du_trou(n);
+        bool dans_le_jeu = false;
+        for (int d = 1; d <= kDirections; ++d)
+            dans_le_jeu = dans_le_jeu || grille.at(k.col, k.lig, d) != 2;
+        // The centre starts as an empty hole with no barred direction.
+        if (!dans_le_jeu && !(k.col == 5 && k.lig == 5))
+            continue;
+        const bool bille = (billes >> (n - 1)) & 1u;
+        nb_billes += bille;
+        for (int d = 1; d <= kDirections; ++d)
+            if (grille.at(k.col, k.lig, d) >= 0)
+                grille.at(k.col, k.lig, d) = bille ? 0 : 2;
+    }
+    affichage.etat_jeux(textes.reposer, textes.reposer_hint);
+    pas_de_partie = false;
+    fin_traitee = false;
+    coup_permis = false;
+    nb_repos = kNbRepos - nb_billes;
+    jeux_repos(nb_repos);
+    place_bille_plateau();
+    affiche_score();
+    heures = 0;
+    minutes = 0;
+    secondes = 0;
+    texte_chrono = "00:00:00";
+    affichage.chrono(texte_chrono);
+    minuterie.timer1(true);
+    historique.vider();
+    probleme = true;
+    cible = cible_probleme;
+    if (observateur)
+        observateur->partie_commencee();
+    // A position with no jump at all is over at once.
+    if (nb_mobiles == 0)
+        fin_de_partie();
 }
 
 void Jeu::fin_de_partie()
@@ -189,11 +369,18 @@ void Jeu::fin_de_partie()
     // Marked first: a failing settings file must not make the next click
     // insert the result a second time.
     fin_traitee = true;
-    affichage.resultat(true, nb_repos == kNbRepos - 1 ? textes.gagne : textes.termine);
+    const bool gagne = gagnee();
+    affichage.resultat(true, gagne ? textes.gagne : textes.termine);
     minuterie.timer1(false);
-    partenaires.recharger_config();
-    partenaires.insere_score(billes_restantes(nb_repos), texte_chrono);
-    partenaires.enregistrer_config();
+    // Problems are games of their own: the top ten stays the table of the
+    // standard starts.
+    if (!probleme) {
+        partenaires.recharger_config();
+        partenaires.insere_score(billes_restantes(nb_repos), texte_chrono);
+        partenaires.enregistrer_config();
+    }
+    if (observateur)
+        observateur->partie_finie(billes_restantes(nb_repos), gagne);
 }
 
 void Jeu::affiche_score()

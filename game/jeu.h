@@ -2,11 +2,13 @@
 // The state of play and its operations: board model, move protocol, board
 // display and game lifecycle. Plain C++; the main window owns one Jeu.
 #include "grille.h"
+#include "historique.h"
 #include "interfaces.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace trelmo {
 
@@ -52,6 +54,12 @@ public:
 
     TextesJeu textes;
 
+    // --- beyond the two-click protocol
+    Historique historique;             // undo and redo within the game on the board
+    IObservateur* observateur = nullptr;
+    bool probleme = false;             // the game is a problem: it does not enter the top ten
+    int32_t cible = 0;                 // hole the last marble must stand on to win (0: any)
+
     // Board model
     void reset_plateau();       // for partenaires.niveau()
     void reset_plateau(int32_t niveau);
@@ -61,8 +69,10 @@ public:
     // The board a grid was played on, told by its barred directions (they never
     // change during a game): 1, 2 or 3, or 0 when the grid matches none.
     static int32_t niveau_de_grille(const Grille& g);
-    // After a restore: enables the holes of the board the grid describes; a
-    // grid that matches no board leaves the sprites as they are. Answers the board (or 0).
+    // After a restore, once the grid is replaced: enables the holes of the
+    // board the grid describes (a grid that matches no board leaves the sprites
+    // as they are), drops the undo history and the problem of the previous
+    // game, and tells the observer. Answers the board (or 0).
     int32_t adopter_plateau_de_grille();
 
     // Board display
@@ -77,14 +87,40 @@ public:
     void test_etat();
     void deplacement();
     void annuler_prise();       // cancel a pending pick
+    void reposer_bille();       // a held marble is put back (Escape); nothing when none is held
+
+    // Undo and redo: offered while a game is in progress and not over. A held
+    // marble is put back first. The chronometer is not touched.
+    bool peut_annuler() const;
+    bool peut_refaire() const;
+    bool annuler();
+    bool refaire();
+    // The holes where the held marble may land (none when no marble is held).
+    std::vector<int> atterrissages() const;
+    // Whether the marble on hole `de` may jump onto hole `vers` now.
+    bool saut_permis(int de, int vers) const;
+    // Whether the game is won as it stands: one marble left, on the target if any.
+    bool gagnee() const;
 
     // Lifecycle
     void demarrage();           // start-up state, last steps of the window's construction
     void etat_jeuxClick();
+    // Starts a game from a given position of a board, like a new game of that
+    // board: bit n-1 of `billes` puts a marble in hole n; `cible_probleme` 0 or a hole.
+    void commencer_probleme(int32_t niveau, std::uint64_t billes, int32_t cible_probleme);
     void fin_de_partie();       // end-of-game processing (at most once per game)
     void affiche_score();
     void Timer1Timer();
     static std::string remplir_zeros(int32_t valeur, int32_t largeur);
+
+private:
+    // The jump itself: three cells of the grid, the board refresh, the tray
+    // count, the tray and the label.
+    void sauter(const Coup& c);
+    void curseurs_au_repos();   // every hole sprite's cursor back to the arrow
+    void relacher();            // no marble held, cursors at rest
+
+public:
 
     ISprites& sprites;
     IAffichage& affichage;

@@ -119,9 +119,16 @@ int32_t Jeu::niveau_de_grille(const Grille& g)
 
 int32_t Jeu::adopter_plateau_de_grille()
 {
+    // A restored game is a game of its own: the jumps of the previous one
+    // cannot be undone into it, and it is a problem only if the caller says so.
+    historique.vider();
+    probleme = false;
+    cible = 0;
     const int32_t niveau = niveau_de_grille(grille);
     if (niveau != 0)
         activer_trous(niveau);
+    if (observateur)
+        observateur->partie_restauree();
     return niveau;
 }
 
