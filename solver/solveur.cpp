@@ -1,0 +1,86 @@
+// The public face of the solver: boards, grids, jumps and the timed search.
+#include "solver/solveur.h"
+
+#include "solver/geometrie.h"
+#include "solver/recherche.h"
+#include "solver/regles.h"
+
+namespace trelmo::solveur {
+
+using namespace interne;
+
+Masque trous_du_plateau(int niveau)
+{
+    Masque m = 0;
+    for (int t = 1; t <= kTrous; ++t) {
+        const Cellule k = cellule(t);
+        const bool croix = (k.col >= 4 && k.col <= 6) || (k.lig >= 4 && k.lig <= 6);
+        const bool anglais = croix && k.col >= 2 && k.col <= 8 && k.lig >= 2 && k.lig <= 8;
+        const bool coin = !croix;   // the four corner holes (3,3), (7,3), (3,7), (7,7)
+        if ((niveau == 1 && anglais) || (niveau == 2 && (anglais || coin)) || (niveau == 3 && croix)) m |= bit(t);
+    }
+    return m;
+}
+
+Position depuis_grille(const std::array<std::int32_t, 324>& grille, Masque trous)
+{
+    Position p;
+    for (int t = 1; t <= kTrous; ++t) {
+        if (!(trous & bit(t))) continue;
+        const Cellule k = cellule(t);
+        const std::size_t base = static_cast<std::size_t>(((k.col - 1) * 9 + (k.lig - 1)) * 4);
+        bool hors = true, vide = false;
+        for (std::size_t d = 0; d < 4; ++d) {
+            const std::int32_t v = grille[base + d];
+            hors = hors && v == -1;
+            vide = vide || v == 2;
+        }
+        if (hors) continue;
+        p.trous |= bit(t);
+        if (!vide) p.billes |= bit(t);
+        for (std::size_t d = 0; d < 4; ++d)
+            if (grille[base + d] == -1) p.barres[d] |= bit(t);
+    }
+    return p;
+}
+
+std::vector<Saut> sauts_possibles(const Position& p)
+{
+    std::vector<Saut> r;
+    for (const Triplet& t : sauts_permis(p))
+        if ((p.billes & t.sm) == t.sm && !(p.billes & t.v)) r.push_back(Saut{t.de, t.par, t.vers});
+    return r;
+}
+
+Position jouer(Position p, Saut s)
+{
+    p.billes &= ~(bit(s.de) | bit(s.par));
+    p.billes |= bit(s.vers);
+    return p;
+}
+
+Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_token arret)
+{
+    const auto debut = Horloge::now();
+    Resultat r = chercher(p, debut + budget, std::move(arret));
+    Reponse rep;
+    rep.meilleur = r.meilleur;
+    rep.prouve = r.prouve;
+    rep.ligne = std::move(r.ligne);
+    rep.cible = r.cible;
+    rep.ms = std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
+    return rep;
+}
+
+void definir_repertoire_tables(const std::string&) {}
+
+void precharger() {}
+
+std::string nom_trou(int trou)
+{
+    if (trou < 1 || trou > kTrous) return "?";
+    const Cellule k = cellule(trou);
+    return std::string{static_cast<char>('a' + k.col - 1), static_cast<char>('0' + k.lig)};
+}
+
+} // namespace trelmo::solveur
