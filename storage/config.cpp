@@ -1,9 +1,11 @@
 #include "storage/config.h"
 
-#include "storage/erreur_es.h"
+#include "game/erreur.h"
+#include "storage/fichier.h"
 #include "storage/octets.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <stdexcept>
 
 namespace trelmo {
@@ -19,6 +21,19 @@ size_t verifie_rang(int rang)
     if (rang < 0 || rang > Config::kRangs)
         throw std::out_of_range("rang hors du tableau des scores");
     return static_cast<size_t>(rang);
+}
+
+void defauts(Config& c)
+{
+    c.set_no_texture_bille(1);
+    c.set_no_texture_plateau(1);
+    c.set_niveau(1);
+    std::fill_n(&c.octets[Config::kReserve], Config::kTailleReserve, uint8_t{0});
+    for (int r = 1; r <= Config::kRangs; ++r) {
+        c.octets[Config::kNoms + kSlotNom * static_cast<size_t>(r)] = 0;
+        c.octets[Config::kDurees + kSlotDuree * static_cast<size_t>(r)] = 0;
+        c.set_billes(r, kBillesDefaut);
+    }
 }
 
 } // namespace
@@ -60,86 +75,260 @@ Reglages::Reglages(std::string repertoire) : repertoire_(std::move(repertoire)) 
 
 std::string Reglages::chemin() const { return repertoire_ + "TRL.CFG"; }
 
+void Reglages::definir_langue(int32_t langue) { langue_ = langue; }
+
 void Reglages::config_defaut()
 {
-    config.set_no_texture_bille(1);
-    config.set_no_texture_plateau(1);
-    config.set_niveau(1);
-    std::fill_n(&config.octets[Config::kReserve], Config::kTailleReserve, uint8_t{0});
-    for (int r = 1; r <= Config::kRangs; ++r) {
-        config.octets[Config::kNoms + kSlotNom * static_cast<size_t>(r)] = 0;
-        config.octets[Config::kDurees + kSlotDuree * static_cast<size_t>(r)] = 0;
-        config.set_billes(r, kBillesDefaut);
+    defauts(config);
+}
+
+namespace {
+
+// The fields of the record, each compared and taken whole when merging.
+struct Champ {
+    size_t debut, taille;
+};
+
+std::vector<Champ> champs()
+{
+    std::vector<Champ> c = {{Config::kNomLogiciel, Config::kReserve},
+                            {Config::kReserve, Config::kTailleReserve},
+                            {Config::kTextureBille, 4},
+                            {Config::kTexturePlateau, 4},
+                            {Config::kNiveau, 4}};
+    for (size_t r = 0; r <= Config::kRangs; ++r) {
+        c.push_back({Config::kNoms + kSlotNom * r, kSlotNom});
+        c.push_back({Config::kDurees + kSlotDuree * r, kSlotDuree});
+        c.push_back({Config::kBilles + 4 * r, 4});
+    }
+    return c;
+}
+
+bool meme_champ(const Config& a, const Config& b, const Champ& c)
+{
+    return std::equal(&a.octets[c.debut], &a.octets[c.debut] + c.taille, &b.octets[c.debut]);
+}
+
+// An index the textures cannot show reads as the first picture.
+void corrige_textures(Config& c)
+{
+    if (c.no_texture_bille() < 1 || c.no_texture_bille() > 7)
+        c.set_no_texture_bille(1);
+    if (c.no_texture_plateau() < 1 || c.no_texture_plateau() > 4)
+        c.set_no_texture_plateau(1);
+}
+
+// The rank a result of `billes` marbles left takes in the table (1-10), or 0.
+int rang_de(const Config& c, int32_t billes)
+{
+    for (int rang = 1; rang <= Config::kRangs; ++rang)
+        if (c.billes(rang) >= billes)
+            return rang;
+    return 0;
+}
+
+void place_rang(Config& c, int rang, std::string_view nom, int32_t billes, std::string_view duree)
+{
+    for (int j = Config::kRangs - 1; j >= rang; --j) {
+        const auto ju = static_cast<size_t>(j);
+        std::copy_n(&c.octets[Config::kNoms + kSlotNom * ju], kSlotNom, &c.octets[Config::kNoms + kSlotNom * (ju + 1)]);
+        std::copy_n(&c.octets[Config::kDurees + kSlotDuree * ju], kSlotDuree,
+                    &c.octets[Config::kDurees + kSlotDuree * (ju + 1)]);
+        c.set_billes(j + 1, c.billes(j));
+    }
+    c.set_nom(rang, nom);
+    c.set_billes(rang, billes);
+    c.set_duree(rang, duree);
+}
+
+// Why a file could not be read or written, in the interface language.
+std::string raison(int32_t langue, int err)
+{
+    const int l = langue == 1 || langue == 2 ? langue : 0;
+    auto choix = [l](const char* fr, const char* en, const char* de) { return std::string(l == 1 ? en : l == 2 ? de : fr); };
+    switch (err) {
+    case EACCES:
+    case EPERM:
+        return choix("Permission non accordée", "permission denied", "Zugriff verweigert");
+    case EROFS:
+        return choix("Système de fichiers en lecture seule", "read-only file system", "schreibgeschütztes Dateisystem");
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return choix("Disque plein", "disk full", "Datenträger voll");
+    case ENOENT:
+        return choix("Dossier introuvable", "folder not found", "Ordner nicht gefunden");
+    case EISDIR:
+        return choix("Un dossier porte ce nom", "a folder has that name", "ein Ordner trägt diesen Namen");
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:
+        return choix("Nom de fichier incorrect", "invalid file name", "ungültiger Dateiname");
+    case EIO:
+        return choix("Erreur d'entrée-sortie du disque", "disk input/output error", "Ein-/Ausgabefehler des Datenträgers");
+    default:
+        return choix("Erreur système ", "system error ", "Systemfehler ") + std::to_string(err);
     }
 }
 
-void Reglages::cree_defaut()
+} // namespace
+
+Config Reglages::fusion(const Config& disque) const
 {
-    fichier_.creer(chemin());
-    config_defaut();
-    ecrit_config();
+    // What `config` would be had this instance only inserted its rows: any
+    // field where `config` differs from it was changed here.
+    Config attendu = base_;
+    Config resultat = disque;
+    for (const Insertion& i : insertions_) {
+        if (const int rang = rang_de(attendu, i.billes))
+            place_rang(attendu, rang, i.nom, i.billes, i.duree);
+        if (const int rang = rang_de(resultat, i.billes))
+            place_rang(resultat, rang, i.nom, i.billes, i.duree);
+    }
+    static const std::vector<Champ> tous = champs();
+    for (const Champ& c : tous)
+        if (!meme_champ(config, attendu, c))
+            std::copy_n(&config.octets[c.debut], c.taille, &resultat.octets[c.debut]);
+    resultat.set_nom_logiciel("Trelmo");
+    return resultat;
 }
 
-void Reglages::ouvre_config()
+Reglages::Disque Reglages::lit_disque(Config& disque) const
 {
-    if (!fichier_.ouvrir(chemin()))
-        cree_defaut();
+    std::array<uint8_t, Config::kTaille> lu{};
+    size_t n = 0;
+    const int err = lire_debut(chemin(), lu.data(), lu.size(), &n);
+    if (err != 0 && err != ENOENT)
+        return {Disque::Illisible, err};
+    if (err == 0 && n == Config::kTaille) {
+        disque.octets = lu;
+        corrige_textures(disque);
+        return {Disque::Lu, 0};
+    }
+    // Missing or too short: the defaults. A short file is kept aside first
+    // (an empty one holds nothing worth keeping), once: a copy with the same
+    // bytes is not written again.
+    disque = base_;
+    defauts(disque);
+    disque.set_nom_logiciel("Trelmo");
+    if (err == 0 && n > 0) {
+        const std::string bak = chemin() + ".bak";
+        std::array<uint8_t, Config::kTaille> copie{};
+        size_t n_copie = 0;
+        const bool deja = lire_debut(bak, copie.data(), copie.size(), &n_copie) == 0 && n_copie == n
+                          && std::equal(lu.begin(), lu.begin() + static_cast<std::ptrdiff_t>(n), copie.begin());
+        if (!deja)
+            if (const int e = remplacer_fichier(bak, lu.data(), n, false); e != 0)
+                return {Disque::Defauts, e};
+    }
+    return {Disque::Defauts, 0};
 }
 
-void Reglages::lit_config()
+void Reglages::adopte(const Config& ecrit)
 {
-    if (fichier_.lire(config.octets.data(), Config::kTaille) != 0)
-        cree_defaut();
-    config.set_nom_logiciel("Trelmo");
+    config = ecrit;
+    base_ = ecrit;
+    insertions_.clear();
+    charge_ = true;
 }
 
-void Reglages::ecrit_config()
+void Reglages::signale(Echec echec, int err)
 {
-    config.set_nom_logiciel("Trelmo");
-    fichier_.ecrire(config.octets.data(), Config::kTaille);
-}
-
-void Reglages::ferme_config()
-{
-    fichier_.fermer();
+    if (averti_)
+        return;
+    averti_ = true;
+    const std::string fichier = chemin();
+    const std::string pourquoi = raison(langue_, err);
+    std::string texte;
+    if (echec == Echec::Lecture) {
+        switch (langue_) {
+        case 1: texte = "The file " + fichier + " cannot be read (" + pourquoi + "): your scores and choices will not be kept."; break;
+        case 2: texte = "Die Datei " + fichier + " kann nicht gelesen werden (" + pourquoi + "): Ihre Ergebnisse und Einstellungen werden nicht gespeichert."; break;
+        default: texte = "Le fichier " + fichier + " ne peut pas être lu (" + pourquoi + ") : les scores et vos choix ne seront pas gardés."; break;
+        }
+    } else {
+        switch (langue_) {
+        case 1: texte = "The file " + fichier + " cannot be written (" + pourquoi + "): your scores and choices will not be kept."; break;
+        case 2: texte = "Die Datei " + fichier + " kann nicht geschrieben werden (" + pourquoi + "): Ihre Ergebnisse und Einstellungen werden nicht gespeichert."; break;
+        default: texte = "Le fichier " + fichier + " ne peut pas être écrit (" + pourquoi + ") : les scores et vos choix ne seront pas gardés."; break;
+        }
+    }
+    if (!avertir)
+        throw Erreur(texte);
+    avertir(texte);
 }
 
 void Reglages::recharger()
 {
-    ouvre_config();
-    lit_config();
-    ferme_config();
+    VerrouDossier verrou(repertoire_);
+    Config disque;
+    const auto [etat, err] = lit_disque(disque);
+    if (etat == Disque::Illisible) {
+        // Play on with what is in memory; the defaults when nothing was read yet.
+        if (!charge_) {
+            Config defaut = base_;
+            defauts(defaut);
+            defaut.set_nom_logiciel("Trelmo");
+            config = fusion(defaut);
+            base_ = defaut;
+            charge_ = true;
+        }
+        signale(Echec::Lecture, err);
+        return;
+    }
+    const Config resultat = fusion(disque);
+    if (etat == Disque::Lu) {
+        // The changes not written yet stay pending, now relative to this record.
+        config = resultat;
+        base_ = disque;
+        charge_ = true;
+        return;
+    }
+    const int e = err != 0 ? err : remplacer_fichier(chemin(), resultat.octets.data(), Config::kTaille, true);
+    if (e == 0) {
+        adopte(resultat);
+        return;
+    }
+    config = resultat;
+    base_ = disque;
+    charge_ = true;
+    signale(Echec::Ecriture, e);
 }
 
 void Reglages::enregistrer()
 {
-    ouvre_config();
-    ecrit_config();
-    ferme_config();
+    VerrouDossier verrou(repertoire_);
+    Config disque;
+    const auto [etat, err] = lit_disque(disque);
+    if (etat == Disque::Illisible) {
+        // What cannot be read is not written over.
+        signale(Echec::Lecture, err);
+        return;
+    }
+    const Config resultat = fusion(disque);
+    nettoyer_temporaires(chemin());
+    const int e = err != 0 ? err : remplacer_fichier(chemin(), resultat.octets.data(), Config::kTaille, true);
+    if (e == 0) {
+        adopte(resultat);
+        return;
+    }
+    // Kept in memory: they are written by the next store that succeeds.
+    config = resultat;
+    base_ = disque;
+    charge_ = true;
+    signale(Echec::Ecriture, e);
 }
 
 void Reglages::insere_score(int32_t billes, std::string_view duree, const std::function<void()>& demander_nom)
 {
-    int rang = 1;
-    while (rang <= Config::kRangs && config.billes(rang) < billes)
-        ++rang;
-    if (rang > Config::kRangs)
+    const int rang = rang_de(config, billes);
+    if (rang == 0)
         return;
-
     if (demander_nom)
         demander_nom();
-
-    for (int j = Config::kRangs - 1; j >= rang; --j) {
-        const auto ju = static_cast<size_t>(j);
-        std::copy_n(&config.octets[Config::kNoms + kSlotNom * ju], kSlotNom,
-                    &config.octets[Config::kNoms + kSlotNom * (ju + 1)]);
-        std::copy_n(&config.octets[Config::kDurees + kSlotDuree * ju], kSlotDuree,
-                    &config.octets[Config::kDurees + kSlotDuree * (ju + 1)]);
-        config.set_billes(j + 1, config.billes(j));
-    }
-    config.set_nom(rang, nom_joueur);
-    config.set_billes(rang, billes);
-    config.set_duree(rang, duree);
+    place_rang(config, rang, nom_joueur, billes, duree);
+    insertions_.push_back({nom_joueur, std::string(duree), billes});
 }
 
 } // namespace trelmo

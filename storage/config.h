@@ -13,8 +13,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "storage/fichier.h"
+#include <vector>
 
 namespace trelmo {
 
@@ -59,23 +58,36 @@ public:
     Config config;
     std::string nom_joueur;   // UTF-8, empty at start
 
+    // Told once per run, in the interface language, when "TRL.CFG" cannot be
+    // read or written: the game goes on with the settings in memory. Without
+    // it, that first message is thrown as an Erreur instead. Later failures
+    // say nothing.
+    std::function<void(const std::string&)> avertir;
+    void definir_langue(int32_t langue);   // 0 French, 1 English, 2 German
+
     std::string chemin() const;   // repertoire + "TRL.CFG"
 
     // Defaults: textures and variant 1, reserved bytes zero, ranks 1-10 empty
     // with 44 marbles left. Slot 0 and nom_logiciel are left alone.
     void config_defaut();
-    // Opens the file; one that cannot be opened is created afresh with the
-    // defaults written into it. Does not read.
-    void ouvre_config();
-    // Reads the record; a record that cannot be read whole is replaced by the
-    // defaults (the file is created afresh). Sets nom_logiciel to "Trelmo".
-    void lit_config();
-    // Sets nom_logiciel to "Trelmo" and writes the record.
-    void ecrit_config();
-    void ferme_config();
 
-    void recharger();    // ouvre_config, lit_config, ferme_config
-    void enregistrer();  // ouvre_config, ecrit_config, ferme_config
+    // Reads the record into `config`, then re-applies the changes of this
+    // instance that no store has written yet. A missing file is created with
+    // the defaults. A file too short to hold the record is first kept as
+    // "TRL.CFG.bak" (unless that copy exists already), then replaced by the
+    // defaults. A file that cannot be read leaves `config` as it was (the
+    // defaults if nothing was ever read). Texture indexes out of range (board
+    // 1-4, marbles 1-7) read as 1. Sets nom_logiciel to "Trelmo".
+    void recharger();
+    // Writes the changes this instance made since it last read or wrote the
+    // file (the variant, a texture, a top-ten row, any other field changed
+    // in `config`) into the file as it is now, so that another instance
+    // running in the same directory keeps what it stored meanwhile; `config`
+    // then holds the record written. A new top-ten row goes into the table
+    // as it is now, by the ranking rule of insere_score. The file is read
+    // and replaced under a lock on the directory, in one rename. A file
+    // longer than the record keeps its tail.
+    void enregistrer();
 
     // Top-ten insertion of a result of `billes` marbles left, finished in
     // `duree` (the chronometer's text). When the result enters the table,
@@ -84,9 +96,29 @@ public:
     void insere_score(int32_t billes, std::string_view duree, const std::function<void()>& demander_nom);
 
 private:
-    void cree_defaut();   // create afresh, defaults, write
+    struct Insertion {
+        std::string nom, duree;
+        int32_t billes;
+    };
+    enum class Echec { Lecture, Ecriture };
+
+    // The record on disk: read, or the defaults (missing or too short file;
+    // err then tells why keeping the short file aside failed), or unreadable.
+    struct Disque {
+        enum Etat { Lu, Defauts, Illisible } etat;
+        int err;
+    };
+    Disque lit_disque(Config& disque) const;
+    Config fusion(const Config& disque) const;
+    void adopte(const Config& ecrit);        // the record on disk is ours now
+    void signale(Echec echec, int err);
+
     std::string repertoire_;
-    FichierRecord fichier_;
+    int32_t langue_ = 0;
+    Config base_;                        // the record as last read or written
+    std::vector<Insertion> insertions_;  // top-ten rows since then
+    bool charge_ = false;                // `config` holds a usable record
+    bool averti_ = false;
 };
 
 } // namespace trelmo

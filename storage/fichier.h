@@ -1,36 +1,53 @@
 #pragma once
-// One record file opened for reading and writing, with the error codes of
-// erreur_es.h. The handle stays open until fermer(); a command cut short by an
-// error leaves it open and the next ouvrir()/creer() closes it first.
+// Whole-file operations of the stored files. A file is read from position 0
+// and replaced, never rewritten in place: the new content goes to a
+// temporary file beside it, which is synced and then renamed over the old
+// name, so the file is always either the old one or the new one, whole.
+// Functions answer 0 or the system error number (errno) of the failure.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace trelmo {
 
-class FichierRecord {
-public:
-    FichierRecord() = default;
-    ~FichierRecord();
-    FichierRecord(const FichierRecord&) = delete;
-    FichierRecord& operator=(const FichierRecord&) = delete;
+// Reads up to n bytes from position 0 into dst; *lus gets how many were read
+// (fewer than n when the file is shorter). A symbolic link is followed.
+int lire_debut(const std::string& chemin, uint8_t* dst, size_t n, size_t* lus);
 
-    // Opens an existing file for reading and writing; false when that fails.
-    bool ouvrir(const std::string& chemin);
-    // Creates the file afresh (empty); throws the error of the failure.
-    void creer(const std::string& chemin);
-    // Reads n bytes at position 0 into dst. Answers 0 on success, else the
-    // error code (100 when the file is too short); dst is then unchanged.
-    int lire(uint8_t* dst, size_t n);
-    // Writes n bytes at position 0; throws the error of a failure.
-    void ecrire(const uint8_t* src, size_t n);
-    // Closes the file; throws the error of a failure (the handle is released anyway).
-    void fermer();
-    bool ouvert() const { return fd_ >= 0; }
+// Replaces the file by one that starts with the n bytes of src. With
+// garder_queue, the bytes the old file holds past n follow them, as they
+// were. The old file's permissions are kept. A symbolic link in the file's
+// place is replaced, not followed (neither its target's tail nor its target
+// is touched). An existing file that may not be written (read-only) is left
+// alone: EACCES. A directory in the file's place: EISDIR. On failure the
+// temporary file is removed and the old file is untouched.
+int remplacer_fichier(const std::string& chemin, const uint8_t* src, size_t n, bool garder_queue);
+
+// Removes the temporary files that writes of `chemin` killed half-way left
+// in its directory. One that a running write still holds is kept.
+void nettoyer_temporaires(const std::string& chemin);
+
+// The directory part of a path ("." when there is none).
+std::string dossier_de(const std::string& chemin);
+
+// Exclusive advisory lock (flock) on a directory, held while the object
+// lives. The lock is taken on the directory itself, not on a file in it:
+// the files are replaced by rename, so a lock on one of them would be on an
+// inode that the next write swaps out, and a separate lock file would have
+// to be created (impossible in a read-only directory) and would be left
+// lying in the program directory. When the directory cannot be locked (a
+// file system without flock on directories) the work goes on unlocked.
+class VerrouDossier {
+public:
+    explicit VerrouDossier(const std::string& dossier);
+    ~VerrouDossier();
+    VerrouDossier(const VerrouDossier&) = delete;
+    VerrouDossier& operator=(const VerrouDossier&) = delete;
+    bool tenu() const { return tenu_; }
 
 private:
-    void lacher();   // closes without reporting
     int fd_ = -1;
+    bool tenu_ = false;
 };
 
 } // namespace trelmo

@@ -3,6 +3,7 @@
 #include "game/erreur.h"
 #include "storage/cp1252.h"
 #include "storage/entier.h"
+#include "storage/fichier.h"
 
 #include <cerrno>
 #include <climits>
@@ -198,53 +199,34 @@ bool cree_dossiers(const std::string& dossier)
     return ::stat(dossier.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ecrit_tout(int fd, const std::string& contenu)
+// The file that `chemin` names: a symbolic link is followed, also when its
+// target does not exist yet (it is then created). Empty for a link loop.
+std::string cible_de(const std::string& chemin)
 {
-    size_t ecrits = 0;
-    while (ecrits < contenu.size()) {
-        const ssize_t r = ::write(fd, contenu.data() + ecrits, contenu.size() - ecrits);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r <= 0)
-            return false;
-        ecrits += static_cast<size_t>(r);
+    std::string c = chemin;
+    for (int sauts = 0; sauts < 40; ++sauts) {
+        struct stat st {};
+        if (::lstat(c.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return c;
+        std::string lien(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(c.c_str(), lien.data(), lien.size());
+        if (n <= 0 || static_cast<size_t>(n) >= lien.size())
+            return {};
+        lien.resize(static_cast<size_t>(n));
+        c = lien.front() == '/' ? lien : dossier_de(c) + "/" + lien;
     }
-    return true;
+    return {};
 }
 
 // Writes the new content beside the file, then renames it over the file.
 void remplace(const std::string& chemin, const std::string& contenu)
 {
-    std::string cible = chemin;
-    struct stat st {};
-    if (::lstat(chemin.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* reel = ::realpath(chemin.c_str(), nullptr)) {
-            cible = reel;
-            std::free(reel);
-        }
-    }
-    mode_t mode = 0644;
-    if (::stat(cible.c_str(), &st) == 0) {
-        // A read-only file stays as it is, although its directory would allow the rename.
-        if (!S_ISREG(st.st_mode) || ::access(cible.c_str(), W_OK) != 0)
-            refus();
-        mode = st.st_mode & 07777;
-    }
-
-    const size_t barre = cible.rfind('/');
-    const std::string dossier = barre == std::string::npos ? std::string() : cible.substr(0, barre);
-    if (!cree_dossiers(dossier))
+    const std::string cible = cible_de(chemin);
+    if (cible.empty() || !cree_dossiers(dossier_de(cible)))
         refus();
-
-    std::string modele = (dossier.empty() ? std::string() : dossier + "/") + ".trelmo.ini.XXXXXX";
-    const int fd = ::mkstemp(modele.data());
-    if (fd < 0)
+    // A read-only file stays as it is, although its directory would allow the rename.
+    if (remplacer_fichier(cible, reinterpret_cast<const uint8_t*>(contenu.data()), contenu.size(), false) != 0)
         refus();
-    const bool ok = ecrit_tout(fd, contenu) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(modele.c_str(), cible.c_str()) != 0) {
-        ::unlink(modele.c_str());
-        refus();
-    }
 }
 
 } // namespace
@@ -266,6 +248,8 @@ std::string chemin_ini()
 bool lit_apropos(const std::string& chemin)
 {
     try {
+        if (const std::string cible = cible_de(chemin); !cible.empty())
+            nettoyer_temporaires(cible);
         std::string contenu;
         if (lit_fichier(chemin, contenu) != Lecture::Ok)
             return false;

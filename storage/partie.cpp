@@ -6,7 +6,10 @@
 #include "storage/cp1252.h"
 #include "storage/entier.h"
 #include "storage/erreur_es.h"
+#include "storage/fichier.h"
 #include "storage/octets.h"
+
+#include <cerrno>
 
 namespace trelmo {
 
@@ -35,32 +38,42 @@ SauvegardePartie::SauvegardePartie(std::string repertoire) : repertoire_(std::mo
 
 std::string SauvegardePartie::chemin() const { return repertoire_ + "GAME"; }
 
-bool SauvegardePartie::ouvre_partie()
+bool SauvegardePartie::lit_partie()
 {
-    if (fichier_.ouvrir(chemin())) {
-        lit_partie();
-    } else {
-        fichier_.creer(chemin());
-        partie.set_repos(-1);
-        ecrit_partie();
+    std::array<uint8_t, Partie::kTaille> lu{};
+    size_t n = 0;
+    int err = lire_debut(chemin(), lu.data(), lu.size(), &n);
+    if (err == ENOENT) {
+        // Marked empty, unless another instance saved a game meanwhile.
+        VerrouDossier verrou(repertoire_);
+        err = lire_debut(chemin(), lu.data(), lu.size(), &n);
+        if (err == ENOENT) {
+            partie.set_repos(-1);
+            if (const int e = remplacer_fichier(chemin(), partie.octets.data(), Partie::kTaille, false); e != 0)
+                lever_erreur_es(code_erreur_es(e));
+            return false;
+        }
     }
+    if (err != 0)
+        lever_erreur_es(code_erreur_es(err));
+    if (n < Partie::kTaille)
+        return false;   // created half-way by an older version, or cut: nothing to restore
+    partie.octets = lu;
     return partie.repos() != -1;
 }
 
-void SauvegardePartie::lit_partie()
+bool SauvegardePartie::coherente(const Partie& p)
 {
-    if (const int code = fichier_.lire(partie.octets.data(), Partie::kTaille); code != 0)
-        lever_erreur_es(code);
-}
-
-void SauvegardePartie::ecrit_partie()
-{
-    fichier_.ecrire(partie.octets.data(), Partie::kTaille);
-}
-
-void SauvegardePartie::ferme_partie()
-{
-    fichier_.fermer();
+    const int repos = p.repos();
+    if (repos < 0 || repos > kNbRepos)
+        return false;
+    Grille g;
+    p.lire_grille(g);
+    int billes = 0;
+    for (int c = 1; c <= kColonnes; ++c)
+        for (int r = 1; r <= kLignes; ++r)
+            billes += g.bille(c, r) ? 1 : 0;
+    return repos == kNbRepos - billes;
 }
 
 namespace {
@@ -78,10 +91,14 @@ int32_t compteur(std::string_view temps, size_t debut)
 
 void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes)
 {
-    const bool sauvegardee = ouvre_partie();
-    ferme_partie();
-    if (!sauvegardee) {
+    if (!lit_partie()) {
         messages.information(textes.aucune_partie);
+        return;
+    }
+    // Checked before the question: once the player has agreed to give up
+    // the game on the board, a refusal would read as a broken promise.
+    if (!coherente(partie)) {
+        messages.information(textes.partie_endommagee);
         return;
     }
     if (!jeu.pas_de_partie && !messages.confirmation(textes.annuler_partie))
@@ -89,12 +106,10 @@ void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& mes
 
     jeu.affichage.resultat(false, "");
 
-    ouvre_partie();
-    lit_partie();
     reglages.nom_joueur = partie.nom();
     jeu.nb_repos = partie.repos();
     partie.lire_grille(jeu.grille);
-    ferme_partie();
+    jeu.adopter_plateau_de_grille();
 
     jeu.pas_de_partie = false;
     jeu.fin_traitee = false;
@@ -124,13 +139,21 @@ void SauvegardePartie::sauverClick(Jeu& jeu, Reglages& reglages, IMessages& mess
     if (!messages.confirmation(textes.ecraser_partie))
         return;
 
-    ouvre_partie();
-    partie.set_nom(reglages.nom_joueur);
-    partie.set_temps(jeu.texte_chrono);
-    partie.set_repos(static_cast<int16_t>(jeu.nb_repos));
-    partie.ecrire_grille(jeu.grille);
-    ecrit_partie();
-    ferme_partie();
+    VerrouDossier verrou(repertoire_);
+    // The bytes behind the short strings' lengths come from the old record
+    // when it can be read whole, as a rewrite in place would leave them.
+    Partie p = partie;
+    size_t n = 0;
+    if (std::array<uint8_t, Partie::kTaille> lu{}; lire_debut(chemin(), lu.data(), lu.size(), &n) == 0 && n == lu.size())
+        p.octets = lu;
+    p.set_nom(reglages.nom_joueur);
+    p.set_temps(jeu.texte_chrono);
+    p.set_repos(static_cast<int16_t>(jeu.nb_repos));
+    p.ecrire_grille(jeu.grille);
+    nettoyer_temporaires(chemin());
+    if (const int e = remplacer_fichier(chemin(), p.octets.data(), Partie::kTaille, true); e != 0)
+        lever_erreur_es(code_erreur_es(e));
+    partie = p;
 }
 
 } // namespace trelmo

@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "game/grille.h"
-#include "storage/fichier.h"
 
 namespace trelmo {
 
@@ -49,6 +48,7 @@ struct TextesPartie {
     std::string annuler_partie = "Voulez-vous annuler la partie en cour";
     std::string pas_de_partie = "Les billes sont reposées";
     std::string ecraser_partie = "Vous allez écraser la dernière partie sauvegardé";
+    std::string partie_endommagee = "La partie sauvegardée est endommagée.";
 };
 
 class SauvegardePartie {
@@ -60,21 +60,28 @@ public:
 
     std::string chemin() const;   // repertoire + "GAME"
 
-    // Opens the file and reads the record; a file that cannot be opened is
-    // created afresh and marked empty. Answers whether a game is saved.
-    bool ouvre_partie();
-    void lit_partie();    // a short file gives "Lecture au-delà de la fin de fichier"
-    void ecrit_partie();
-    void ferme_partie();
+    // Reads the record into `partie` and answers whether a game is saved.
+    // No game: a missing file (then created, marked empty), a file shorter
+    // than the record (left as it is, `partie` unchanged), a tray count of -1.
+    // Throws the error of a file that cannot be read or created.
+    bool lit_partie();
 
-    // The "Charger" command: restores the saved game onto the board.
+    // Whether the record's tray count fits its grid: 0 to 44, and 44 less
+    // the marbles the grid holds (by the grid's reading rules).
+    static bool coherente(const Partie& p);
+
+    // The "Charger" command: restores the saved game onto the board. A
+    // record whose tray count does not fit its grid is refused (message
+    // partie_endommagee) before any question is asked and before anything
+    // on the board changes.
     void chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes);
-    // The "Sauver" command: stores the game on the board.
+    // The "Sauver" command: stores the game on the board. The new record
+    // replaces the file whole (in one rename, under a lock on the
+    // directory); the old record need not be readable.
     void sauverClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes);
 
 private:
     std::string repertoire_;
-    FichierRecord fichier_;
 };
 
 } // namespace trelmo

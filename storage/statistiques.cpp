@@ -173,10 +173,12 @@ std::string Statistiques::charger(int langue)
                 const QJsonObject o = jeux.toObject();
                 for (auto it = o.begin(); it != o.end() && etat == Etat::Bon; ++it) {
                     StatsJeu s;
-                    if (it.key().isEmpty() || !it.value().isObject() || !lit_jeu(it.value().toObject(), s))
+                    const std::string cle = it.key().toStdString();
+                    // A key that UTF-8 cannot carry (a lone surrogate) would not come back the same.
+                    if (cle.empty() || q(cle) != it.key() || !it.value().isObject() || !lit_jeu(it.value().toObject(), s))
                         etat = Etat::Endommage;
                     else
-                        lus[it.key().toStdString()] = s;
+                        lus[cle] = s;
                 }
             }
         }
@@ -249,9 +251,18 @@ bool Statistiques::enregistrer(std::string* raison) const
 
     QSaveFile f(q(chemin_));
     const QByteArray octets = QJsonDocument(racine).toJson(QJsonDocument::Indented);
-    if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit()) {
+    // Unbuffered: a short write (disk full) shows in write()'s count. Through
+    // the buffer it would be lost at the flush, and commit() would rename a
+    // cut file over the good one. Without commit() the temporary file goes.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (raison)
             *raison = f.errorString().toStdString();
+        return false;
+    }
+    const qint64 ecrits = f.write(octets);
+    if (ecrits != octets.size() || !f.commit()) {
+        if (raison)
+            *raison = ecrits >= 0 && ecrits < octets.size() ? "incomplete write (disk full?)" : f.errorString().toStdString();
         return false;
     }
     return true;

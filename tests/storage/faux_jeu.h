@@ -11,11 +11,11 @@
 namespace trelmo::essai {
 
 struct FauxSprites : ISprites {
-    std::vector<int> images_trou, images_repos, actifs;
+    std::vector<int> images_trou, images_repos, actifs, inactifs;
     void trou_image(int n, bool) override { images_trou.push_back(n); }
     void repos_image(int i, bool) override { images_repos.push_back(i); }
     void trou_curseur(int, int) override {}
-    void trou_actif(int n, bool) override { actifs.push_back(n); }
+    void trou_actif(int n, bool actif) override { (actif ? actifs : inactifs).push_back(n); }
 };
 
 struct FauxAffichage : IAffichage {

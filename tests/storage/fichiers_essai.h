@@ -4,13 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include "game/erreur.h"
 
 #include <array>
-#include <functional>
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
+#include <functional>
+#include <grp.h>
+#include <optional>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace trelmo::essai {
@@ -60,6 +67,74 @@ inline std::string message_de(const std::function<void()>& f)
         return e.what();
     }
     return "(pas d'erreur)";
+}
+
+// Names in a directory, hidden ones included (temporary files start with a dot).
+inline QStringList noms(const QString& dossier)
+{
+    return QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+struct Enfant {
+    bool sans_droits = false;          // run as uid/gid 65534 when the test runs as root
+    rlim_t taille_max = RLIM_INFINITY; // RLIMIT_FSIZE, SIGXFSZ ignored: writes past it fail (EFBIG)
+};
+
+// Runs f in a forked child and answers the text it returned (an Erreur it
+// throws answers "erreur: <text>"). Empty answer, with the reason in
+// *pourquoi, when the child could not drop its rights.
+inline std::optional<std::string> dans_un_enfant(const Enfant& e, const std::function<std::string()>& f,
+                                                 std::string* pourquoi = nullptr)
+{
+    int tube[2];
+    if (::pipe(tube) != 0)
+        return std::nullopt;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(tube[0]);
+        std::string sortie;
+        if (e.sans_droits && root() && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            sortie = std::string("\x01") + "cannot switch to uid 65534";
+        } else {
+            if (e.taille_max != RLIM_INFINITY) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit l{e.taille_max, e.taille_max};
+                ::setrlimit(RLIMIT_FSIZE, &l);
+            }
+            try {
+                sortie = f();
+            } catch (const Erreur& x) {
+                sortie = std::string("erreur: ") + x.what();
+            }
+        }
+        size_t ecrits = 0;
+        while (ecrits < sortie.size()) {
+            const ssize_t r = ::write(tube[1], sortie.data() + ecrits, sortie.size() - ecrits);
+            if (r <= 0)
+                break;
+            ecrits += static_cast<size_t>(r);
+        }
+        ::_exit(0);
+    }
+    ::close(tube[1]);
+    std::string sortie;
+    char tampon[4096];
+    for (ssize_t r; (r = ::read(tube[0], tampon, sizeof tampon)) != 0;) {
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            break;
+        sortie.append(tampon, static_cast<size_t>(r));
+    }
+    ::close(tube[0]);
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    if (!sortie.empty() && sortie[0] == '\x01') {
+        if (pourquoi)
+            *pourquoi = sortie.substr(1);
+        return std::nullopt;
+    }
+    return sortie;
 }
 
 } // namespace trelmo::essai

@@ -1,6 +1,6 @@
 // Runs the storage fuzz target over a fixed series of pseudo-random inputs,
-// for builds without libFuzzer: plain random bytes, damaged valid records and
-// INI-like texts. Optional arguments: the number of inputs and the seed.
+// for builds without libFuzzer: plain random bytes, damaged valid records,
+// INI-like and statistics-like texts. Optional arguments: the number of inputs and the seed.
 // "fuzz_storage --graines DIR" writes instead the starting inputs of the
 // libFuzzer corpus (tests/storage/graines_fuzz/) into DIR.
 #include "faux_jeu.h"
@@ -52,6 +52,21 @@ std::string texte_ini(std::mt19937& alea)
     return s;
 }
 
+std::string texte_json(std::mt19937& alea)
+{
+    static const std::vector<std::string> morceaux = {
+        "{", "}", "[", "]", ",", ":", "\"version\"", "\"jeux\"", "\"anglais\"", "\"probleme:croix\"",
+        "\"commencees\"", "\"terminees\"", "\"gagnees\"", "\"serie\"", "\"meilleure_serie\"",
+        "\"meilleur_temps\"", "\"total_billes\"", "\"resultats\"", "\"1\"", "\"\\ud800\"", "1", "0",
+        "-1", "2", "1.5", "1e300", "true", "null", "\"x\"", " ",
+    };
+    std::string s = "{\"version\": 1, \"jeux\": {\"anglais\": {";
+    const size_t n = alea() % 24;
+    for (size_t i = 0; i < n; ++i)
+        s += morceaux[alea() % morceaux.size()];
+    return s + (alea() % 2 ? "}}}" : "");
+}
+
 } // namespace
 
 int graines(const std::string& dossier)
@@ -73,6 +88,9 @@ int graines(const std::string& dossier)
     ecrit("config.bin", {reinterpret_cast<const char*>(r.config.octets.data()), r.config.octets.size()});
     for (int32_t niveau = 1; niveau <= 3; ++niveau)
         ecrit("partie" + std::to_string(niveau) + ".bin", record_de_partie(alea, 2000, niveau, "01:02:03"));
+    ecrit("statistiques.json", R"({"version": 1, "format": "trelmo-statistiques", "jeux": {"anglais": {)"
+                               R"("commencees": 3, "terminees": 2, "gagnees": 1, "moins_de_billes": 1, "meilleur_temps": 95, )"
+                               R"("total_billes": 5, "serie": 0, "meilleure_serie": 1, "indices": 2, "resultats": {"1": 1, "4": 1}}}})");
     ecrit("ini.txt", "; preferences\n[Fen\xC3\xAAtre]\nx=1\n\n[Propri\xC3\xA9t\xC3\xA9s]\napropos=0x1\n");
     return 0;
 }
@@ -106,7 +124,7 @@ int main(int argc, char** argv)
             break;
         }
         default:
-            entree = texte_ini(alea);
+            entree = alea() % 2 ? texte_ini(alea) : texte_json(alea);
             break;
         }
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(entree.data()), entree.size());

@@ -1,7 +1,7 @@
-// Arbitrary bytes as "TRL.CFG", "GAME" and "trelmo.ini": the readers, the
-// restore and store commands and the game played on whatever board was
-// restored must neither crash nor read out of bounds, and a few properties
-// must hold whatever the bytes. libFuzzer entry point; fuzz_pilote.cpp runs
+// Arbitrary bytes as "TRL.CFG", "GAME", "trelmo.ini" and "statistiques.json":
+// the readers, the restore and store commands and the game played on
+// whatever board was restored must neither crash nor read out of bounds,
+// and a few properties must hold whatever the bytes. libFuzzer entry point; fuzz_pilote.cpp runs
 // it without libFuzzer.
 #include "faux_jeu.h"
 
@@ -11,6 +11,7 @@
 #include "storage/entier.h"
 #include "storage/ini.h"
 #include "storage/partie.h"
+#include "storage/statistiques.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -38,7 +39,7 @@ std::string g_dossier;
 
 void nettoie()
 {
-    for (const char* nom : {"TRL.CFG", "GAME", "trelmo.ini"})
+    for (const char* nom : {"TRL.CFG", "TRL.CFG.bak", "GAME", "trelmo.ini", "statistiques.json", "statistiques.json.endommage"})
         ::unlink((g_dossier + nom).c_str());
     ::rmdir(g_dossier.c_str());
 }
@@ -72,8 +73,19 @@ void reglages(std::string_view octets)
     ecrit(dossier() + "TRL.CFG", octets);
     Reglages r(dossier());
     r.recharger();
+    VERIFIE(r.config.no_texture_bille() >= 1 && r.config.no_texture_bille() <= 7);
+    VERIFIE(r.config.no_texture_plateau() >= 1 && r.config.no_texture_plateau() <= 4);
     if (octets.size() >= Config::kTaille) {
-        VERIFIE(std::memcmp(r.config.octets.data() + 7, octets.data() + 7, Config::kTaille - 7) == 0);
+        // As read, but for texture indexes out of range, which read as 1.
+        Config attendu;
+        std::memcpy(attendu.octets.data(), octets.data(), Config::kTaille);
+        if (attendu.no_texture_bille() != r.config.no_texture_bille())
+            VERIFIE(r.config.no_texture_bille() == 1 && (attendu.no_texture_bille() < 1 || attendu.no_texture_bille() > 7));
+        if (attendu.no_texture_plateau() != r.config.no_texture_plateau())
+            VERIFIE(r.config.no_texture_plateau() == 1 && (attendu.no_texture_plateau() < 1 || attendu.no_texture_plateau() > 4));
+        attendu.set_no_texture_bille(r.config.no_texture_bille());
+        attendu.set_no_texture_plateau(r.config.no_texture_plateau());
+        VERIFIE(std::memcmp(r.config.octets.data() + 7, attendu.octets.data() + 7, Config::kTaille - 7) == 0);
     } else {
         VERIFIE(r.config.niveau() == 1 && r.config.billes(10) == 44);
     }
@@ -122,7 +134,9 @@ void partie(std::string_view octets)
     if (octets.size() < Partie::kTaille)
         VERIFIE(!restauree);
     if (restauree) {
-        VERIFIE(b.jeu.nb_repos == s.partie.repos());
+        // Only a tray count that fits the grid is restored.
+        VERIFIE(b.jeu.nb_repos == s.partie.repos() && SauvegardePartie::coherente(s.partie));
+        VERIFIE(b.jeu.nb_repos >= 0 && b.jeu.nb_repos <= kNbRepos);
         VERIFIE(!b.jeu.pas_de_partie && !b.jeu.bille_prise);
     }
 
@@ -149,6 +163,31 @@ void ini(std::string_view octets)
     VERIFIE(lit_apropos(chemin) == !valeur);
 }
 
+void statistiques(std::string_view octets)
+{
+    const std::string chemin = dossier() + "statistiques.json";
+    ecrit(chemin, octets);
+    Statistiques s(chemin);
+    const std::string message = s.charger(static_cast<int>(octets.size() % 3));
+    if (!message.empty()) {
+        // Set aside: the statistics start afresh.
+        VERIFIE(s.tout().empty());
+        VERIFIE(::access(chemin.c_str(), F_OK) != 0);
+        ::unlink((chemin + ".endommage").c_str());
+    }
+    for (const auto& [cle, j] : s.tout())
+        VERIFIE(!cle.empty() && j.commencees >= j.terminees && j.terminees >= j.gagnees && j.gagnees >= j.meilleure_serie
+                && j.meilleure_serie >= j.serie && j.serie >= 0 && j.indices >= 0 && j.total_billes >= 0);
+    s.nouvelle_partie(kCleAnglais);
+    s.saut();
+    s.fin(octets.empty() ? 1 : static_cast<uint8_t>(octets[0]) % 45, 10, octets.size() % 2 == 0);
+    if (s.enregistrer()) {
+        Statistiques relu(chemin);
+        VERIFIE(relu.charger(0).empty());
+        VERIFIE(relu.tout() == s.tout());
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -162,5 +201,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     reglages(octets);
     partie(octets);
     ini(octets);
+    statistiques(octets);
     return 0;
 }

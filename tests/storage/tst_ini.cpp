@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 using namespace trelmo;
@@ -29,6 +31,8 @@ private slots:
     void ecritureCreeDossierEtFichier();
     void ecritureRefusee();
     void ecritureRefuseeParLesDroits();
+    void lienPendantSuivi();
+    void temporairesNettoyes();
 };
 
 void TestIni::cp1252TousLesOctets()
@@ -233,6 +237,46 @@ void TestIni::ecritureRefuseeParLesDroits()
     QVERIFY(::chmod(chemin.c_str(), 0000) == 0);
     QVERIFY(!lit_apropos(chemin));
     QCOMPARE(message_de([&] { ecrit_apropos(chemin, false); }), std::string("Impossible d'écrire dans trelmo.ini"));
+}
+
+void TestIni::lienPendantSuivi()
+{
+    // A link to a file that does not exist yet: the file is created where
+    // the link points, and the link stays.
+    QTemporaryDir dir;
+    const QString lien = dir.filePath(QStringLiteral("trelmo.ini"));
+    QVERIFY(QFile::link(QStringLiteral("reel/prefs.ini"), lien));
+    ecrit_apropos(lien.toStdString(), true);
+    QVERIFY(QFileInfo(lien).isSymLink());
+    QCOMPARE(contenu(dir.filePath(QStringLiteral("reel/prefs.ini")).toStdString()), QByteArray("[Propriétés]\napropos=1\n"));
+    QVERIFY(lit_apropos(lien.toStdString()));
+
+    // A loop of links names no file: refused, the links stay.
+    const QString a = dir.filePath(QStringLiteral("a.ini")), b = dir.filePath(QStringLiteral("b.ini"));
+    QVERIFY(QFile::link(b, a) && QFile::link(a, b));
+    QCOMPARE(message_de([&] { ecrit_apropos(a.toStdString(), true); }), std::string("Impossible d'écrire dans trelmo.ini"));
+    QVERIFY(QFileInfo(a).isSymLink() && QFileInfo(b).isSymLink());
+}
+
+void TestIni::temporairesNettoyes()
+{
+    // The read at start-up removes what a killed write left, and nothing else.
+    QTemporaryDir dir;
+    const std::string chemin = dir.filePath(QStringLiteral("trelmo.ini")).toStdString();
+    QVERIFY(ecrit(chemin, "[Propriétés]\napropos=1\n"));
+    for (const char* nom : {".trelmo.ini.Ab12Cd", ".trelmo.ini.txt", ".trelmo.ini.Ab12C!", "trelmo.ini.Ab12Cd", ".TRL.CFG.Ab12Cd"})
+        QVERIFY(ecrit(dir.filePath(QString::fromLatin1(nom)).toStdString(), "[Propri"));
+    // One a write still running holds is kept.
+    const std::string en_cours = dir.filePath(QStringLiteral(".trelmo.ini.Zz99Yy")).toStdString();
+    QVERIFY(ecrit(en_cours, "[Propri"));
+    const int fd = ::open(en_cours.c_str(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX) == 0);
+
+    QVERIFY(lit_apropos(chemin));
+    ::close(fd);
+    QCOMPARE(noms(dir.path()), (QStringList{QStringLiteral(".TRL.CFG.Ab12Cd"), QStringLiteral(".trelmo.ini.Ab12C!"),
+                                            QStringLiteral(".trelmo.ini.Zz99Yy"), QStringLiteral(".trelmo.ini.txt"),
+                                            QStringLiteral("trelmo.ini"), QStringLiteral("trelmo.ini.Ab12Cd")}));
 }
 
 QTEST_GUILESS_MAIN(TestIni)

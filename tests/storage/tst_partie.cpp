@@ -69,8 +69,11 @@ private slots:
     void tempsIllisibles();
     void fichierCourtOuLong();
     void partieFrancaiseSurPlateauAnglais();
+    void partieEndommagee();
     void fichierInaccessible();
     void fichierEnLectureSeule();
+    void creationInterrompue();
+    void lienPlanteNonSuivi();
 };
 
 void TestPartie::disposition()
@@ -288,13 +291,55 @@ void TestPartie::repereMoinsUn()
     QCOMPARE(m.informations.size(), size_t{1});
     QCOMPARE(b.jeu.nb_repos, 44);
 
-    // Any other value is a saved game, even a tray count no game can have.
-    p.set_repos(-2);
+    // Any other value is a saved game: one that fits its grid is restored.
+    p.set_repos(13);
     QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
     s.chargerClick(b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.informations.size(), size_t{1});
-    QCOMPARE(b.jeu.nb_repos, -2);
-    QCOMPARE(b.affichage.appels.back(), std::string("billes_repos 46"));
+    QCOMPARE(b.jeu.nb_repos, 13);
+}
+
+void TestPartie::partieEndommagee()
+{
+    // A tray count that does not fit the grid: refused before the question
+    // and before anything on the board changes.
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    TextesPartie textes;
+    textes.partie_endommagee = "damaged";
+    Partie p = record_valide("00:00:01");   // 31 marbles, 13 in the tray
+    for (const int16_t repos : {int16_t{-2}, int16_t{12}, int16_t{14}, int16_t{44}, int16_t{45}, int16_t{300}}) {
+        p.set_repos(repos);
+        QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
+        BancDeJeu b;
+        joue_un_coup(b, 2);
+        const Etat avant = etat(b.jeu);
+        b.oublie();
+        FauxMessages m;
+        s.chargerClick(b.jeu, reglages, m, textes);
+        QCOMPARE(m.informations, std::vector<std::string>{"damaged"});
+        QVERIFY(m.confirmations.empty());
+        QVERIFY(etat(b.jeu) == avant);
+        QVERIFY(b.affichage.appels.empty() && b.sprites.images_trou.empty() && b.minuterie.appels.empty());
+    }
+    QCOMPARE(TextesPartie{}.partie_endommagee, std::string("La partie sauvegardée est endommagée."));
+
+    // The marbles are counted by the grid's rules: a hole with any value 2
+    // is empty, a cell barred all round is off the board.
+    Grille g;
+    p.lire_grille(g);
+    g.at(5, 2, 1) = 2;               // (5,2) now counts as empty: 30 marbles
+    for (int d = 1; d <= 4; ++d)
+        g.at(4, 4, d) = -1;          // (4,4) off the board: 29
+    p.ecrire_grille(g);
+    p.set_repos(15);
+    QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
+    BancDeJeu b;
+    FauxMessages m;
+    s.chargerClick(b.jeu, reglages, m, textes);
+    QVERIFY(m.informations.empty());
+    QCOMPARE(b.jeu.nb_repos, 15);
 }
 
 void TestPartie::tempsIllisibles()
@@ -339,7 +384,8 @@ void TestPartie::fichierCourtOuLong()
     Reglages reglages(repertoire(dir.path()));
     const QByteArray complet = en_octets(record_valide("00:00:09").octets);
 
-    // Short: both commands fail, nothing on the board changes, the file stays.
+    // Short (an older version cut short by a full disk): no game saved, and
+    // a save replaces it whole.
     for (const int taille : {0, 28, 1324}) {
         QVERIFY(ecrit(s.chemin(), complet.left(taille)));
         BancDeJeu b;
@@ -347,13 +393,14 @@ void TestPartie::fichierCourtOuLong()
         const Etat avant = etat(b.jeu);
         b.oublie();
         FauxMessages m;
-        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }),
-                 std::string("Lecture au-delà de la fin de fichier"));
+        s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+        QCOMPARE(m.informations, std::vector<std::string>{"Aucune partie n'a été sauvegardé"});
         QVERIFY(etat(b.jeu) == avant);
         QVERIFY(b.affichage.appels.empty() && b.sprites.images_trou.empty() && m.confirmations.empty());
-        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }),
-                 std::string("Lecture au-delà de la fin de fichier"));
         QCOMPARE(contenu(s.chemin()), complet.left(taille));
+        s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+        QCOMPARE(contenu(s.chemin()).size(), 1325);
+        QCOMPARE(contenu(s.chemin()).mid(27, 2), QByteArray("\x09\x00", 2));
     }
 
     // Long: the first 1325 bytes are the record, the rest stays as it was.
@@ -386,8 +433,13 @@ void TestPartie::partieFrancaiseSurPlateauAnglais()
     b.partenaires.niveau_ = 1;
     b.jeu.demarrage();
     b.oublie();
+    reglages.config.set_niveau(1);
     s.chargerClick(b.jeu, reglages, m, TextesPartie{});
-    QVERIFY(b.sprites.actifs.empty());   // the restore runs no reset: the corners stay disabled
+    // The holes of the board the grid describes take the mouse; the settings keep their variant.
+    std::sort(b.sprites.actifs.begin(), b.sprites.actifs.end());
+    QCOMPARE(b.sprites.actifs, (std::vector<int>{7, 11, 39, 43}));
+    QCOMPARE(b.sprites.inactifs.size(), size_t{12});   // the ends of the 45-hole board
+    QCOMPARE(reglages.config.niveau(), 1);
     for (const int coin : {7, 11, 39, 43})
         QVERIFY(std::count(b.sprites.images_trou.begin(), b.sprites.images_trou.end(), coin) == 1);
     QCOMPARE(b.jeu.nb_repos, 9);
@@ -399,6 +451,7 @@ void TestPartie::fichierInaccessible()
     joue_un_coup(b);
     const Etat avant = etat(b.jeu);
     FauxMessages m;
+    const int ouverts = descripteurs_ouverts();
     {
         SauvegardePartie s("/chemin/qui/n/existe/pas/");
         Reglages reglages("/chemin/qui/n/existe/pas/");
@@ -411,43 +464,84 @@ void TestPartie::fichierInaccessible()
         SauvegardePartie s(repertoire(dir.path()));
         Reglages reglages(repertoire(dir.path()));
         QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+        QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("GAME")});
     }
     QVERIFY(etat(b.jeu) == avant);
-
-    // Disk full on write: the handle left open by the failed command is closed by the next one.
-    QTemporaryDir dir;
-    SauvegardePartie s(repertoire(dir.path()));
-    Reglages reglages(repertoire(dir.path()));
-    QVERIFY(QFile::link(QStringLiteral("/dev/full"), QString::fromStdString(s.chemin())));
-    const int ouverts = descripteurs_ouverts();
-    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Disque plein"));
-    QCOMPARE(descripteurs_ouverts(), ouverts + 1);
-    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Disque plein"));
-    QCOMPARE(descripteurs_ouverts(), ouverts + 1);
-    QVERIFY(QFile::remove(QString::fromStdString(s.chemin())));
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(descripteurs_ouverts(), ouverts);
-    QCOMPARE(contenu(s.chemin()).size(), 1325);
 }
 
 void TestPartie::fichierEnLectureSeule()
 {
-    if (root())
-        QSKIP("file permissions do not bind root");
+    // A read-only saved game can be restored, but not replaced.
     QTemporaryDir dir;
+    const QByteArray dossier = dir.path().toLocal8Bit();
     SauvegardePartie s(repertoire(dir.path()));
-    Reglages reglages(repertoire(dir.path()));
     const QByteArray record = en_octets(record_valide("00:00:01").octets);
     QVERIFY(ecrit(s.chemin(), record));
     QVERIFY(::chmod(s.chemin().c_str(), 0444) == 0);
+    QVERIFY(::chmod(dossier.constData(), 0777) == 0);
+    std::string pourquoi;
+    const auto sortie = dans_un_enfant({.sans_droits = true}, [&] {
+        BancDeJeu b;
+        b.jeu.demarrage();
+        Reglages reglages(repertoire(dir.path()));
+        FauxMessages m;
+        s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+        const std::string restauree = std::to_string(b.jeu.nb_repos) + " ";
+        return restauree + message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); });
+    }, &pourquoi);
+    ::chmod(dossier.constData(), 0700);
+    if (!sortie)
+        QSKIP(qPrintable(QStringLiteral("cannot test as a user without rights: %1").arg(QString::fromStdString(pourquoi))));
+    QCOMPARE(*sortie, std::string("13 Accès au fichier refusé"));
+    QCOMPARE(contenu(s.chemin()), record);
+    QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("GAME")});
+}
+
+void TestPartie::creationInterrompue()
+{
+    // A save that stops half-way (file size limit) leaves no GAME at all,
+    // or the old one whole: the next restore still works.
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    auto sauve = [&] {
+        BancDeJeu b;
+        joue_un_coup(b, 3);
+        FauxMessages m;
+        return message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); });
+    };
+    QCOMPARE(dans_un_enfant({.taille_max = 1000}, sauve), std::optional<std::string>("Disque plein"));
+    QVERIFY(noms(dir.path()).isEmpty());
+
+    const QByteArray ancien = en_octets(record_valide("00:00:07").octets);
+    QVERIFY(ecrit(s.chemin(), ancien));
+    QCOMPARE(dans_un_enfant({.taille_max = 1000}, sauve), std::optional<std::string>("Disque plein"));
+    QCOMPARE(contenu(s.chemin()), ancien);
+    QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("GAME")});
+    BancDeJeu b;
+    FauxMessages m;
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(b.jeu.secondes, 7);
+}
+
+void TestPartie::lienPlanteNonSuivi()
+{
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    const QString cible = dir.filePath(QStringLiteral("cible"));
+    const QByteArray octets(2000, 'Z');
+    QVERIFY(ecrit(cible.toStdString(), octets));
+    QVERIFY(QFile::link(cible, QString::fromStdString(s.chemin())));
     BancDeJeu b;
     joue_un_coup(b);
-    const Etat avant = etat(b.jeu);
     FauxMessages m;
-    QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
-    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
-    QVERIFY(etat(b.jeu) == avant);
-    QCOMPARE(contenu(s.chemin()), record);
+    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(contenu(cible.toStdString()), octets);
+    QVERIFY(!QFileInfo(QString::fromStdString(s.chemin())).isSymLink());
+    QCOMPARE(contenu(s.chemin()).size(), 1325);   // the target's tail is not taken either
 }
 
 QTEST_GUILESS_MAIN(TestPartie)

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cerrno>
+#include <climits>
 #include <sys/stat.h>
 
 using namespace trelmo;
@@ -51,8 +52,12 @@ private slots:
     void insertionSansNomOuHorsTableau();
     void textesDesErreurs();
     void fichierImpossibleAOuvrir();
-    void fichierEnLectureSeule();
-    void disquePleinEtDescripteurRepris();
+    void fichierOuDossierNonInscriptibles();
+    void creationInterrompue();
+    void lienPlanteNonSuivi();
+    void deuxInstances();
+    void texturesHorsLimites();
+    void fichierCourtGardeUneFois();
 };
 
 void TestReglages::fichierNeufOctetParOctet()
@@ -151,6 +156,7 @@ void TestReglages::slotZeroEtReserveConserves()
     QByteArray b(396, '\0');
     for (int i = 0; i < 396; ++i)
         b[i] = static_cast<char>(i * 7 + 3);
+    b.replace(43, 8, QByteArray("\x03\0\0\0\x02\0\0\0", 8));   // textures the game can show
     QVERIFY(ecrit(r.chemin(), b));
 
     r.recharger();
@@ -199,6 +205,7 @@ void TestReglages::fichierCourtOuLong()
     QByteArray long_(500, '\0');
     for (int i = 0; i < 500; ++i)
         long_[i] = static_cast<char>(255 - i % 251);
+    long_.replace(43, 8, QByteArray("\x07\0\0\0\x04\0\0\0", 8));
     QVERIFY(ecrit(r.chemin(), long_));
     r.recharger();
     QCOMPARE(en_octets(r.config.octets).mid(7), long_.mid(7, 396 - 7));
@@ -219,11 +226,14 @@ void TestReglages::fichierSupprimeEnCoursDeRoute()
     r.enregistrer();
     QCOMPARE(i32(contenu(r.chemin()), 47), 3);
 
-    QVERIFY(QFile::remove(QString::fromStdString(r.chemin())));
-    r.config.set_no_texture_plateau(4);   // the command's change, then the store sequence
+    r.config.set_billes(1, 3);   // a score written earlier...
     r.enregistrer();
-    QCOMPARE(r.config.no_texture_plateau(), 1);
-    QCOMPARE(i32(contenu(r.chemin()), 47), 1);
+    QVERIFY(QFile::remove(QString::fromStdString(r.chemin())));
+    r.config.set_no_texture_plateau(4);   // ...then the file goes, then a choice is stored
+    r.enregistrer();
+    QCOMPARE(r.config.no_texture_plateau(), 4);   // the choice just made is kept
+    QCOMPARE(r.config.billes(1), 44);             // what the file held is gone with it
+    QCOMPARE(i32(contenu(r.chemin()), 47), 4);
     QCOMPARE(contenu(r.chemin()), en_octets(r.config.octets));
 }
 
@@ -318,81 +328,254 @@ void TestReglages::textesDesErreurs()
 
 void TestReglages::fichierImpossibleAOuvrir()
 {
-    // A directory that does not exist: creating the file fails.
-    {
-        Reglages r("/chemin/qui/n/existe/pas/");
+    // No directory, "TRL.CFG" a directory, the program directory a file: the
+    // game gets the defaults (plus the choice made here), one warning, and
+    // no store ever throws.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("d/TRL.CFG")) || QDir(dir.path()).mkpath(QStringLiteral("d/TRL.CFG")));
+    QVERIFY(ecrit(dir.filePath(QStringLiteral("f")).toStdString(), "x"));
+    const std::vector<std::pair<std::string, std::string>> cas = {
+        {"/chemin/qui/n/existe/pas/", "ne peut pas être écrit (Dossier introuvable)"},
+        {repertoire(dir.filePath(QStringLiteral("d"))), "ne peut pas être lu (Un dossier porte ce nom)"},
+        {dir.filePath(QStringLiteral("f")).toStdString() + "/", "ne peut pas être lu (Nom de fichier incorrect)"},
+    };
+    for (const auto& [rep, raison] : cas) {
+        Reglages r(rep);
+        std::vector<std::string> avis;
+        r.avertir = [&](const std::string& t) { avis.push_back(t); };
         r.config.set_niveau(3);
-        const Config avant = r.config;
-        QCOMPARE(message_de([&] { r.recharger(); }), std::string("Fichier introuvable"));
-        QCOMPARE(r.config, avant);
-        QCOMPARE(message_de([&] { r.enregistrer(); }), std::string("Fichier introuvable"));
-        QCOMPARE(r.config, avant);
+        r.recharger();
+        QCOMPARE(r.config.niveau(), 3);
+        QCOMPARE(r.config.no_texture_plateau(), 1);
+        QCOMPARE(r.config.no_texture_bille(), 1);
+        QCOMPARE(r.config.billes(10), 44);
+        r.config.set_no_texture_bille(2);
+        r.enregistrer();
+        r.recharger();
+        r.enregistrer();
+        QCOMPARE(avis.size(), size_t{1});
+        QVERIFY2(avis[0].find(r.chemin()) != std::string::npos && avis[0].find(raison) != std::string::npos, avis[0].c_str());
+        QCOMPARE(r.config.no_texture_bille(), 2);
     }
-    // "TRL.CFG" is a directory: it can neither be opened nor created.
-    {
-        QTemporaryDir dir;
-        Reglages r(repertoire(dir.path()));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("TRL.CFG")));
-        r.config.set_niveau(2);
-        const Config avant = r.config;
-        QCOMPARE(message_de([&] { r.recharger(); }), std::string("Accès au fichier refusé"));
-        QCOMPARE(r.config, avant);
-    }
-    // The program directory is a file.
-    {
-        QTemporaryDir dir;
-        QVERIFY(ecrit(dir.filePath(QStringLiteral("f")).toStdString(), "x"));
-        Reglages r(dir.filePath(QStringLiteral("f")).toStdString() + "/");
-        QCOMPARE(message_de([&] { r.recharger(); }), std::string("Nom de fichier incorrect"));
-    }
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("d/TRL.CFG"))).isDir());
+
+    // Without a warning callback the first failure is thrown, once.
+    Reglages r("/chemin/qui/n/existe/pas/");
+    r.definir_langue(2);
+    QCOMPARE(message_de([&] { r.recharger(); }),
+             "Die Datei /chemin/qui/n/existe/pas/TRL.CFG kann nicht geschrieben werden (Ordner nicht gefunden): "
+             "Ihre Ergebnisse und Einstellungen werden nicht gespeichert.");
+    QCOMPARE(message_de([&] { r.enregistrer(); }), std::string("(pas d'erreur)"));
 }
 
-void TestReglages::fichierEnLectureSeule()
+void TestReglages::fichierOuDossierNonInscriptibles()
 {
-    if (root())
-        QSKIP("file permissions do not bind root");
+    QTemporaryDir dir;
+    const QByteArray dossier = dir.path().toLocal8Bit();
+    Reglages prepare(repertoire(dir.path()));
+    prepare.recharger();
+    prepare.config.set_no_texture_plateau(3);
+    prepare.config.set_billes(1, 2);
+    prepare.config.set_nom(1, "Zoé");
+    prepare.enregistrer();
+    const QByteArray fichier = contenu(prepare.chemin());
+
+    // What a player who may not write sees, through two stores and a reload.
+    auto joue = [&](int32_t langue) {
+        return [&, langue] {
+            Reglages r(repertoire(dir.path()));
+            r.definir_langue(langue);
+            std::string avis;
+            r.avertir = [&](const std::string& t) { avis += t + "\n"; };
+            r.recharger();
+            r.config.set_niveau(3);
+            r.enregistrer();
+            r.config.set_no_texture_bille(5);
+            r.enregistrer();
+            r.recharger();
+            return avis + std::to_string(r.config.no_texture_plateau()) + std::to_string(r.config.no_texture_bille())
+                   + std::to_string(r.config.niveau()) + std::to_string(r.config.billes(1)) + r.config.nom(1);
+        };
+    };
+
+    // The file is read-only, its directory writable: read and played with, never replaced.
+    QVERIFY(::chmod(dossier.constData(), 0777) == 0);
+    QVERIFY(::chmod(prepare.chemin().c_str(), 0444) == 0);
+    std::string pourquoi;
+    const auto lecture_seule = dans_un_enfant({.sans_droits = true}, joue(0), &pourquoi);
+    if (!lecture_seule) {
+        ::chmod(dossier.constData(), 0700);
+        QSKIP(qPrintable(QStringLiteral("cannot test as a user without rights: %1").arg(QString::fromStdString(pourquoi))));
+    }
+    QCOMPARE(*lecture_seule, "Le fichier " + prepare.chemin()
+                                 + " ne peut pas être écrit (Permission non accordée) : les scores et vos choix ne seront "
+                                   "pas gardés.\n3532Zoé");
+    QCOMPARE(contenu(prepare.chemin()), fichier);
+    QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("TRL.CFG")});
+
+    // A directory that may not be written and no file: the defaults, told at once.
+    QVERIFY(QFile::remove(QString::fromStdString(prepare.chemin())));
+    QVERIFY(::chmod(dossier.constData(), 0555) == 0);
+    const auto sans_fichier = dans_un_enfant({.sans_droits = true}, joue(1));
+    ::chmod(dossier.constData(), 0700);
+    QVERIFY(sans_fichier);
+    QCOMPARE(*sans_fichier, "The file " + prepare.chemin()
+                                + " cannot be written (permission denied): your scores and choices will not be kept.\n"
+                                  "15344");
+    QVERIFY(noms(dir.path()).isEmpty());
+}
+
+void TestReglages::creationInterrompue()
+{
+    // Writes that stop half-way (file size limit): no file is created empty
+    // or cut, the old file survives whole, no temporary file stays.
     QTemporaryDir dir;
     Reglages r(repertoire(dir.path()));
+    auto stocke = [&] {
+        Reglages enfant(repertoire(dir.path()));
+        std::string avis;
+        enfant.avertir = [&](const std::string& t) { avis += t; };
+        enfant.recharger();
+        enfant.config.set_niveau(2);
+        enfant.enregistrer();
+        return avis;
+    };
+    const auto neuf = dans_un_enfant({.taille_max = 100}, stocke);
+    QVERIFY(neuf);
+    QVERIFY2(neuf->find("(Disque plein)") != std::string::npos, neuf->c_str());
+    QVERIFY(noms(dir.path()).isEmpty());
+
     r.recharger();
-    r.config.set_no_texture_bille(5);
+    r.config.set_niveau(3);
     r.enregistrer();
-    const QByteArray avant_fichier = contenu(r.chemin());
-    QVERIFY(::chmod(r.chemin().c_str(), 0444) == 0);
+    QByteArray avant = contenu(r.chemin());
+    avant.append(QByteArray(300, 'Q'));   // a tail past the record, copied by every write
+    QVERIFY(ecrit(r.chemin(), avant));
+    const auto ancien = dans_un_enfant({.taille_max = 600}, stocke);
+    QVERIFY(ancien && ancien->find("(Disque plein)") != std::string::npos);
+    QCOMPARE(contenu(r.chemin()), avant);
+    QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("TRL.CFG")});
 
-    r.config.set_no_texture_bille(6);
-    const Config avant = r.config;
-    QCOMPARE(message_de([&] { r.enregistrer(); }), std::string("Accès au fichier refusé"));
-    QCOMPARE(r.config, avant);
-    QCOMPARE(message_de([&] { r.recharger(); }), std::string("Accès au fichier refusé"));
-    QCOMPARE(r.config, avant);
-    QCOMPARE(contenu(r.chemin()), avant_fichier);
-
-    // A read-only directory without the file.
-    QTemporaryDir dir2;
-    QVERIFY(::chmod(dir2.path().toLocal8Bit().constData(), 0555) == 0);
-    Reglages r2(repertoire(dir2.path()));
-    QCOMPARE(message_de([&] { r2.recharger(); }), std::string("Accès au fichier refusé"));
-    ::chmod(dir2.path().toLocal8Bit().constData(), 0755);
+    // Descriptors are not left open by a failure.
+    const int ouverts = descripteurs_ouverts();
+    Reglages ailleurs("/chemin/qui/n/existe/pas/");
+    ailleurs.avertir = [](const std::string&) {};
+    ailleurs.recharger();
+    ailleurs.enregistrer();
+    QCOMPARE(descripteurs_ouverts(), ouverts);
 }
 
-void TestReglages::disquePleinEtDescripteurRepris()
+void TestReglages::lienPlanteNonSuivi()
 {
     QTemporaryDir dir;
     Reglages r(repertoire(dir.path()));
-    QVERIFY(QFile::link(QStringLiteral("/dev/full"), QString::fromStdString(r.chemin())));
-    const int ouverts = descripteurs_ouverts();
-
+    const QString cible = dir.filePath(QStringLiteral("cible"));
+    const QByteArray octets(500, 'Z');
+    QVERIFY(ecrit(cible.toStdString(), octets));
+    QVERIFY(QFile::link(cible, QString::fromStdString(r.chemin())));
+    r.recharger();   // reads through the link...
+    QCOMPARE(r.config.billes(1), 0x5A5A5A5A);
     r.config.set_niveau(2);
-    QCOMPARE(message_de([&] { r.enregistrer(); }), std::string("Disque plein"));
-    QCOMPARE(r.config.niveau(), 2);
-    QCOMPARE(descripteurs_ouverts(), ouverts + 1);   // the sequence left its file open
-    QCOMPARE(message_de([&] { r.enregistrer(); }), std::string("Disque plein"));
-    QCOMPARE(descripteurs_ouverts(), ouverts + 1);   // ... and the next one closed it first
+    r.enregistrer();   // ...but never writes through it
+    QCOMPARE(contenu(cible.toStdString()), octets);
+    QVERIFY(!QFileInfo(QString::fromStdString(r.chemin())).isSymLink());
+    QCOMPARE(contenu(r.chemin()).size(), 396);
+    QCOMPARE(i32(contenu(r.chemin()), 51), 2);
+}
 
-    QVERIFY(QFile::remove(QString::fromStdString(r.chemin())));
+void TestReglages::deuxInstances()
+{
+    // Two programs on one directory: each store changes only what its own
+    // instance changed, on the file as it is now.
+    QTemporaryDir dir;
+    Reglages a(repertoire(dir.path())), b(repertoire(dir.path()));
+    a.recharger();
+    b.recharger();
+
+    a.nom_joueur = "Ana";
+    a.insere_score(5, "00:05:00", {});
+    a.enregistrer();
+    b.config.set_no_texture_bille(6);   // b still holds the table without Ana
+    b.enregistrer();
+    QCOMPARE(b.config.nom(1), std::string("Ana"));
+    b.nom_joueur = "Bob";
+    b.insere_score(3, "00:03:00", {});
+    a.config.set_niveau(3);
+    a.nom_joueur = "Alix";
+    a.insere_score(5, "00:04:00", {});   // ranks 2 in a's table, above Ana
+    a.enregistrer();
+    b.enregistrer();
+
+    Reglages relu(repertoire(dir.path()));
+    relu.recharger();
+    QCOMPARE(relu.config, b.config);
+    QCOMPARE(relu.config.no_texture_bille(), 6);
+    QCOMPARE(relu.config.niveau(), 3);
+    const std::vector<std::string> noms_attendus = {"Bob", "Alix", "Ana", ""};
+    const std::vector<int32_t> billes_attendues = {3, 5, 5, 44};
+    for (int rang = 1; rang <= 4; ++rang) {
+        QCOMPARE(relu.config.nom(rang), noms_attendus[static_cast<size_t>(rang - 1)]);
+        QCOMPARE(relu.config.billes(rang), billes_attendues[static_cast<size_t>(rang - 1)]);
+    }
+    QCOMPARE(relu.config.duree(2), std::string("00:04:00"));
+
+    // A reload brings the other's rows in, and a later store of a's keeps them.
+    a.recharger();
+    QCOMPARE(a.config, relu.config);
+    a.config.set_no_texture_plateau(2);
+    a.enregistrer();
+    relu.recharger();
+    QCOMPARE(relu.config.nom(1), std::string("Bob"));
+    QCOMPARE(relu.config.no_texture_bille(), 6);
+    QCOMPARE(relu.config.no_texture_plateau(), 2);
+}
+
+void TestReglages::texturesHorsLimites()
+{
+    QTemporaryDir dir;
+    Reglages r(repertoire(dir.path()));
     r.recharger();
-    QCOMPARE(descripteurs_ouverts(), ouverts);
-    QCOMPARE(r.config.niveau(), 1);
+    struct Cas { int32_t bille, plateau, bille_lue, plateau_lu; };
+    for (const Cas& c : {Cas{7, 4, 7, 4}, Cas{8, 5, 1, 1}, Cas{0, 0, 1, 1}, Cas{-1, INT32_MIN, 1, 1}, Cas{INT32_MAX, 3, 1, 3}}) {
+        Config ecrit_ = r.config;
+        ecrit_.set_no_texture_bille(c.bille);
+        ecrit_.set_no_texture_plateau(c.plateau);
+        QVERIFY(ecrit(r.chemin(), en_octets(ecrit_.octets)));
+        r.recharger();
+        QCOMPARE(r.config.no_texture_bille(), c.bille_lue);
+        QCOMPARE(r.config.no_texture_plateau(), c.plateau_lu);
+        QCOMPARE(contenu(r.chemin()), en_octets(ecrit_.octets));   // reading writes nothing
+    }
+}
+
+void TestReglages::fichierCourtGardeUneFois()
+{
+    QTemporaryDir dir;
+    Reglages r(repertoire(dir.path()));
+    const QString bak = QString::fromStdString(r.chemin() + ".bak");
+    auto inode = [&] { struct stat st {}; return ::stat(bak.toLocal8Bit().constData(), &st) == 0 ? st.st_ino : 0; };
+
+    // An empty file holds nothing to keep.
+    QVERIFY(ecrit(r.chemin(), QByteArray()));
+    r.recharger();
+    QVERIFY(!QFile::exists(bak));
+
+    const QByteArray abime(200, '\x07');
+    QVERIFY(ecrit(r.chemin(), abime));
+    r.recharger();
+    QCOMPARE(contenu(bak.toStdString()), abime);
+    QCOMPARE(r.config.billes(1), 44);
+    QCOMPARE(contenu(r.chemin()), en_octets(r.config.octets));
+
+    // The same damage again: the copy is not rewritten; another one replaces it.
+    const auto premier = inode();
+    QVERIFY(ecrit(r.chemin(), abime));
+    r.recharger();
+    QCOMPARE(inode(), premier);
+    QVERIFY(ecrit(r.chemin(), abime.left(50)));
+    r.enregistrer();
+    QCOMPARE(contenu(bak.toStdString()), abime.left(50));
+    QCOMPARE(contenu(r.chemin()).size(), 396);
 }
 
 QTEST_GUILESS_MAIN(TestReglages)
