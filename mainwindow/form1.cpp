@@ -7,8 +7,10 @@
 #include "dialogs/mode.h"
 #include "dialogs/saisie_nom.h"
 #include "game/textes.h"
-#include "mainwindow/texte_label.h"
+#include "mainwindow/calque.h"
 #include "mainwindow/sprite.h"
+#include "mainwindow/texte_label.h"
+#include "mainwindow/textes_plus.h"
 #include "resources/ressources.h"
 #include "storage/ini.h"
 #include "widgets/bulle.h"
@@ -27,6 +29,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+
+#include <limits>
 
 namespace trelmo {
 
@@ -69,6 +73,7 @@ TForm1::TForm1(QWidget* parent)
       sauvegarde_(repertoire_),
       jeu_(*this, *this, *this, *this)
 {
+    installer_accessibilite();
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(640, 462);
     QPalette pal = palette();
@@ -113,10 +118,14 @@ TForm1::TForm1(QWidget* parent)
         charger_->setPalette(p);
     }
     charger_->setCursor(curseur(CUR_TOPHAND));
+    charger_->setProperty("bouton", true);
+    charger_->setProperty("accessible", true);
+    charger_->setFocusPolicy(Qt::TabFocus);
     connect(charger_, &TLabel3D::clicked, this, [this] { garde([this] { chargerClick(); }); });
 
     texture_plateau_ = creer_label("texture_plateau", {145, 413, 91, 24}, verdana, 13, Qt::black, &TForm1::texture_plateauClick);
     lien_site_ = creer_label("lien_site", {183, 440, 273, 18}, verdana, 16, Qt::yellow, &TForm1::lien_siteClick);
+    lien_site_->setFocusPolicy(Qt::NoFocus);
     {
         const QString adresse = QStringLiteral(TRELMO_WEBSITE);
         lien_site_->setText(QFontMetrics(lien_site_->font()).elidedText(adresse, Qt::ElideRight, lien_site_->width()));
@@ -151,6 +160,7 @@ TForm1::TForm1(QWidget* parent)
     // Building the window.
     // 1. The interface language.
     langue_ = index_langue(abreviation_systeme());
+    chrono_->setAccessibleName(textes_plus(langue_).temps.arg(chrono_->text()));
     // 2. The product title.
     setWindowTitle(QCoreApplication::applicationName());
     setWindowIcon(icone());
@@ -176,6 +186,9 @@ TForm1::TForm1(QWidget* parent)
             s->move(kGaucheColonne[col], kHautLigne[lig]);
             connect(s, &Sprite::survol, this, [this](int t) { garde([this, t] { survolTrou(t); }); });
             connect(s, &Sprite::clic, this, [this](int t) { garde([this, t] { clicTrou(t); }); });
+            connect(s, &Sprite::glisse, this, [this, s](int, QPoint g) { garde([&] { glisserDebut(s, g); }); });
+            connect(s, &Sprite::glisse_vers, this, [this](int, QPoint g) { garde([&] { glisserVers(g); }); });
+            connect(s, &Sprite::lache, this, [this](int, QPoint g) { garde([&] { glisserFin(g); }); });
             trous_[static_cast<size_t>(n)] = s;
             jeu_.marques[static_cast<size_t>(n)] = 0;
             ++col;
@@ -214,12 +227,25 @@ TForm1::TForm1(QWidget* parent)
         resultat_->setPalette(p);
     }
     resultat(false, "");
+    resultat_->setProperty("accessible", true);
+    // The marks drawn over the sprites, beneath the result overlay.
+    calque_ = new TCalque(this);
+    calque_->setGeometry(0, 0, 640, 462);
+    for (int n = 1; n <= kNbTrous; ++n)
+        calque_->setPlaceTrou(n, trous_[static_cast<size_t>(n)]->pos());
+    calque_->stackUnder(resultat_);
+    calque_->setProperty("accessible", true);
+    definir_source_accessible(calque_, this);
+    annonce_ = new TAnnonce(this);
+    jeu_.observateur = this;
     // 10. No game in progress.
     garde([this] { jeu_.demarrage(); });
     // 11. No player yet.
     reglages_.nom_joueur.clear();
     // 12. The chosen skin.
     appliquer_skin();
+
+    creer_commandes();
 
     if (QScreen* ecran = QGuiApplication::primaryScreen())
         move(ecran->availableGeometry().center() - rect().center());
@@ -238,7 +264,10 @@ QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, in
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, couleur);
     l->setPalette(p);
+    l->setProperty("accessible", true);
     if (clic) {
+        l->setProperty("bouton", true);
+        l->setFocusPolicy(Qt::TabFocus);
         l->setCursor(curseur(CUR_TOPHAND));
         connect(l, &LabelCliquable::clicked, this, [this, clic] { garde([this, clic] { (this->*clic)(); }); });
     }
@@ -277,11 +306,30 @@ void TForm1::charger_skins()
     }
 }
 
+void TForm1::appliquer_pixmap_plateau(int s)
+{
+    if (s < 1 || s > 4)
+        return;
+    const QPixmap& skin = plateaux_[static_cast<size_t>(s)];
+    if (!skin.isNull()) {
+        plateau_->setPixmap(skin);
+    } else {
+        // A skin that could not be read: a plain neutral board rather than
+        // what the previous skin left on the screen.
+        static QPixmap neutre;
+        if (neutre.isNull()) {
+            neutre = QPixmap(640, 462);
+            neutre.fill(QColor(0x8C, 0x86, 0x7C));
+        }
+        plateau_->setPixmap(neutre);
+    }
+    if (calque_)
+        calque_->setSkin(s);
+}
+
 void TForm1::appliquer_skin()
 {
-    const int32_t s = reglages_.config.no_texture_plateau();
-    if (s >= 1 && s <= 4)
-        plateau_->setPixmap(plateaux_[static_cast<size_t>(s)]);
+    appliquer_pixmap_plateau(reglages_.config.no_texture_plateau());
 }
 
 const QPixmap& TForm1::bille_courante() const
@@ -307,12 +355,12 @@ void TForm1::redessiner_textures()
 
 void TForm1::texture_plateauClick()
 {
-    int32_t s = reglages_.config.no_texture_plateau() + 1;
-    if (s > 4)
-        s = 1;
+    // An index above the range goes straight to 1, one below it up by one:
+    // never past the largest value.
+    const int32_t avant = reglages_.config.no_texture_plateau();
+    const int32_t s = avant >= 4 ? 1 : avant + 1;
     reglages_.config.set_no_texture_plateau(s);
-    if (s >= 1 && s <= 4)
-        plateau_->setPixmap(plateaux_[static_cast<size_t>(s)]);
+    appliquer_pixmap_plateau(s);
     jeu_.marquer_tout_perime();
     redessiner_textures();
     reglages_.enregistrer();
@@ -321,9 +369,8 @@ void TForm1::texture_plateauClick()
 void TForm1::texture_billeClick()
 {
     jeu_.marquer_tout_perime();
-    int32_t m = reglages_.config.no_texture_bille() + 1;
-    if (m > 7)
-        m = 1;
+    const int32_t avant = reglages_.config.no_texture_bille();
+    const int32_t m = avant >= 7 ? 1 : avant + 1;
     reglages_.config.set_no_texture_bille(m);
     redessiner_textures();
     reglages_.enregistrer();
@@ -371,7 +418,12 @@ void TForm1::trou_actif(int n, bool actif)
         trous_[static_cast<size_t>(n)]->setActif(actif);
 }
 
-void TForm1::survolTrou(int n) { jeu_.pmove(n); }
+void TForm1::survolTrou(int n)
+{
+    // The pointer over the board puts the keyboard cursor away.
+    montrer_curseur_clavier(false);
+    jeu_.pmove(n);
+}
 
 void TForm1::clicTrou(int n)
 {
@@ -382,9 +434,17 @@ void TForm1::clicTrou(int n)
 
 // ---------------------------------------------------------------- labels
 
-void TForm1::billes_repos(const std::string& texte) { billes_repos_->setText(q(texte)); }
+void TForm1::billes_repos(const std::string& texte)
+{
+    billes_repos_->setText(q(texte));
+    billes_repos_->setAccessibleName(textes_plus(langue_).billes_restantes.arg(q(texte)));
+}
 
-void TForm1::chrono(const std::string& texte) { chrono_->setText(q(texte)); }
+void TForm1::chrono(const std::string& texte)
+{
+    chrono_->setText(q(texte));
+    chrono_->setAccessibleName(textes_plus(langue_).temps.arg(q(texte)));
+}
 
 void TForm1::etat_jeux(const std::string& caption, const std::string& hint)
 {
@@ -394,9 +454,58 @@ void TForm1::etat_jeux(const std::string& caption, const std::string& hint)
 
 void TForm1::resultat(bool actif, const std::string& texte)
 {
-    resultat_->setText(texte_label(texte));
+    afficher_resultat(texte_label(texte));
     // While disabled the overlay lets the pointer through to the holes beneath.
     resultat_->setAttribute(Qt::WA_TransparentForMouseEvents, !actif);
+}
+
+void TForm1::afficher_resultat(const QString& texte)
+{
+    // The text is never cut: one that is too wide for the overlay is drawn
+    // smaller, or broken at a blank into two centred lines where that allows
+    // a larger size. A text that fits keeps the overlay's own size.
+    constexpr int kTaille = 67;
+    const QRect zone(0, 0, resultat_->width(), resultat_->height());
+    QFont police = resultat_->font();
+    auto tient = [&](const QString& t, int px) {
+        QFont f = police;
+        f.setPixelSize(px);
+        const QFontMetrics fm(f);
+        const QStringList lignes = t.split(QLatin1Char('\n'));
+        int largeur = 0;
+        for (const QString& l : lignes)
+            largeur = std::max(largeur, fm.horizontalAdvance(l));
+        return largeur <= zone.width() && fm.lineSpacing() * int(lignes.size()) <= zone.height() + fm.leading() + 2;
+    };
+    auto plus_grande = [&](const QString& t) {
+        int px = kTaille;
+        while (px > 8 && !tient(t, px))
+            --px;
+        return px;
+    };
+    QString choisi = texte;
+    int taille = kTaille;
+    if (!texte.isEmpty() && !tient(texte, kTaille)) {
+        taille = plus_grande(texte);
+        if (!texte.contains(QLatin1Char('\n'))) {
+            // The blank nearest the middle.
+            int coupe = -1;
+            for (int i = 0; i < texte.size(); ++i)
+                if (texte[i] == QLatin1Char(' ')
+                    && (coupe < 0 || std::abs(i - texte.size() / 2) < std::abs(coupe - texte.size() / 2)))
+                    coupe = i;
+            if (coupe > 0) {
+                const QString deux = texte.left(coupe) + QLatin1Char('\n') + texte.mid(coupe + 1);
+                if (const int t2 = plus_grande(deux); t2 > taille) {
+                    choisi = deux;
+                    taille = t2;
+                }
+            }
+        }
+    }
+    police.setPixelSize(taille);
+    resultat_->setFont(police);
+    resultat_->setText(choisi);
 }
 
 void TForm1::timer1(bool actif)
@@ -451,7 +560,15 @@ bool TForm1::confirmation(const std::string& texte)
 
 void TForm1::etat_jeuxClick() { jeu_.etat_jeuxClick(); }
 
-void TForm1::chargerClick() { sauvegarde_.chargerClick(jeu_, reglages_, *this, textes_partie_); }
+void TForm1::chargerClick()
+{
+    restauree_ = false;
+    sauvegarde_.chargerClick(jeu_, reglages_, *this, textes_partie_);
+    if (restauree_) {
+        restauree_ = false;
+        apres_changement();
+    }
+}
 
 void TForm1::sauverClick() { sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_); }
 

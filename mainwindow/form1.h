@@ -3,6 +3,7 @@
 // It owns the game state and implements what the game core calls out through.
 #include "game/interfaces.h"
 #include "game/jeu.h"
+#include "mainwindow/accessibilite.h"
 #include "storage/config.h"
 #include "storage/partie.h"
 
@@ -11,13 +12,18 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTimer;
 
 namespace trelmo {
 
+class LabelCliquable;
 class Sprite;
+class TCalque;
 class TLabel3D;
 class THintDesign;
 class TFreewareMsg;
@@ -30,7 +36,9 @@ class TForm1 : public QWidget,
                public IAffichage,
                public IMinuterie,
                public IPartenaires,
-               public IMessages {
+               public IMessages,
+               public IObservateur,
+               public ISourceAccessible {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -53,6 +61,13 @@ public:
     QLabel* label(const char* nom) const;
     QTimer* timer1() const { return Timer1_; }
     const QPixmap& skin(int slot) const { return plateaux_[static_cast<size_t>(slot)]; }
+    TCalque* calque() const { return calque_; }
+    TAnnonce* annonce() const { return annonce_; }
+    QMenu* menu() const { return menu_; }
+    QAction* action(const char* nom) const;
+    // The nine text buttons in the order of the Tab key.
+    const std::array<LabelCliquable*, 9>& boutons() const { return boutons_; }
+    bool reperes() const { return reperes_; }
 
     // Event handlers.
     void etat_jeuxClick();
@@ -68,6 +83,14 @@ public:
     void Timer1Timer();
     void survolTrou(int n);
     void clicTrou(int n);
+    // Commands of the context menu.
+    void annulerClick();
+    void refaireClick();
+    void reperesClick(bool actif);
+    // Drag and drop of a marble.
+    void glisserDebut(Sprite* source, QPoint global);
+    void glisserVers(QPoint global);
+    void glisserFin(QPoint global);
 
     // ISprites
     void trou_image(int n, bool bille) override;
@@ -90,10 +113,27 @@ public:
     // IMessages
     void information(const std::string& texte) override;
     bool confirmation(const std::string& texte) override;
+    // IObservateur
+    void partie_commencee() override;
+    void partie_arretee() override;
+    void partie_restauree() override;
+    void saut_fait(int de, int par, int vers) override;
+    void saut_annule(int de, int par, int vers) override;
+    void prise_changee() override;
+    void partie_finie(int32_t billes, bool gagnee) override;
+    // ISourceAccessible
+    bool trou_expose(int n) const override;
+    QString nom_trou(int n) const override;
+    QString nom_plateau() const override;
+    int trou_focus() const override;
+    void activer_trou(int n) override;
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void FormShow();
@@ -105,6 +145,15 @@ private:
     void montrer(Sprite* s, bool bille);
     QLabel* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                         void (TForm1::*clic)());
+    // Beyond the two-click protocol.
+    void creer_commandes();
+    void mettre_a_jour_commandes();
+    void apres_changement();         // marks, screen reader, commands after any change of the game
+    std::vector<int> atterrissages() const;   // the landing holes to mark now
+    void fleche(int direction);      // the keyboard cursor, one hole in a direction
+    void montrer_curseur_clavier(bool visible);
+    void afficher_resultat(const QString& texte);
+    void appliquer_pixmap_plateau(int skin);
 
     int32_t langue_ = 1;
     std::string repertoire_;
@@ -138,6 +187,21 @@ private:
     std::array<QPixmap, 5> plateaux_;       // slots 1-4
     std::array<QPixmap, 4 * 7> billes_;     // bille11 ... bille47
     bool premier_affichage_ = true;
+
+    TCalque* calque_ = nullptr;
+    TAnnonce* annonce_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QAction* act_annuler_ = nullptr;
+    QAction* act_refaire_ = nullptr;
+    QAction* act_reperes_ = nullptr;
+    std::array<LabelCliquable*, 9> boutons_{};
+    bool reperes_ = false;            // landing holes marked while a marble is held
+    int curseur_clavier_ = 25;        // where the keyboard cursor is, shown or not
+    bool curseur_visible_ = false;
+    Sprite* glisse_de_ = nullptr;     // the hole a marble is dragged from
+    QLabel* glisse_ = nullptr;        // the marble under the pointer while dragging
+    QPoint glisse_prise_;             // where the marble was taken, in its picture
+    bool restauree_ = false;
 
     TFreewareMsg* FreewareMsg_ = nullptr;
     Tmode* mode_ = nullptr;

@@ -1,5 +1,6 @@
 #include "mainwindow/sprite.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 namespace trelmo {
@@ -26,17 +27,50 @@ void Sprite::enterEvent(QEnterEvent* e)
         emit survol(numero_);
 }
 
+void Sprite::mousePressEvent(QMouseEvent* e)
+{
+    QLabel::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton) {
+        appui_ = actif_;
+        glisse_ = false;
+        depart_ = e->position().toPoint();
+    }
+}
+
 void Sprite::mouseMoveEvent(QMouseEvent* e)
 {
     QLabel::mouseMoveEvent(e);
-    if (actif_ && rect().contains(e->position().toPoint()))
+    const QPoint ici = e->position().toPoint();
+    if (appui_ && (e->buttons() & Qt::LeftButton)) {
+        if (glisse_) {
+            emit glisse_vers(numero_, e->globalPosition().toPoint());
+            return;
+        }
+        if ((ici - depart_).manhattanLength() >= QApplication::startDragDistance()) {
+            glisse_accepte_ = false;
+            emit glisse(numero_, e->globalPosition().toPoint());
+            glisse_ = glisse_accepte_;
+            if (glisse_)
+                return;
+        }
+    }
+    if (actif_ && rect().contains(ici))
         emit survol(numero_);
 }
 
 void Sprite::mouseReleaseEvent(QMouseEvent* e)
 {
     QLabel::mouseReleaseEvent(e);
-    if (actif_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (e->button() != Qt::LeftButton)
+        return;
+    const bool glissait = glisse_;
+    appui_ = false;
+    glisse_ = false;
+    if (glissait) {
+        emit lache(numero_, e->globalPosition().toPoint());
+        return;
+    }
+    if (actif_ && rect().contains(e->position().toPoint()))
         emit clic(numero_);
 }
 

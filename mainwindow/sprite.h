@@ -14,12 +14,20 @@ public:
     void setActif(bool actif);
     bool actif() const { return actif_; }
     bool montreImage() const { return !pixmap().isNull(); }
+    // Answered by the receiver of glisse(): whether the drag is taken. A drag
+    // that is not taken ends as a click, as if the pointer had not moved.
+    void setGlisseAccepte(bool accepte) { glisse_accepte_ = accepte; }
 
 signals:
     void survol(int numero);
     void clic(int numero);
+    // The left button went down here and the pointer moved away: a drag.
+    void glisse(int numero, QPoint global);
+    void glisse_vers(int numero, QPoint global);
+    void lache(int numero, QPoint global);
 
 protected:
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void enterEvent(QEnterEvent* e) override;
@@ -27,6 +35,10 @@ protected:
 private:
     int numero_;
     bool actif_ = true;
+    bool appui_ = false;          // the left button went down on this sprite
+    bool glisse_ = false;         // and a drag began
+    bool glisse_accepte_ = false;
+    QPoint depart_;
 };
 
 } // namespace trelmo

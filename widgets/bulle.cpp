@@ -447,6 +447,7 @@ void THintManager::recreateWindow()
 
 void THintManager::hideHint()
 {
+    m_message = false;
     m_showTime.stop();
     if (m_window && m_window->isVisible())
         m_window->hide();
@@ -464,8 +465,35 @@ QWidget* THintManager::tipSource(QWidget* w)
     return nullptr;
 }
 
+void THintManager::showMessage(QWidget* owner, const QPoint& global, const QString& text, int ms)
+{
+    if (!owner || text.isEmpty())
+        return;
+    m_wait.stop();
+    hideHint();
+    const THintDesign* s = THintDesign::FindHintDesign();
+    QScreen* scr = QGuiApplication::screenAt(global);
+    if (!scr)
+        scr = owner->screen();
+    const int maxWidth = scr ? scr->geometry().width() / 3 : 400;
+    const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
+    QWidget* window = owner->window();
+    if (m_window && m_window->parentWidget() != window)
+        delete m_window;
+    if (!m_window)
+        m_window = new TNewDesign(window);
+    m_window->ActivateHint(rect, text, global);
+    if (m_window->isVisible()) {
+        m_message = true;
+        m_showTime.start(std::max(0, ms));
+    }
+}
+
 void THintManager::pointerMoved(QWidget* receiver, const QPoint& global)
 {
+    // A message stays where it was put while the pointer moves.
+    if (m_message)
+        return;
     QWidget* w = QApplication::widgetAt(global);
     if (!w || (m_window && (w == m_window || m_window->isAncestorOf(w))))
         w = receiver;

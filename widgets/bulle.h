@@ -201,6 +201,12 @@ public:
     void recreateWindow();
     void hideHint();
 
+    // Shows a message in a balloon over owner's window, its link pointing at
+    // `global`, for `ms` milliseconds; a click, a key or another message hides
+    // it sooner, the pointer's moves do not.
+    void showMessage(QWidget* owner, const QPoint& global, const QString& text, int ms);
+    bool messageShown() const { return m_message; }
+
     // How long a balloon stays up while the pointer rests, in milliseconds.
     static constexpr int kShowTime = 10000;
 
@@ -225,6 +231,7 @@ private:
     QPointer<QWidget> m_shown;
     QPointer<TNewDesign> m_window;
     QPoint m_pointer;
+    bool m_message = false;
 };
 
 } // namespace trelmo

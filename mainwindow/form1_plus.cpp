@@ -1,0 +1,390 @@
+// The ways to play added to the main window: the context menu and its
+// shortcuts, undo and redo, the keyboard, drag and drop, the landing marks
+// and what a screen reader is told.
+#include "mainwindow/calque.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/sprite.h"
+#include "mainwindow/textes_plus.h"
+#include "resources/ressources.h"
+#include "widgets/garde.h"
+#include "widgets/label3d.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace trelmo {
+
+namespace {
+
+// A cell's column and row of a hole, for the texts.
+Case place(int n) { return case_du_trou(n); }
+
+} // namespace
+
+// ---------------------------------------------------------------- the context menu
+
+void TForm1::creer_commandes()
+{
+    const TextesPlus& t = textes_plus(langue_);
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("menu"));
+    auto commande = [this](const char* nom, const QString& texte, QList<QKeySequence> touches, auto faire) {
+        auto* a = new QAction(texte, this);
+        a->setObjectName(QString::fromLatin1(nom));
+        a->setShortcuts(touches);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this, faire](bool coche) {
+            garde([&] { faire(coche); });
+            garde([this] { mettre_a_jour_commandes(); });
+        });
+        addAction(a);          // the shortcut works with the menu closed
+        menu_->addAction(a);
+        return a;
+    };
+    act_annuler_ = commande("annuler", t.annuler, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                            [this](bool) { annulerClick(); });
+    act_refaire_ = commande("refaire", t.refaire,
+                            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                            [this](bool) { refaireClick(); });
+    menu_->addSeparator();
+    act_reperes_ = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
+                            [this](bool coche) { reperesClick(coche); });
+    act_reperes_->setCheckable(true);
+    act_reperes_->setChecked(reperes_);
+    connect(menu_, &QMenu::aboutToShow, this, [this] { garde([this] { mettre_a_jour_commandes(); }); });
+
+    // Tab and Shift+Tab go through the board and the nine buttons in screen
+    // order: the right-hand column from the top, then the bottom row.
+    boutons_ = {charger_, static_cast<LabelCliquable*>(sauver_), static_cast<LabelCliquable*>(scores_),
+                static_cast<LabelCliquable*>(etat_jeux_), static_cast<LabelCliquable*>(texture_plateau_),
+                static_cast<LabelCliquable*>(texture_bille_), static_cast<LabelCliquable*>(infos_),
+                static_cast<LabelCliquable*>(aide_), static_cast<LabelCliquable*>(quitter_)};
+    QWidget* avant = calque_;
+    for (LabelCliquable* b : boutons_) {
+        setTabOrder(avant, b);
+        b->installEventFilter(this);
+        avant = b;
+    }
+    calque_->installEventFilter(this);
+    mettre_a_jour_commandes();
+}
+
+QAction* TForm1::action(const char* nom) const
+{
+    return findChild<QAction*>(QString::fromLatin1(nom));
+}
+
+void TForm1::mettre_a_jour_commandes()
+{
+    if (!act_annuler_)
+        return;
+    act_annuler_->setEnabled(jeu_.peut_annuler());
+    act_refaire_->setEnabled(jeu_.peut_refaire());
+    act_reperes_->setChecked(reperes_);
+}
+
+std::vector<int> TForm1::atterrissages() const
+{
+    // Only where a click can reach: the holes of the board in play.
+    std::vector<int> trous;
+    if (reperes_)
+        for (int n : jeu_.atterrissages())
+            if (trou_expose(n))
+                trous.push_back(n);
+    return trous;
+}
+
+void TForm1::apres_changement()
+{
+    calque_->setAtterrissages(atterrissages());
+    if (!trou_expose(curseur_clavier_))
+        curseur_clavier_ = 25;
+    if (curseur_visible_)
+        calque_->setCurseur(curseur_clavier_);
+    signaler_plateau_change(calque_);
+    mettre_a_jour_commandes();
+}
+
+void TForm1::contextMenuEvent(QContextMenuEvent* e)
+{
+    garde([&] {
+        mettre_a_jour_commandes();
+        menu_->popup(e->globalPos());
+    });
+}
+
+// ---------------------------------------------------------------- undo, redo, marks
+
+void TForm1::annulerClick()
+{
+    if (jeu_.annuler())
+        apres_changement();
+}
+
+void TForm1::refaireClick()
+{
+    if (jeu_.refaire())
+        apres_changement();
+}
+
+void TForm1::reperesClick(bool actif)
+{
+    reperes_ = actif;
+    apres_changement();
+}
+
+// ---------------------------------------------------------------- the keyboard
+
+void TForm1::montrer_curseur_clavier(bool visible)
+{
+    if (visible == curseur_visible_)
+        return;
+    curseur_visible_ = visible;
+    calque_->setCurseur(visible ? curseur_clavier_ : 0);
+    if (visible)
+        signaler_focus_trou(calque_, curseur_clavier_);
+}
+
+void TForm1::fleche(int direction)
+{
+    const bool visible = curseur_visible_;
+    if (!calque_->hasFocus())
+        calque_->setFocus(Qt::OtherFocusReason);
+    if (!trou_expose(curseur_clavier_))
+        curseur_clavier_ = 25;
+    if (!visible) {
+        // The first arrow shows the cursor where it is.
+        montrer_curseur_clavier(true);
+        return;
+    }
+    const Case ici = place(curseur_clavier_);
+    const Pas p = pas_direction(direction);
+    const int suivant = numero_trou(ici.col + p.dc, ici.lig + p.dr);
+    if (suivant != 0 && trou_expose(suivant)) {
+        curseur_clavier_ = suivant;
+        calque_->setCurseur(suivant);
+        signaler_focus_trou(calque_, suivant);
+    }
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e)
+{
+    bool pris = true;
+    garde([&] {
+        switch (e->key()) {
+        case Qt::Key_Up: fleche(HAUT); break;
+        case Qt::Key_Right: fleche(DROITE); break;
+        case Qt::Key_Down: fleche(BAS); break;
+        case Qt::Key_Left: fleche(GAUCHE); break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto* b = qobject_cast<LabelCliquable*>(focusWidget());
+                b && std::find(boutons_.begin(), boutons_.end(), b) != boutons_.end()) {
+                emit b->clicked();
+            } else if (calque_->hasFocus()) {
+                montrer_curseur_clavier(true);
+                clicTrou(curseur_clavier_);
+            } else {
+                pris = false;
+            }
+            break;
+        case Qt::Key_Escape:
+            jeu_.reposer_bille();
+            break;
+        default:
+            pris = false;
+        }
+    });
+    if (!pris)
+        QWidget::keyPressEvent(e);
+}
+
+bool TForm1::eventFilter(QObject* o, QEvent* e)
+{
+    garde([&] {
+        if (e->type() != QEvent::FocusIn && e->type() != QEvent::FocusOut)
+            return;
+        if (o == calque_) {
+            if (e->type() == QEvent::FocusIn) {
+                calque_->setFocusBouton({});
+                montrer_curseur_clavier(true);
+            }
+            return;
+        }
+        auto* b = static_cast<QWidget*>(o);
+        const auto* fe = static_cast<QFocusEvent*>(e);
+        // Only a button reached with the keyboard shows its focus.
+        if (e->type() == QEvent::FocusIn && fe->reason() != Qt::MouseFocusReason)
+            calque_->setFocusBouton(b->geometry().adjusted(-4, -3, 4, 3));
+        else if (e->type() == QEvent::FocusOut)
+            calque_->setFocusBouton({});
+    });
+    return QWidget::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- drag and drop
+
+void TForm1::glisserDebut(Sprite* source, QPoint global)
+{
+    if (jeu_.pas_de_partie || !source)
+        return;
+    const Case k = place(source->numero());
+    const bool deja_prise = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
+    if (!deja_prise) {
+        jeu_.reposer_bille();
+        jeu_.pmove(source->numero());
+        if (!jeu_.coup_permis)
+            return;
+        jeu_.deplacement();
+        if (!jeu_.bille_prise)
+            return;
+    }
+    source->setGlisseAccepte(true);
+    glisse_de_ = source;
+    montrer_curseur_clavier(false);
+    if (!glisse_) {
+        glisse_ = new QLabel(this);
+        glisse_->setObjectName(QStringLiteral("glisse"));
+        glisse_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        glisse_->setAttribute(Qt::WA_NoSystemBackground);
+        glisse_->setFixedSize(21, 22);
+    }
+    // The marble leaves its hole and follows the pointer, held where it was taken.
+    glisse_->setPixmap(source->pixmap());
+    glisse_prise_ = source->mapFromGlobal(global);
+    glisse_prise_.setX(std::clamp(glisse_prise_.x(), 0, 20));
+    glisse_prise_.setY(std::clamp(glisse_prise_.y(), 0, 21));
+    source->setPixmap(QPixmap());
+    glisse_->raise();
+    glisse_->show();
+    QGuiApplication::setOverrideCursor(curseur(CUR_DEPLACE));
+    glisserVers(global);
+}
+
+void TForm1::glisserVers(QPoint global)
+{
+    if (!glisse_de_)
+        return;
+    const QPoint ici = mapFromGlobal(global);
+    glisse_->move(ici - glisse_prise_);
+    // The cursor says what letting go here would do, as it does for a click.
+    auto* dessous = qobject_cast<Sprite*>(childAt(ici));
+    int id = CUR_DEFAUT;
+    if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif()) {
+        jeu_.pmove(dessous->numero());
+        id = (jeu_.coup_permis || dessous == glisse_de_) ? CUR_DEPLACE : CUR_IMPOSSIBLE;
+    }
+    QGuiApplication::changeOverrideCursor(curseur(id));
+}
+
+void TForm1::glisserFin(QPoint global)
+{
+    if (!glisse_de_)
+        return;
+    Sprite* source = glisse_de_;
+    glisse_de_ = nullptr;
+    glisse_->hide();
+    QGuiApplication::restoreOverrideCursor();
+    auto* dessous = qobject_cast<Sprite*>(childAt(mapFromGlobal(global)));
+    const bool sur_trou = dessous && dessous != source && dessous->actif()
+                          && dessous == trous_[static_cast<size_t>(dessous->numero())];
+    if (sur_trou && jeu_.saut_permis(source->numero(), dessous->numero())) {
+        jeu_.pmove(dessous->numero());
+        jeu_.deplacement();
+        apres_changement();
+        return;
+    }
+    // Let go anywhere else, the marble goes back to its hole.
+    if (jeu_.marques[static_cast<size_t>(source->numero())] == 1)
+        trou_image(source->numero(), true);
+    jeu_.reposer_bille();
+}
+
+// ---------------------------------------------------------------- the game's events
+
+void TForm1::partie_commencee() { apres_changement(); }
+
+void TForm1::partie_arretee() { apres_changement(); }
+
+void TForm1::partie_restauree() { restauree_ = true; }
+
+void TForm1::saut_fait(int de, int, int vers)
+{
+    const TextesPlus& t = textes_plus(langue_);
+    const Case a = place(de), b = place(vers);
+    annonce_->annoncer(t.annonce_saut.arg(a.col).arg(a.lig).arg(b.col).arg(b.lig)
+                           .arg(reste(t, kNbRepos - jeu_.nb_repos)));
+    apres_changement();
+}
+
+void TForm1::saut_annule(int, int, int)
+{
+    const TextesPlus& t = textes_plus(langue_);
+    annonce_->annoncer(t.annonce_annule.arg(reste(t, kNbRepos - jeu_.nb_repos)));
+    apres_changement();
+}
+
+void TForm1::prise_changee()
+{
+    calque_->setAtterrissages(atterrissages());
+    if (curseur_visible_)
+        signaler_focus_trou(calque_, curseur_clavier_);
+}
+
+void TForm1::partie_finie(int32_t billes, bool gagnee)
+{
+    const TextesPlus& t = textes_plus(langue_);
+    annonce_->annoncer(gagnee ? t.annonce_gagne : t.annonce_perdu.arg(billes));
+    mettre_a_jour_commandes();
+}
+
+// ---------------------------------------------------------------- the screen reader's board
+
+bool TForm1::trou_expose(int n) const
+{
+    return n >= 1 && n <= kNbTrous && trous_[static_cast<size_t>(n)]->actif();
+}
+
+QString TForm1::nom_trou(int n) const
+{
+    const TextesPlus& t = textes_plus(langue_);
+    const Case k = place(n);
+    QString etat;
+    if (jeu_.pas_de_partie) {
+        etat = t.vide;
+    } else if (jeu_.grille.bille(k.col, k.lig)) {
+        if (jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig)
+            etat = t.bille_prise;
+        else if (!jeu_.bille_prise && jeu_.grille.mobile(k.col, k.lig))
+            etat = t.bille_mobile;
+        else
+            etat = t.bille;
+    } else if (jeu_.bille_prise && trou_expose(n)
+               && jeu_.saut_permis(numero_trou(jeu_.col_prise, jeu_.lig_prise), n)) {
+        etat = t.vide_arrivee;
+    } else {
+        etat = t.vide;
+    }
+    return t.trou.arg(k.col).arg(k.lig).arg(etat);
+}
+
+QString TForm1::nom_plateau() const { return textes_plus(langue_).plateau; }
+
+int TForm1::trou_focus() const { return curseur_visible_ ? curseur_clavier_ : 0; }
+
+void TForm1::activer_trou(int n)
+{
+    garde([&] {
+        curseur_clavier_ = n;
+        clicTrou(n);
+    });
+}
+
+} // namespace trelmo

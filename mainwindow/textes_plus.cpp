@@ -1,0 +1,107 @@
+#include "mainwindow/textes_plus.h"
+
+namespace trelmo {
+
+namespace {
+
+TextesPlus francais()
+{
+    TextesPlus t;
+    t.annuler = QStringLiteral("Annuler le coup");
+    t.refaire = QStringLiteral("Refaire le coup");
+    t.indice = QStringLiteral("Conseil");
+    t.reperes = QStringLiteral("Montrer les trous d'arrivée");
+    t.problemes = QStringLiteral("Problèmes…");
+    t.statistiques = QStringLiteral("Statistiques…");
+    t.astuce = QStringLiteral("Clic droit : annuler, conseils et plus encore");
+    t.plateau = QStringLiteral("Plateau");
+    t.trou = QStringLiteral("Colonne %1, ligne %2 : %3");
+    t.bille = QStringLiteral("bille");
+    t.bille_mobile = QStringLiteral("bille, peut sauter");
+    t.bille_prise = QStringLiteral("bille, prise");
+    t.vide = QStringLiteral("vide");
+    t.vide_arrivee = QStringLiteral("vide, arrivée possible");
+    t.billes_restantes = QStringLiteral("Billes restantes : %1");
+    t.temps = QStringLiteral("Temps : %1");
+    t.annonce_saut = QStringLiteral("Saut de la colonne %1, ligne %2 à la colonne %3, ligne %4. %5");
+    t.annonce_annule = QStringLiteral("Coup annulé. %1");
+    t.reste_une = QStringLiteral("Il reste une bille.");
+    t.reste_n = QStringLiteral("Il reste %1 billes.");
+    t.annonce_gagne = QStringLiteral("Gagné ! Il reste une bille.");
+    t.annonce_perdu = QStringLiteral("Partie terminée. Il reste %1 billes.");
+    t.partie_endommagee = QStringLiteral("La partie sauvegardée est endommagée.");
+    return t;
+}
+
+TextesPlus anglais()
+{
+    TextesPlus t;
+    t.annuler = QStringLiteral("Undo");
+    t.refaire = QStringLiteral("Redo");
+    t.indice = QStringLiteral("Hint");
+    t.reperes = QStringLiteral("Show landing holes");
+    t.problemes = QStringLiteral("Problems…");
+    t.statistiques = QStringLiteral("Statistics…");
+    t.astuce = QStringLiteral("Right-click for undo, hints and more");
+    t.plateau = QStringLiteral("Board");
+    t.trou = QStringLiteral("Column %1, row %2: %3");
+    t.bille = QStringLiteral("marble");
+    t.bille_mobile = QStringLiteral("marble, can jump");
+    t.bille_prise = QStringLiteral("marble, held");
+    t.vide = QStringLiteral("empty");
+    t.vide_arrivee = QStringLiteral("empty, can land here");
+    t.billes_restantes = QStringLiteral("Marbles left: %1");
+    t.temps = QStringLiteral("Time: %1");
+    t.annonce_saut = QStringLiteral("Jump from column %1, row %2 to column %3, row %4. %5");
+    t.annonce_annule = QStringLiteral("Jump undone. %1");
+    t.reste_une = QStringLiteral("1 marble left.");
+    t.reste_n = QStringLiteral("%1 marbles left.");
+    t.annonce_gagne = QStringLiteral("You won! One marble left.");
+    t.annonce_perdu = QStringLiteral("Game over. %1 marbles left.");
+    t.partie_endommagee = QStringLiteral("The saved game is damaged.");
+    return t;
+}
+
+TextesPlus allemand()
+{
+    TextesPlus t;
+    t.annuler = QStringLiteral("Rückgängig");
+    t.refaire = QStringLiteral("Wiederholen");
+    t.indice = QStringLiteral("Tipp");
+    t.reperes = QStringLiteral("Zielfelder zeigen");
+    t.problemes = QStringLiteral("Aufgaben…");
+    t.statistiques = QStringLiteral("Statistik…");
+    t.astuce = QStringLiteral("Rechtsklick: Rückgängig, Tipps und mehr");
+    t.plateau = QStringLiteral("Spielbrett");
+    t.trou = QStringLiteral("Spalte %1, Reihe %2: %3");
+    t.bille = QStringLiteral("Kugel");
+    t.bille_mobile = QStringLiteral("Kugel, kann springen");
+    t.bille_prise = QStringLiteral("Kugel, aufgenommen");
+    t.vide = QStringLiteral("leer");
+    t.vide_arrivee = QStringLiteral("leer, Landung möglich");
+    t.billes_restantes = QStringLiteral("Verbleibende Kugeln: %1");
+    t.temps = QStringLiteral("Zeit: %1");
+    t.annonce_saut = QStringLiteral("Sprung von Spalte %1, Reihe %2 nach Spalte %3, Reihe %4. %5");
+    t.annonce_annule = QStringLiteral("Zug zurückgenommen. %1");
+    t.reste_une = QStringLiteral("Noch eine Kugel.");
+    t.reste_n = QStringLiteral("Noch %1 Kugeln.");
+    t.annonce_gagne = QStringLiteral("Gewonnen! Eine Kugel bleibt übrig.");
+    t.annonce_perdu = QStringLiteral("Spiel beendet. Noch %1 Kugeln.");
+    t.partie_endommagee = QStringLiteral("Die gespeicherte Partie ist beschädigt.");
+    return t;
+}
+
+} // namespace
+
+const TextesPlus& textes_plus(int32_t langue)
+{
+    static const TextesPlus t[3] = {francais(), anglais(), allemand()};
+    return t[langue >= 0 && langue <= 2 ? langue : 1];
+}
+
+QString reste(const TextesPlus& t, int billes)
+{
+    return billes == 1 ? t.reste_une : t.reste_n.arg(billes);
+}
+
+} // namespace trelmo

@@ -1,0 +1,35 @@
+#pragma once
+// Texts of the commands added to the main window (the context menu, the
+// keyboard, the screen reader, the hints), in the three interface languages.
+#include <QString>
+
+#include <cstdint>
+
+namespace trelmo {
+
+struct TextesPlus {
+    // Context menu.
+    QString annuler, refaire, indice, reperes, problemes, statistiques;
+    // The balloon shown at the first start.
+    QString astuce;
+    // Screen reader.
+    QString plateau;                 // the board's name
+    QString trou;                    // "Column %1, row %2: %3"
+    QString bille, bille_mobile, bille_prise, vide, vide_arrivee;
+    QString billes_restantes;        // "Marbles left: %1"
+    QString temps;                   // "Time: %1"
+    QString annonce_saut;            // "Jump from column %1, row %2 to column %3, row %4. %5"
+    QString annonce_annule;          // "Jump undone. %1"
+    QString reste_une, reste_n;      // "1 marble left." / "%1 marbles left."
+    QString annonce_gagne, annonce_perdu;   // end of the game; %1 marbles left
+    // A restored game that is damaged.
+    QString partie_endommagee;
+};
+
+// Any index outside 0-2 gives English.
+const TextesPlus& textes_plus(int32_t langue);
+
+// "%1 marbles left." with the right number.
+QString reste(const TextesPlus& t, int billes);
+
+} // namespace trelmo
