@@ -1,8 +1,10 @@
 #include "solver/recherche.h"
 
+#include "solver/sonde.h"
 #include "solver/transpo.h"
 
 #include <algorithm>
+#include <array>
 
 namespace trelmo::solveur::interne {
 
@@ -11,6 +13,47 @@ namespace {
 // Information bits of a transposition entry.
 constexpr std::uint64_t kMinorant = 0x3f;        // proven: no line leaves fewer marbles than this
 constexpr std::uint64_t kSansCible = 0x40;       // proven: the target cannot be reached
+// Positions with at least this many marbles are probed before the exact search.
+constexpr int kSondeDes = 14;
+
+// Pagoda functions: weights w on the holes such that w(de) + w(par) >= w(vers)
+// for every jump, so the weight of the marbles never grows during play. A
+// position whose weight is below that of every goal cannot reach a goal.
+constexpr int kMaxPagodes = 12;
+using Poids = std::array<std::int32_t, kTrous + 1>;
+
+// w(h) = Fib(K - d(h, x)), d the grid distance: Fib(a) + Fib(a + 1) = Fib(a + 2)
+// makes it a pagoda for any set of jumps on the grid, whatever the bars.
+Poids pagode_doree(int centre)
+{
+    static constexpr int K = 19;
+    std::array<std::int32_t, K + 1> fib{};
+    fib[0] = 0;
+    fib[1] = 1;
+    for (int i = 2; i <= K; ++i) fib[static_cast<std::size_t>(i)] = fib[static_cast<std::size_t>(i - 1)] + fib[static_cast<std::size_t>(i - 2)];
+    Poids w{};
+    const Cellule c = cellule(centre);
+    for (int h = 1; h <= kTrous; ++h) {
+        const Cellule k = cellule(h);
+        const int d = std::abs(k.col - c.col) + std::abs(k.lig - c.lig);
+        w[static_cast<std::size_t>(h)] = fib[static_cast<std::size_t>(K - d)];
+    }
+    return w;
+}
+
+bool est_pagode(const Poids& w, const std::vector<Triplet>& sauts)
+{
+    for (const Triplet& t : sauts)
+        if (w[t.de] + w[t.par] < w[t.vers]) return false;
+    return true;
+}
+
+std::int64_t poids(const Poids& w, Masque b)
+{
+    std::int64_t s = 0;
+    for (; b; b &= b - 1) s += w[static_cast<std::size_t>(std::countr_zero(b) + 1)];
+    return s;
+}
 
 class Chercheur {
 public:
@@ -18,6 +61,7 @@ public:
         : regles_(regles_de(p)), fin_(fin), arret_(std::move(arret))
     {
         depart_ = p.billes & regles_.trous;
+        classe_ = classe(depart_);
     }
 
     Resultat resoudre(int cible)
@@ -30,8 +74,9 @@ public:
             if (vers_cible_possible(cible)) {
                 cible_ = bit(cible);
                 syms_cible_ = symetries_fixant(regles_.syms, cible);
+                preparer_cible(cible);
                 pile_.clear();
-                if (cible_atteinte(depart_, n)) {
+                if (descendre(depart_, n, 1, valeurs_depart(), true)) {
                     r.meilleur = 1;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -44,15 +89,43 @@ public:
             }
         }
         if (!abandon_) {
-            for (int k = minorant_classe(regles_, depart_); k <= n; ++k) {
+            const int minorant = minorant_classe(regles_, depart_);
+            // Probes first: a line down to the class bound ends the search.
+            int majorant = n;
+            std::vector<Saut> ligne_majorant;
+            if (n >= kSondeDes) {
+                for (std::size_t largeur = 16; largeur <= 1024 && majorant > minorant; largeur *= 8) {
+                    const auto s = sonder(regles_, depart_, largeur, fin_, arret_);
+                    if (!s) {
+                        abandon_ = true;
+                        break;
+                    }
+                    if (s->meilleur < majorant) {
+                        majorant = s->meilleur;
+                        ligne_majorant = s->ligne;
+                    }
+                }
+                if (majorant < meilleur_vu_) {
+                    meilleur_vu_ = majorant;
+                    ligne_vue_ = ligne_majorant;
+                }
+            }
+            for (int k = minorant; k < majorant && !abandon_; ++k) {
+                preparer_compte(k);
                 pile_.clear();
-                if (atteindre(depart_, n, k)) {
+                if (descendre(depart_, n, k, valeurs_depart(), false)) {
                     r.meilleur = k;
                     r.prouve = true;
                     r.ligne = pile_;
                     return r;
                 }
                 if (abandon_) break;
+            }
+            if (!abandon_) {
+                r.meilleur = majorant;
+                r.prouve = true;
+                r.ligne = ligne_majorant;
+                return r;
             }
         }
         r.meilleur = meilleur_vu_;
@@ -62,12 +135,99 @@ public:
     }
 
 private:
+    using Valeurs = std::array<std::int32_t, kMaxPagodes>;
+
     // Whether one marble on `cible` is not ruled out from the start.
     bool vers_cible_possible(int cible) const
     {
         if (cible < 1 || cible > kTrous || !(regles_.remplissables & bit(cible))) return false;
         if (depart_ == 0) return false;
-        return classe(depart_) == classe_trou(cible);
+        return classe_ == classe_trou(cible);
+    }
+
+    void ajouter_pagode(const Poids& w, std::int32_t seuil)
+    {
+        if (nb_pagodes_ >= kMaxPagodes || seuil <= 0 || !est_pagode(w, regles_.sauts)) return;
+        pagodes_[static_cast<std::size_t>(nb_pagodes_)] = w;
+        seuils_[static_cast<std::size_t>(nb_pagodes_)] = seuil;
+        ++nb_pagodes_;
+    }
+
+    void preparer_cible(int cible)
+    {
+        nb_pagodes_ = 0;
+        const Poids w = pagode_doree(cible);
+        ajouter_pagode(w, w[static_cast<std::size_t>(cible)]);
+        preparer_deltas();
+    }
+
+    // Pagodas against leaving k marbles or fewer: the goals are the sets of
+    // at most k fillable holes whose class is that of the marbles.
+    void preparer_compte(int k)
+    {
+        nb_pagodes_ = 0;
+        std::vector<int> buts;   // fillable holes of the marbles' class
+        for (int h = 1; h <= kTrous; ++h)
+            if ((regles_.remplissables & bit(h)) && classe_trou(h) == classe_) buts.push_back(h);
+        if (k == 1 && !buts.empty()) {
+            Poids somme{};
+            for (int h : buts) {
+                const Poids w = pagode_doree(h);
+                for (std::size_t i = 0; i < somme.size(); ++i) somme[i] += w[i];
+            }
+            ajouter_pagode(somme, seuil_compte(somme, 1));
+            for (int h : buts) {
+                const Poids w = pagode_doree(h);
+                ajouter_pagode(w, seuil_compte(w, 1));
+            }
+        }
+        preparer_deltas();
+    }
+
+    // The least weight of a set of at most k fillable holes of the marbles'
+    // class (holes may repeat: a lower bound is enough).
+    std::int32_t seuil_compte(const Poids& w, int k) const
+    {
+        constexpr std::int64_t kInfini = std::int64_t{1} << 40;
+        std::array<std::int64_t, 16> m;
+        m.fill(kInfini);
+        m[0] = 0;
+        std::int64_t meilleur = kInfini;
+        for (int j = 1; j <= k; ++j) {
+            std::array<std::int64_t, 16> s;
+            s.fill(kInfini);
+            for (int c = 0; c < 16; ++c) {
+                if (m[static_cast<std::size_t>(c)] >= kInfini) continue;
+                for (int h = 1; h <= kTrous; ++h)
+                    if (regles_.remplissables & bit(h)) {
+                        auto& x = s[static_cast<std::size_t>(c ^ classe_trou(h))];
+                        x = std::min(x, m[static_cast<std::size_t>(c)] + w[static_cast<std::size_t>(h)]);
+                    }
+            }
+            m = s;
+            meilleur = std::min(meilleur, m[static_cast<std::size_t>(classe_)]);
+        }
+        return meilleur >= kInfini ? 0 : static_cast<std::int32_t>(meilleur);
+    }
+
+    void preparer_deltas()
+    {
+        deltas_.assign(regles_.sauts.size() * kMaxPagodes, 0);
+        for (std::size_t i = 0; i < regles_.sauts.size(); ++i) {
+            const Triplet& t = regles_.sauts[i];
+            for (int j = 0; j < nb_pagodes_; ++j) {
+                const Poids& w = pagodes_[static_cast<std::size_t>(j)];
+                deltas_[i * kMaxPagodes + static_cast<std::size_t>(j)] = w[t.vers] - w[t.de] - w[t.par];
+            }
+        }
+    }
+
+    Valeurs valeurs_depart() const
+    {
+        Valeurs v{};
+        for (int j = 0; j < nb_pagodes_; ++j)
+            v[static_cast<std::size_t>(j)] = static_cast<std::int32_t>(poids(pagodes_[static_cast<std::size_t>(j)], depart_));
+        return v;
     }
 
     bool interrompre()
@@ -85,46 +245,52 @@ private:
         }
     }
 
-    void empiler(const Triplet& t) { pile_.push_back(Saut{t.de, t.par, t.vers}); }
-
-    // Can the marbles `b` (n of them) be brought down to k or fewer?
-    bool atteindre(Masque b, int n, int k)
+    // Can the marbles `b` (n of them, pagoda weights v) be brought down to k
+    // or fewer, or with `vers_cible` to the single marble on the target?
+    bool descendre(Masque b, int n, int k, const Valeurs& v, bool vers_cible)
     {
         noter(n);
-        if (n <= k) return true;
+        if (vers_cible) {
+            if (n == 1) return b == cible_;
+        } else if (n <= k) {
+            return true;
+        }
         if (interrompre()) return false;
-        if (minorant_classe(regles_, b) > k) return false;
-        const Masque cle = canonique(b, regles_.syms);
+        for (int j = 0; j < nb_pagodes_; ++j)
+            if (v[static_cast<std::size_t>(j)] < seuils_[static_cast<std::size_t>(j)]) return false;
+        if (!vers_cible && minorant_classe(regles_, b) > k) return false;
+        const Masque cle = canonique(b, vers_cible ? syms_cible_ : regles_.syms);
         const std::uint64_t info = tt_.lire(cle);
-        if (static_cast<int>(info & kMinorant) > k) return false;
-        for (const Triplet& t : regles_.sauts) {
+        if (vers_cible ? (info & kSansCible) != 0 : static_cast<int>(info & kMinorant) > k) return false;
+
+        // The jumps, those that lose the least of the first pagoda first.
+        struct Coup {
+            std::int32_t score;
+            std::uint32_t i;
+        };
+        std::array<Coup, 200> coups;
+        std::size_t nb = 0;
+        const std::size_t total = regles_.sauts.size();
+        for (std::size_t i = 0; i < total; ++i) {
+            const Triplet& t = regles_.sauts[i];
             if ((b & t.sm) != t.sm || (b & t.v)) continue;
-            empiler(t);
-            if (atteindre(b ^ t.tout, n - 1, k)) return true;
+            const std::int32_t s = 0;
+            std::size_t j = nb;
+            for (; j > 0 && coups[j - 1].score < s; --j) coups[j] = coups[j - 1];
+            coups[j] = Coup{s, static_cast<std::uint32_t>(i)};
+            ++nb;
+        }
+        for (std::size_t c = 0; c < nb; ++c) {
+            const std::size_t i = coups[c].i;
+            const Triplet& t = regles_.sauts[i];
+            Valeurs w = v;
+            for (int j = 0; j < nb_pagodes_; ++j) w[static_cast<std::size_t>(j)] += deltas_[i * kMaxPagodes + static_cast<std::size_t>(j)];
+            pile_.push_back(Saut{t.de, t.par, t.vers});
+            if (descendre(b ^ t.tout, n - 1, k, w, vers_cible)) return true;
             pile_.pop_back();
             if (abandon_) return false;
         }
-        tt_.ecrire(cle, (info & ~kMinorant) | static_cast<std::uint64_t>(k + 1));
-        return false;
-    }
-
-    // Can the marbles `b` be brought down to one marble on the target?
-    bool cible_atteinte(Masque b, int n)
-    {
-        noter(n);
-        if (n == 1) return b == cible_;
-        if (interrompre()) return false;
-        const Masque cle = canonique(b, syms_cible_);
-        const std::uint64_t info = tt_.lire(cle);
-        if (info & kSansCible) return false;
-        for (const Triplet& t : regles_.sauts) {
-            if ((b & t.sm) != t.sm || (b & t.v)) continue;
-            empiler(t);
-            if (cible_atteinte(b ^ t.tout, n - 1)) return true;
-            pile_.pop_back();
-            if (abandon_) return false;
-        }
-        tt_.ecrire(cle, info | kSansCible);
+        tt_.ecrire(cle, vers_cible ? (info | kSansCible) : ((info & ~kMinorant) | static_cast<std::uint64_t>(k + 1)));
         return false;
     }
 
@@ -132,8 +298,13 @@ private:
     Horloge::time_point fin_;
     std::stop_token arret_;
     Masque depart_ = 0;
+    int classe_ = 0;
     Masque cible_ = 0;
     std::vector<int> syms_cible_;
+    std::array<Poids, kMaxPagodes> pagodes_{};
+    std::array<std::int32_t, kMaxPagodes> seuils_{};
+    int nb_pagodes_ = 0;
+    std::vector<std::int32_t> deltas_;
     Transpo tt_;
     std::vector<Saut> pile_, ligne_vue_;
     int meilleur_vu_ = 0;

@@ -1,0 +1,91 @@
+#include "solver/sonde.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace trelmo::solveur::interne {
+
+namespace {
+
+struct Noeud {
+    Masque billes;
+    std::uint32_t parent;
+    std::uint16_t saut;     // index in Regles::sauts
+    std::int32_t note;
+};
+
+// Lower is better: marbles that stand alone, far from the others and from
+// the middle of the board, are the hard ones to take off.
+std::int32_t noter(Masque b, const Regles& r)
+{
+    std::int32_t seuls = 0, distance = 0;
+    for (Masque m = b; m; m &= m - 1) {
+        const int h = std::countr_zero(m) + 1;
+        const Cellule c = cellule(h);
+        distance += std::abs(c.col - 5) + std::abs(c.lig - 5);
+        bool voisin = false;
+        for (const auto& d : {std::pair{0, -1}, std::pair{1, 0}, std::pair{0, 1}, std::pair{-1, 0}}) {
+            const int v = trou_de(c.col + d.first, c.lig + d.second);
+            if (v && (b & bit(v))) voisin = true;
+        }
+        if (!voisin) ++seuls;
+    }
+    (void)r;
+    return seuls * 8 + distance;
+}
+
+} // namespace
+
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Horloge::time_point fin,
+                            const std::stop_token& arret)
+{
+    std::vector<std::vector<Noeud>> niveaux;
+    niveaux.push_back({Noeud{billes, 0, 0, 0}});
+    // The best end seen: level and index.
+    std::size_t fin_niveau = 0, fin_index = 0;
+    int fin_compte = compter(billes);
+    std::unordered_set<Masque> vus;
+    std::vector<Noeud> suivants;
+    for (;;) {
+        const std::vector<Noeud>& courant = niveaux.back();
+        suivants.clear();
+        vus.clear();
+        for (std::size_t i = 0; i < courant.size(); ++i) {
+            const Masque b = courant[i].billes;
+            bool bloque = true;
+            for (std::size_t s = 0; s < r.sauts.size(); ++s) {
+                const Triplet& t = r.sauts[s];
+                if ((b & t.sm) != t.sm || (b & t.v)) continue;
+                bloque = false;
+                const Masque e = b ^ t.tout;
+                if (!vus.insert(canonique(e, r.syms)).second) continue;
+                suivants.push_back(Noeud{e, static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(s), noter(e, r)});
+            }
+            if (bloque && compter(b) < fin_compte) {
+                fin_compte = compter(b);
+                fin_niveau = niveaux.size() - 1;
+                fin_index = i;
+            }
+        }
+        if (arret.stop_requested() || Horloge::now() >= fin) return std::nullopt;
+        if (suivants.empty()) break;
+        if (suivants.size() > largeur) {
+            std::nth_element(suivants.begin(), suivants.begin() + static_cast<std::ptrdiff_t>(largeur), suivants.end(),
+                             [](const Noeud& a, const Noeud& b) { return a.note < b.note; });
+            suivants.resize(largeur);
+        }
+        niveaux.push_back(suivants);
+    }
+    Sonde s;
+    s.meilleur = fin_compte;
+    for (std::size_t n = fin_niveau, i = fin_index; n > 0; --n) {
+        const Noeud& x = niveaux[n][i];
+        const Triplet& t = r.sauts[x.saut];
+        s.ligne.push_back(Saut{t.de, t.par, t.vers});
+        i = x.parent;
+    }
+    std::reverse(s.ligne.begin(), s.ligne.end());
+    return s;
+}
+
+} // namespace trelmo::solveur::interne
