@@ -2,7 +2,10 @@
 
 #include "dialogs/commun.h"
 
+#include "widgets/labelcliquable.h"
+
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,7 +29,31 @@ QLinearGradient degrade(const QRectF& r)
 TBoutonArrondi::TBoutonArrondi(QWidget* parent) : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_Hover);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the button; a mouse click does not take the focus.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TBoutonArrondi::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
+void TBoutonArrondi::focusInEvent(QFocusEvent* e)
+{
+    focus_clavier_ = raison_clavier(e->reason());
+    QAbstractButton::focusInEvent(e);
+    update();
+}
+
+void TBoutonArrondi::focusOutEvent(QFocusEvent* e)
+{
+    focus_clavier_ = false;
+    QAbstractButton::focusOutEvent(e);
+    update();
 }
 
 QSize TBoutonArrondi::sizeHint() const
@@ -103,8 +130,17 @@ void TBoutonArrondi::paintEvent(QPaintEvent*)
         p.setPen(couleurOmbre_);
         p.drawText(zone.translated(1, 1), flags, brut);
     }
-    p.setPen(survol_ && couleurSurvol_.isValid() ? couleurSurvol_ : couleurTexte_);
+    const bool marque = hasFocus() && focus_clavier_;
+    p.setPen((survol_ || marque) && couleurSurvol_.isValid() ? couleurSurvol_ : couleurTexte_);
     p.drawText(zone, flags, brut);
+    // Reached with the keyboard: a dotted ring inside the shape.
+    if (marque) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(couleurSurvol_.isValid() ? couleurSurvol_ : QColor(Qt::black), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        const QRectF dedans = r.adjusted(3, 3, -3, -3);
+        p.drawRoundedRect(dedans, dedans.height() / 2.0, dedans.height() / 2.0);
+    }
 }
 
 TPanneauDegrade::TPanneauDegrade(bool enfonce, QWidget* parent) : QWidget(parent), enfonce_(enfonce) {}
@@ -125,7 +161,33 @@ void TPanneauDegrade::paintEvent(QPaintEvent*)
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
-TImageCliquable::TImageCliquable(QWidget* parent) : QWidget(parent) {}
+TImageCliquable::TImageCliquable(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TImageCliquable::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TImageCliquable::focusInEvent(QFocusEvent* e)
+{
+    focus_clavier_ = raison_clavier(e->reason());
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TImageCliquable::focusOutEvent(QFocusEvent* e)
+{
+    focus_clavier_ = false;
+    QWidget::focusOutEvent(e);
+    update();
+}
 
 void TImageCliquable::setImage(const QPixmap& p)
 {
@@ -140,6 +202,10 @@ void TImageCliquable::paintEvent(QPaintEvent*)
     QPainter p(this);
     if (!image_.isNull())
         p.drawPixmap(0, 0, image_);
+    if (hasFocus() && focus_clavier_) {
+        p.setPen(QPen(QColor(0x80, 0x60, 0x10), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void TImageCliquable::mousePressEvent(QMouseEvent* e)

@@ -32,8 +32,12 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
+    bool focus_clavier_ = false;
     QColor couleurTexte_{0xC9, 0xC9, 0xC9};
     QColor couleurSurvol_{0x00, 0x00, 0x80};
     QColor couleurOmbre_{0x8C, 0x8C, 0x8C};
@@ -56,7 +60,8 @@ private:
     bool enfonce_;
 };
 
-// A picture that reports clicks.
+// A picture that reports clicks, from the mouse or from Space and Enter once
+// it has the focus (Tab reaches it).
 class TImageCliquable : public QWidget {
     Q_OBJECT
 public:
@@ -71,10 +76,14 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
     QPixmap image_;
     bool appui_ = false;
+    bool focus_clavier_ = false;
 };
 
 inline constexpr QRgb kGrisDegrade = 0xB1B1B1;

@@ -72,6 +72,7 @@ TFreewareMsg::TFreewareMsg(QWidget* parent)
     Lab_SoftName->setRaisedBottomDistance(2);
     Lab_SoftName->setRaisedBottomColor(QColor(0xE4, 0xE4, 0xE4));
     Lab_SoftName->setCursor(main);
+    Lab_SoftName->setClavier(true);
     connect(Lab_SoftName, &TMagicLabel::clicked, this, &TFreewareMsg::BmpAnime2Click);
 
     afficher_ = new QCheckBox(QString::fromUtf8(kTexteAfficher), this);
@@ -79,6 +80,9 @@ TFreewareMsg::TFreewareMsg(QWidget* parent)
     afficher_->setGeometry(11, 215, 360, 17);
     afficher_->setFont(police_ms_sans_serif(11));
     afficher_->setCursor(Qt::ArrowCursor);
+    // Tab goes from the product name to the check box and to "Cliquez ici".
+    setTabOrder(Lab_SoftName, afficher_);
+    setTabOrder(afficher_, tf2);
 
     // No control of this window shows a hint.
     installEventFilter(this);

@@ -120,7 +120,7 @@ TForm1::TForm1(QWidget* parent)
     charger_->setCursor(curseur(CUR_TOPHAND));
     charger_->setProperty("bouton", true);
     charger_->setProperty("accessible", true);
-    charger_->setFocusPolicy(Qt::TabFocus);
+    charger_->setClavier(true);
     connect(charger_, &TLabel3D::clicked, this, [this] { garde([this] { chargerClick(); }); });
 
     texture_plateau_ = creer_label("texture_plateau", {145, 413, 91, 24}, verdana, 13, Qt::black, &TForm1::texture_plateauClick);
@@ -267,7 +267,7 @@ QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, in
     l->setProperty("accessible", true);
     if (clic) {
         l->setProperty("bouton", true);
-        l->setFocusPolicy(Qt::TabFocus);
+        l->setClavier(true);
         l->setCursor(curseur(CUR_TOPHAND));
         connect(l, &LabelCliquable::clicked, this, [this, clic] { garde([this, clic] { (this->*clic)(); }); });
     }

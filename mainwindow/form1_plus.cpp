@@ -185,10 +185,7 @@ void TForm1::keyPressEvent(QKeyEvent* e)
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (auto* b = qobject_cast<LabelCliquable*>(focusWidget());
-                b && std::find(boutons_.begin(), boutons_.end(), b) != boutons_.end()) {
-                emit b->clicked();
-            } else if (calque_->hasFocus()) {
+            if (calque_->hasFocus()) {
                 montrer_curseur_clavier(true);
                 clicTrou(curseur_clavier_);
             } else {

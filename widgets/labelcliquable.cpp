@@ -1,8 +1,20 @@
 #include "widgets/labelcliquable.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace trelmo {
+
+bool raison_clavier(Qt::FocusReason r)
+{
+    return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::ShortcutFocusReason;
+}
+
+void LabelCliquable::setClavier(bool actif)
+{
+    clavier_ = actif;
+    setFocusPolicy(actif ? Qt::TabFocus : Qt::NoFocus);
+}
 
 void LabelCliquable::mousePressEvent(QMouseEvent* e)
 {
@@ -19,6 +31,31 @@ void LabelCliquable::mouseReleaseEvent(QMouseEvent* e)
     QLabel::mouseReleaseEvent(e);
     if (clic)
         emit clicked();
+}
+
+void LabelCliquable::keyPressEvent(QKeyEvent* e)
+{
+    if (clavier_ && e->modifiers() == Qt::NoModifier
+        && (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        e->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void LabelCliquable::focusInEvent(QFocusEvent* e)
+{
+    focus_clavier_ = raison_clavier(e->reason());
+    QLabel::focusInEvent(e);
+    update();
+}
+
+void LabelCliquable::focusOutEvent(QFocusEvent* e)
+{
+    focus_clavier_ = false;
+    QLabel::focusOutEvent(e);
+    update();
 }
 
 } // namespace trelmo

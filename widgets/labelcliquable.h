@@ -1,6 +1,7 @@
 #pragma once
 // A label that acts as a button: clicked() when the left button is pressed
-// and released over it.
+// and released over it, or, once reachable from the keyboard, when Space or
+// Enter is pressed while it has the focus.
 #include <QLabel>
 
 namespace trelmo {
@@ -10,15 +11,29 @@ class LabelCliquable : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // Reachable with Tab and Shift+Tab; Space and Enter act as a click.
+    void setClavier(bool actif);
+    // It has the focus and got it from the keyboard: only then is the focus
+    // shown, so that the label looks the same to a player using the mouse.
+    bool focusClavier() const { return hasFocus() && focus_clavier_; }
+
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     bool appui_ = false;
+    bool clavier_ = false;
+    bool focus_clavier_ = false;
 };
+
+// Whether a focus reason is the keyboard's.
+bool raison_clavier(Qt::FocusReason r);
 
 } // namespace trelmo

@@ -1,5 +1,7 @@
 #include "widgets/magiclabel.h"
 
+#include <QPen>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -126,6 +128,10 @@ void TMagicLabel::paintEvent(QPaintEvent*)
     if (raisedTop_)
         dessiner(haut, 0, 0, w - t - b, h - t - b);
     dessiner(face, t, t, w - b, h - b);
+    if (focusClavier()) {
+        p.setPen(QPen(face, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace trelmo

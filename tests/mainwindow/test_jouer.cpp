@@ -156,11 +156,11 @@ private slots:
         // Space on a focused button acts as a click: "Marbles" steps the texture.
         f->label("texture_bille")->setFocus(Qt::TabFocusReason);
         const int32_t avant = f->reglages().config.no_texture_bille();
-        QTest::keyClick(f.get(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(f->reglages().config.no_texture_bille(), avant % 7 + 1);
         // Enter on the new-game button starts a game (no variant dialog here).
         f->label("etat_jeux")->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(f.get(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!f->jeu().pas_de_partie);
         // An arrow takes the keyboard back to the board.
         QTest::keyClick(f.get(), Qt::Key_Down);
