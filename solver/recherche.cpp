@@ -1,6 +1,7 @@
 #include "solver/recherche.h"
 
 #include "solver/sonde.h"
+#include "solver/tables.h"
 #include "solver/transpo.h"
 
 #include <algorithm>
@@ -69,6 +70,31 @@ public:
         Resultat r;
         const int n = compter(depart_);
         meilleur_vu_ = n;
+        // A position of a standard board that its table holds: the count is
+        // known, and the table leads the line down to where the search is fast.
+        int connu = -1;
+        if (const int plateau = plateau_standard(); plateau != 0) {
+            table_ = table_du_plateau(plateau);
+            if (table_ && n >= table_->seuil()) connu = table_->valeur(canonique(depart_, kHuit));
+        }
+        if (connu >= 0 && (cible == 0 || connu > 1)) {
+            if (cible != 0) r.cible = Cible::impossible;
+            if (suivre_table(depart_, n, connu)) {
+                r.meilleur = connu;
+                r.prouve = true;
+                r.ligne = pile_;
+                return r;
+            }
+            if (abandon_) {
+                r.meilleur = meilleur_vu_;
+                r.ligne = ligne_vue_;
+                return r;
+            }
+            // A table that disagrees with the search is not trusted: search.
+            pile_.clear();
+            table_ = nullptr;
+            r.cible = Cible::aucune;
+        }
         if (cible != 0) {
             r.cible = Cible::inconnue;
             if (vers_cible_possible(cible)) {
@@ -136,6 +162,81 @@ public:
 
 private:
     using Valeurs = std::array<std::int32_t, kMaxPagodes>;
+    static inline const std::vector<int> kHuit{0, 1, 2, 3, 4, 5, 6, 7};
+
+    // The standard board (1-3) whose rules give the same game from the
+    // position as its own rules, or 0.
+    int plateau_standard() const
+    {
+        for (int plateau = 1; plateau <= 3; ++plateau) {
+            Position s;
+            s.trous = trous_du_plateau(plateau);
+            s.billes = depart_;
+            if ((depart_ & ~s.trous) != 0) continue;
+            const Regles rs = regles_de(s);
+            if (rs.sauts.size() != regles_.sauts.size()) continue;
+            bool pareil = true;
+            for (std::size_t i = 0; i < rs.sauts.size() && pareil; ++i)
+                pareil = rs.sauts[i].tout == regles_.sauts[i].tout && rs.sauts[i].de == regles_.sauts[i].de;
+            if (pareil) return plateau;
+        }
+        return 0;
+    }
+
+    // Follows the table from b (n marbles, `but` the known count): a jump to
+    // a position the table gives the same count, then below the table the
+    // search, which knows the count to reach. Probes go first: they find
+    // most lines at once, where the search would first have to rule out the
+    // wrong jumps.
+    bool suivre_table(Masque b, int n, int but)
+    {
+        if (n <= but) return n == but;
+        const int seuil = table_->seuil();
+        if (n - 1 >= seuil) {
+            std::vector<Triplet> bons;
+            for (const Triplet& t : regles_.sauts)
+                if ((b & t.sm) == t.sm && !(b & t.v) && table_->valeur(canonique(b ^ t.tout, kHuit)) == but)
+                    bons.push_back(t);
+            if (n - 1 == seuil)
+                for (const Triplet& t : bons) {
+                    pile_.push_back(Saut{t.de, t.par, t.vers});
+                    if (sonder_vers(b ^ t.tout, but)) return true;
+                    pile_.pop_back();
+                    if (abandon_) return false;
+                }
+            for (const Triplet& t : bons) {
+                pile_.push_back(Saut{t.de, t.par, t.vers});
+                if (suivre_table(b ^ t.tout, n - 1, but)) return true;
+                pile_.pop_back();
+                if (abandon_) return false;
+            }
+            return false;
+        }
+        if (sonder_vers(b, but)) return true;
+        if (abandon_) return false;
+        preparer_compte(but);
+        Valeurs v{};
+        for (int j = 0; j < nb_pagodes_; ++j)
+            v[static_cast<std::size_t>(j)] = static_cast<std::int32_t>(poids(pagodes_[static_cast<std::size_t>(j)], b));
+        return descendre(b, n, but, v, false);
+    }
+
+    // A probe from b that reaches `but` marbles, its line pushed.
+    bool sonder_vers(Masque b, int but)
+    {
+        for (std::size_t largeur = 16; largeur <= 128; largeur *= 8) {
+            const auto s = sonder(regles_, b, largeur, fin_, arret_);
+            if (!s) {
+                abandon_ = true;
+                return false;
+            }
+            if (s->meilleur == but) {
+                pile_.insert(pile_.end(), s->ligne.begin(), s->ligne.end());
+                return true;
+            }
+        }
+        return false;
+    }
 
     // Whether one marble on `cible` is not ruled out from the start.
     bool vers_cible_possible(int cible) const
@@ -306,6 +407,7 @@ private:
     int nb_pagodes_ = 0;
     std::vector<std::int32_t> deltas_;
     Transpo tt_;
+    const Table* table_ = nullptr;
     std::vector<Saut> pile_, ligne_vue_;
     int meilleur_vu_ = 0;
     std::uint64_t noeuds_ = 0;

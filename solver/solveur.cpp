@@ -4,6 +4,7 @@
 #include "solver/geometrie.h"
 #include "solver/recherche.h"
 #include "solver/regles.h"
+#include "solver/tables.h"
 
 namespace trelmo::solveur {
 
@@ -72,9 +73,9 @@ Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_
     return rep;
 }
 
-void definir_repertoire_tables(const std::string&) {}
+void definir_repertoire_tables(const std::string& repertoire) { choisir_repertoire(repertoire); }
 
-void precharger() {}
+void precharger() { charger_tables(); }
 
 std::string nom_trou(int trou)
 {
