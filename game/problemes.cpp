@@ -1,6 +1,8 @@
-// The problems catalogue: its parser and the helpers that put a problem on
-// the board. The format is described at the head of resources/problemes.txt.
+// The problems catalogue: its parser and the holes of the boards. The format
+// is described at the head of resources/problemes.txt.
 #include "game/problemes.h"
+
+#include "game/grille.h"
 
 #include <algorithm>
 #include <bit>
@@ -354,20 +356,6 @@ std::uint64_t trous_du_niveau(int32_t niveau)
 int nb_billes(const Probleme& p)
 {
     return std::popcount(p.billes);
-}
-
-void poser_probleme(Grille& g, const Probleme& p)
-{
-    const Masque trous = trous_du_niveau(p.niveau);
-    for (int n = 1; n <= kNbTrous; ++n) {
-        if (!(trous & bit(n)))
-            continue;
-        const Case k = case_du_trou(n);
-        const int32_t valeur = (p.billes & bit(n)) ? 0 : 2;
-        for (int d = 1; d <= kDirections; ++d)
-            if (g.at(k.col, k.lig, d) >= 0)
-                g.at(k.col, k.lig, d) = valeur;
-    }
 }
 
 std::string nom_du_trou(int n)

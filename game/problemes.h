@@ -3,8 +3,6 @@
 // either "finish with one marble" or "finish with one marble on this hole".
 // The catalogue is a text compiled into the program (resources/problemes.txt,
 // whose head describes the format). Standard library only.
-#include "grille.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
@@ -44,11 +42,6 @@ std::uint64_t trous_du_niveau(int32_t niveau);
 
 // Marbles a problem starts with.
 int nb_billes(const Probleme& p);
-
-// Sets a board's starting grid (as Jeu::reset_plateau(p.niveau) builds it) to
-// the problem's start: every hole of the board holds a marble or is empty as
-// the problem says; barred directions stay barred.
-void poser_probleme(Grille& g, const Probleme& p);
 
 // "e5" style name of hole n: column letter a-i, row digit 1-9 from the top;
 // "" for a number outside 1-49. trou_nomme() reads it back (0 when unknown).
