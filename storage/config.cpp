@@ -203,6 +203,7 @@ Reglages::Disque Reglages::lit_disque(Config& disque) const
         return {Disque::Illisible, err};
     if (err == 0 && n == Config::kTaille) {
         disque.octets = lu;
+        disque.set_nom_logiciel("Trelmo");
         corrige_textures(disque);
         return {Disque::Lu, 0};
     }
@@ -259,66 +260,56 @@ void Reglages::signale(Echec echec, int err)
     avertir(texte);
 }
 
-void Reglages::recharger()
+void Reglages::synchronise(bool ecrire)
 {
-    VerrouDossier verrou(repertoire_);
-    Config disque;
-    const auto [etat, err] = lit_disque(disque);
-    if (etat == Disque::Illisible) {
-        // Play on with what is in memory; the defaults when nothing was read yet.
-        if (!charge_) {
-            Config defaut = base_;
-            defauts(defaut);
-            defaut.set_nom_logiciel("Trelmo");
-            config = fusion(defaut);
-            base_ = defaut;
-            charge_ = true;
+    Echec echec = Echec::Lecture;
+    int err = 0;
+    {
+        VerrouDossier verrou(repertoire_);
+        Config disque;
+        const Disque d = lit_disque(disque);
+        if (d.etat == Disque::Illisible) {
+            // Play on with what is in memory; the defaults when nothing was
+            // read yet. What cannot be read is not written over.
+            if (!charge_) {
+                Config defaut = base_;
+                defauts(defaut);
+                defaut.set_nom_logiciel("Trelmo");
+                config = fusion(defaut);
+                base_ = defaut;
+                charge_ = true;
+            }
+            err = d.err;
+        } else {
+            const Config resultat = fusion(disque);
+            if (d.etat == Disque::Lu && !ecrire) {
+                // The changes not written yet stay pending, now relative to this record.
+                config = resultat;
+                base_ = disque;
+                charge_ = true;
+            } else {
+                nettoyer_temporaires(chemin());
+                err = d.err != 0 ? d.err : remplacer_fichier(chemin(), resultat.octets.data(), Config::kTaille, true);
+                if (err == 0) {
+                    adopte(resultat);
+                } else {
+                    // Kept in memory: the next store that succeeds writes them.
+                    config = resultat;
+                    base_ = disque;
+                    charge_ = true;
+                    echec = Echec::Ecriture;
+                }
+            }
         }
-        signale(Echec::Lecture, err);
-        return;
     }
-    const Config resultat = fusion(disque);
-    if (etat == Disque::Lu) {
-        // The changes not written yet stay pending, now relative to this record.
-        config = resultat;
-        base_ = disque;
-        charge_ = true;
-        return;
-    }
-    const int e = err != 0 ? err : remplacer_fichier(chemin(), resultat.octets.data(), Config::kTaille, true);
-    if (e == 0) {
-        adopte(resultat);
-        return;
-    }
-    config = resultat;
-    base_ = disque;
-    charge_ = true;
-    signale(Echec::Ecriture, e);
+    // Told once the lock is released: the warning may wait for the player.
+    if (err != 0)
+        signale(echec, err);
 }
 
-void Reglages::enregistrer()
-{
-    VerrouDossier verrou(repertoire_);
-    Config disque;
-    const auto [etat, err] = lit_disque(disque);
-    if (etat == Disque::Illisible) {
-        // What cannot be read is not written over.
-        signale(Echec::Lecture, err);
-        return;
-    }
-    const Config resultat = fusion(disque);
-    nettoyer_temporaires(chemin());
-    const int e = err != 0 ? err : remplacer_fichier(chemin(), resultat.octets.data(), Config::kTaille, true);
-    if (e == 0) {
-        adopte(resultat);
-        return;
-    }
-    // Kept in memory: they are written by the next store that succeeds.
-    config = resultat;
-    base_ = disque;
-    charge_ = true;
-    signale(Echec::Ecriture, e);
-}
+void Reglages::recharger() { synchronise(false); }
+
+void Reglages::enregistrer() { synchronise(true); }
 
 void Reglages::insere_score(int32_t billes, std::string_view duree, const std::function<void()>& demander_nom)
 {

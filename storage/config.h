@@ -110,6 +110,7 @@ private:
     };
     Disque lit_disque(Config& disque) const;
     Config fusion(const Config& disque) const;
+    void synchronise(bool ecrire);           // recharger (false), enregistrer (true)
     void adopte(const Config& ecrit);        // the record on disk is ours now
     void signale(Echec echec, int err);
 

@@ -11,6 +11,8 @@
 
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 using namespace trelmo;
@@ -342,7 +344,15 @@ void TestReglages::fichierImpossibleAOuvrir()
     for (const auto& [rep, raison] : cas) {
         Reglages r(rep);
         std::vector<std::string> avis;
-        r.avertir = [&](const std::string& t) { avis.push_back(t); };
+        bool libre = false;
+        r.avertir = [&](const std::string& t) {
+            avis.push_back(t);
+            // The warning may wait for the player: the directory is not locked meanwhile.
+            const int fd = ::open(rep.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            libre = fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+            if (fd >= 0)
+                ::close(fd);
+        };
         r.config.set_niveau(3);
         r.recharger();
         QCOMPARE(r.config.niveau(), 3);
@@ -354,6 +364,7 @@ void TestReglages::fichierImpossibleAOuvrir()
         r.recharger();
         r.enregistrer();
         QCOMPARE(avis.size(), size_t{1});
+        QVERIFY(libre);
         QVERIFY2(avis[0].find(r.chemin()) != std::string::npos && avis[0].find(raison) != std::string::npos, avis[0].c_str());
         QCOMPARE(r.config.no_texture_bille(), 2);
     }
