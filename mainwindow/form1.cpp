@@ -6,6 +6,7 @@
 #include "dialogs/meilleur_score.h"
 #include "dialogs/mode.h"
 #include "dialogs/saisie_nom.h"
+#include "game/erreur.h"
 #include "game/textes.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/sprite.h"
@@ -169,7 +170,10 @@ TForm1::TForm1(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // 4. The program directory (the current directory at start-up, whole) and
     //    the help file are known from the member initialisers above.
-    // 5. The settings.
+    // 5. The settings. A file that cannot be read or written is said once;
+    //    the game goes on with the settings in memory.
+    reglages_.definir_langue(langue_);
+    reglages_.avertir = [this](const std::string& m) { avertir(q(m)); };
     garde([this] { reglages_.recharger(); });
     // 6. The skins.
     charger_skins();
@@ -601,6 +605,27 @@ void TForm1::showEvent(QShowEvent* e)
     }
 }
 
+std::function<void(const QString&)>& TForm1::afficheur_avertissement()
+{
+    static std::function<void(const QString&)> afficheur;
+    return afficheur;
+}
+
+void TForm1::avertir(const QString& texte)
+{
+    if (premier_affichage_ || !isVisible()) {
+        avertissements_.append(texte);
+        return;
+    }
+    if (afficheur_avertissement()) {
+        afficheur_avertissement()(texte);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), texte, QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+}
+
 void TForm1::FormShow()
 {
     if (FreewareMsg_) {
@@ -641,7 +666,17 @@ void TForm1::FormShow()
     textes_partie_.annuler_partie = t.annuler_partie;
     textes_partie_.pas_de_partie = t.pas_de_partie;
     textes_partie_.ecraser_partie = t.ecraser_partie;
+    textes_partie_.partie_endommagee = textes_plus(langue_).partie_endommagee.toStdString();
     etat_jeux(t.nouvelle, t.nouvelle_hint);
+    // What the files had to say while the window was being built, once it shows.
+    if (!avertissements_.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            garde([this] {
+                const QStringList attente = std::exchange(avertissements_, {});
+                for (const QString& a : attente)
+                    avertir(a);
+            });
+        });
 }
 
 bool TForm1::FormCloseQuery()

@@ -8,9 +8,11 @@
 #include "storage/partie.h"
 
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ namespace trelmo {
 
 class LabelCliquable;
 class Sprite;
+class TConseil;
 class TCalque;
 class TLabel3D;
 class THintDesign;
@@ -62,12 +65,17 @@ public:
     QTimer* timer1() const { return Timer1_; }
     const QPixmap& skin(int slot) const { return plateaux_[static_cast<size_t>(slot)]; }
     TCalque* calque() const { return calque_; }
+    TConseil* conseil() const { return conseil_; }
+    const QString& dernier_indice() const { return dernier_indice_; }
     TAnnonce* annonce() const { return annonce_; }
     QMenu* menu() const { return menu_; }
     QAction* action(const char* nom) const;
     // The nine text buttons in the order of the Tab key.
     const std::array<LabelCliquable*, 9>& boutons() const { return boutons_; }
     bool reperes() const { return reperes_; }
+    // How a warning about the files reaches the player (a message box;
+    // tests replace it). Warnings that come before the window shows wait for it.
+    static std::function<void(const QString&)>& afficheur_avertissement();
 
     // Event handlers.
     void etat_jeuxClick();
@@ -87,6 +95,7 @@ public:
     void annulerClick();
     void refaireClick();
     void reperesClick(bool actif);
+    void indiceClick();
     // Drag and drop of a marble.
     void glisserDebut(Sprite* source, QPoint global);
     void glisserVers(QPoint global);
@@ -153,6 +162,11 @@ private:
     void fleche(int direction);      // the keyboard cursor, one hole in a direction
     void montrer_curseur_clavier(bool visible);
     void afficher_resultat(const QString& texte);
+    void avertir(const QString& texte);
+    void relancer_conseil();
+    void montrer_indice();
+    void indice_montre();            // counted in the statistics
+    bool indice_possible() const;
     void appliquer_pixmap_plateau(int skin);
 
     int32_t langue_ = 1;
@@ -194,6 +208,10 @@ private:
     QAction* act_annuler_ = nullptr;
     QAction* act_refaire_ = nullptr;
     QAction* act_reperes_ = nullptr;
+    QAction* act_indice_ = nullptr;
+    TConseil* conseil_ = nullptr;     // the solver's worker, from the first game on
+    bool indice_attendu_ = false;     // asked for before the answer came
+    QString dernier_indice_;
     std::array<LabelCliquable*, 9> boutons_{};
     bool reperes_ = false;            // landing holes marked while a marble is held
     int curseur_clavier_ = 25;        // where the keyboard cursor is, shown or not
@@ -202,6 +220,7 @@ private:
     QLabel* glisse_ = nullptr;        // the marble under the pointer while dragging
     QPoint glisse_prise_;             // where the marble was taken, in its picture
     bool restauree_ = false;
+    QStringList avertissements_;      // waiting for the window to show
 
     TFreewareMsg* FreewareMsg_ = nullptr;
     Tmode* mode_ = nullptr;

@@ -2,10 +2,12 @@
 // shortcuts, undo and redo, the keyboard, drag and drop, the landing marks
 // and what a screen reader is told.
 #include "mainwindow/calque.h"
+#include "mainwindow/conseil.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/textes_plus.h"
 #include "resources/ressources.h"
+#include "widgets/bulle.h"
 #include "widgets/garde.h"
 #include "widgets/label3d.h"
 
@@ -52,6 +54,7 @@ void TForm1::creer_commandes()
     act_refaire_ = commande("refaire", t.refaire,
                             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                             [this](bool) { refaireClick(); });
+    act_indice_ = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
     menu_->addSeparator();
     act_reperes_ = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
                             [this](bool coche) { reperesClick(coche); });
@@ -86,6 +89,7 @@ void TForm1::mettre_a_jour_commandes()
         return;
     act_annuler_->setEnabled(jeu_.peut_annuler());
     act_refaire_->setEnabled(jeu_.peut_refaire());
+    act_indice_->setEnabled(indice_possible());
     act_reperes_->setChecked(reperes_);
 }
 
@@ -108,6 +112,7 @@ void TForm1::apres_changement()
     if (curseur_visible_)
         calque_->setCurseur(curseur_clavier_);
     signaler_plateau_change(calque_);
+    relancer_conseil();
     mettre_a_jour_commandes();
 }
 
@@ -137,6 +142,85 @@ void TForm1::reperesClick(bool actif)
 {
     reperes_ = actif;
     apres_changement();
+}
+
+// ---------------------------------------------------------------- the hint
+
+bool TForm1::indice_possible() const
+{
+    return !jeu_.pas_de_partie && !jeu_.fin_traitee && jeu_.nb_mobiles > 0;
+}
+
+void TForm1::relancer_conseil()
+{
+    // A hint asked for the position that just changed is not shown.
+    indice_attendu_ = false;
+    if (!indice_possible()) {
+        if (conseil_)
+            conseil_->oublier();
+        return;
+    }
+    if (!conseil_) {
+        conseil_ = new TConseil(this);
+        connect(conseil_, &TConseil::pret, this, [this] {
+            garde([this] {
+                if (indice_attendu_) {
+                    indice_attendu_ = false;
+                    montrer_indice();
+                }
+            });
+        });
+    }
+    solveur::Masque trous = 0;
+    for (int n = 1; n <= kNbTrous; ++n)
+        if (trou_expose(n))
+            trous |= solveur::bit(n);
+    solveur::Position p = solveur::depuis_grille(jeu_.grille.v, trous);
+    p.cible = jeu_.cible;
+    conseil_->demander(p);
+}
+
+void TForm1::indiceClick()
+{
+    if (!indice_possible())
+        return;
+    if (!conseil_)
+        relancer_conseil();
+    if (conseil_->reponse())
+        montrer_indice();
+    else
+        indice_attendu_ = true;   // shown as soon as the answer comes
+}
+
+void TForm1::montrer_indice()
+{
+    if (!indice_possible() || !conseil_ || !conseil_->reponse())
+        return;
+    const solveur::Reponse& r = *conseil_->reponse();
+    if (r.ligne.empty())
+        return;
+    const solveur::Saut s = r.ligne.front();
+    const TextesPlus& t = textes_plus(langue_);
+    const Case a = place(s.de), b = place(s.vers);
+    const QString sens = b.lig < a.lig ? t.haut : b.col > a.col ? t.droite : b.lig > a.lig ? t.bas : t.gauche;
+    QString texte;
+    if (r.cible == solveur::Cible::atteignable)
+        texte = t.cible_atteignable.arg(sens);
+    else if (r.cible == solveur::Cible::impossible)
+        texte = t.cible_perdue.arg(sens).arg(r.meilleur);
+    else if (!r.prouve)
+        texte = t.non_prouve.arg(sens).arg(r.meilleur);
+    else if (r.meilleur == 1)
+        texte = t.finir_une.arg(sens);
+    else
+        texte = t.meilleur_n.arg(sens).arg(r.meilleur);
+    calque_->montrerSaut(s.de, s.vers);
+    const QRect marble = trous_[static_cast<size_t>(s.de)]->geometry();
+    if (THintManager* bulles = THintManager::instance())
+        bulles->showMessage(this, mapToGlobal(marble.topLeft() + QPoint(10, 4)), texte, 5000);
+    annonce_->annoncer(texte);
+    dernier_indice_ = texte;
+    indice_montre();
 }
 
 // ---------------------------------------------------------------- the keyboard
@@ -305,6 +389,8 @@ void TForm1::glisserFin(QPoint global)
 }
 
 // ---------------------------------------------------------------- the game's events
+
+void TForm1::indice_montre() {}
 
 void TForm1::partie_commencee() { apres_changement(); }
 

@@ -30,6 +30,15 @@ TextesPlus francais()
     t.annonce_gagne = QStringLiteral("Gagné ! Il reste une bille.");
     t.annonce_perdu = QStringLiteral("Partie terminée. Il reste %1 billes.");
     t.partie_endommagee = QStringLiteral("La partie sauvegardée est endommagée.");
+    t.haut = QStringLiteral("Sautez vers le haut");
+    t.droite = QStringLiteral("Sautez vers la droite");
+    t.bas = QStringLiteral("Sautez vers le bas");
+    t.gauche = QStringLiteral("Sautez vers la gauche");
+    t.finir_une = QStringLiteral("%1 : vous pouvez encore finir avec une bille.");
+    t.meilleur_n = QStringLiteral("%1 : le mieux encore possible est de laisser %2 billes.");
+    t.non_prouve = QStringLiteral("%1 : meilleur résultat trouvé, %2 billes (non prouvé).");
+    t.cible_atteignable = QStringLiteral("%1 : vous pouvez encore finir sur la cible.");
+    t.cible_perdue = QStringLiteral("%1 : la cible n'est plus accessible ; le mieux est de laisser %2 billes.");
     return t;
 }
 
@@ -59,6 +68,15 @@ TextesPlus anglais()
     t.annonce_gagne = QStringLiteral("You won! One marble left.");
     t.annonce_perdu = QStringLiteral("Game over. %1 marbles left.");
     t.partie_endommagee = QStringLiteral("The saved game is damaged.");
+    t.haut = QStringLiteral("Jump up");
+    t.droite = QStringLiteral("Jump right");
+    t.bas = QStringLiteral("Jump down");
+    t.gauche = QStringLiteral("Jump left");
+    t.finir_une = QStringLiteral("%1: you can still finish with 1 marble.");
+    t.meilleur_n = QStringLiteral("%1: the best you can still reach is %2 marbles.");
+    t.non_prouve = QStringLiteral("%1: best found so far, %2 marbles (not proven).");
+    t.cible_atteignable = QStringLiteral("%1: you can still finish on the target.");
+    t.cible_perdue = QStringLiteral("%1: the target is out of reach; the best you can reach is %2 marbles.");
     return t;
 }
 
@@ -88,6 +106,15 @@ TextesPlus allemand()
     t.annonce_gagne = QStringLiteral("Gewonnen! Eine Kugel bleibt übrig.");
     t.annonce_perdu = QStringLiteral("Spiel beendet. Noch %1 Kugeln.");
     t.partie_endommagee = QStringLiteral("Die gespeicherte Partie ist beschädigt.");
+    t.haut = QStringLiteral("Springen Sie nach oben");
+    t.droite = QStringLiteral("Springen Sie nach rechts");
+    t.bas = QStringLiteral("Springen Sie nach unten");
+    t.gauche = QStringLiteral("Springen Sie nach links");
+    t.finir_une = QStringLiteral("%1: Sie können noch mit einer Kugel enden.");
+    t.meilleur_n = QStringLiteral("%1: Bestenfalls bleiben noch %2 Kugeln übrig.");
+    t.non_prouve = QStringLiteral("%1: Bisher bestes Ergebnis %2 Kugeln (nicht bewiesen).");
+    t.cible_atteignable = QStringLiteral("%1: Sie können noch auf dem Zielfeld enden.");
+    t.cible_perdue = QStringLiteral("%1: Das Zielfeld ist nicht mehr erreichbar; bestenfalls bleiben %2 Kugeln.");
     return t;
 }
 

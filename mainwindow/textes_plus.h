@@ -24,6 +24,13 @@ struct TextesPlus {
     QString annonce_gagne, annonce_perdu;   // end of the game; %1 marbles left
     // A restored game that is damaged.
     QString partie_endommagee;
+    // The hint: the jump's direction, then what is still reachable.
+    QString haut, droite, bas, gauche;   // "Jump up" ...
+    QString finir_une;                   // "%1: you can still finish with 1 marble."
+    QString meilleur_n;                  // "%1: the best you can still reach is %2 marbles."
+    QString non_prouve;                  // "%1: best found so far: %2 marbles (not proven)."
+    QString cible_atteignable;           // "%1: you can still finish on the target."
+    QString cible_perdue;                // "%1: the target is out of reach; the best is %2 marbles."
 };
 
 // Any index outside 0-2 gives English.

@@ -3,6 +3,7 @@
 // with real mouse events, the landing marks, what a screen reader is shown,
 // and the result text that always fits its overlay.
 #include "mainwindow/calque.h"
+#include "mainwindow/conseil.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "resources/ressources.h"
@@ -319,6 +320,39 @@ private slots:
         QAccessible::installUpdateHandler(nullptr);
         plateforme->setActive(false);
 #endif
+    }
+
+    // The hint: the first jump of a best line, marked and told; never for a
+    // position that is gone, never once the game is over.
+    void indice()
+    {
+        auto f = fenetre();
+        f->etat_jeuxClick();
+        QTest::keyClick(f.get(), Qt::Key_H);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->dernier_indice().isEmpty(), 10000);
+        QVERIFY(f->calque()->sautMontre());
+        QVERIFY(f->dernier_indice().endsWith(QStringLiteral(": you can still finish with 1 marble.")));
+        // Asked, then a jump before the answer: no hint for the old position.
+        f->clicTrou(9);
+        f->clicTrou(25);
+        f->calque()->montrerSaut(0, 0);
+        const QString avant = f->dernier_indice();
+        QTest::keyClick(f.get(), Qt::Key_H);
+        f->clicTrou(14);                                   // (3,4) over (4,4) into (5,4)
+        f->clicTrou(16);
+        QCOMPARE(f->jeu().nb_repos, 14);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->conseil()->occupe(), 10000);
+        QCoreApplication::processEvents();
+        QCOMPARE(f->dernier_indice(), avant);
+        // Over: no hint, and none offered.
+        const uint64_t deux = (uint64_t{1} << (9 - 1)) | (uint64_t{1} << (16 - 1));
+        f->jeu().commencer_probleme(1, deux, 0);
+        f->clicTrou(9);
+        f->clicTrou(25);
+        QVERIFY(f->jeu().fin_traitee);
+        QVERIFY(!f->action("indice")->isEnabled());
+        f->indiceClick();
+        QCOMPARE(f->dernier_indice(), avant);
     }
 
     // The end-of-game texts of the three languages fit their overlay.

@@ -1,0 +1,104 @@
+#include "mainwindow/conseil.h"
+
+#include <QMetaObject>
+
+namespace trelmo {
+
+namespace {
+
+bool meme(const solveur::Position& a, const solveur::Position& b)
+{
+    return a.trous == b.trous && a.billes == b.billes && a.barres == b.barres && a.cible == b.cible;
+}
+
+} // namespace
+
+TConseil::TConseil(QObject* parent) : QObject(parent) {}
+
+TConseil::~TConseil()
+{
+    {
+        std::lock_guard l(verrou_);
+        recherche_.request_stop();
+    }
+    if (fil_.joinable()) {
+        fil_.request_stop();
+        fil_.join();
+    }
+}
+
+void TConseil::demander(const solveur::Position& p)
+{
+    if (derniere_ && meme(*derniere_, p))
+        return;
+    derniere_ = p;
+    reponse_.reset();
+    {
+        std::lock_guard l(verrou_);
+        ++generation_;
+        recherche_.request_stop();
+        a_faire_ = p;
+    }
+    if (!fil_.joinable())
+        fil_ = std::jthread([this](std::stop_token arret) { travailler(arret); });
+    attente_.notify_one();
+}
+
+void TConseil::oublier()
+{
+    derniere_.reset();
+    reponse_.reset();
+    std::lock_guard l(verrou_);
+    ++generation_;
+    recherche_.request_stop();
+    a_faire_.reset();
+}
+
+bool TConseil::occupe() const
+{
+    std::lock_guard l(verrou_);
+    return en_cours_ || a_faire_.has_value();
+}
+
+void TConseil::travailler(std::stop_token arret)
+{
+    for (;;) {
+        solveur::Position p;
+        std::uint64_t generation;
+        std::stop_token fin_recherche;
+        {
+            std::unique_lock l(verrou_);
+            if (!attente_.wait(l, arret, [this] { return a_faire_.has_value(); }))
+                return;
+            p = *a_faire_;
+            a_faire_.reset();
+            generation = generation_;
+            recherche_ = std::stop_source();
+            fin_recherche = recherche_.get_token();
+            en_cours_ = true;
+        }
+        // Stopped by a newer position or by the end of the program.
+        std::stop_callback fin(arret, [this] {
+            std::lock_guard l(verrou_);
+            recherche_.request_stop();
+        });
+        solveur::Reponse r = solveur::resoudre(p, budget, fin_recherche);
+        {
+            std::lock_guard l(verrou_);
+            en_cours_ = false;
+            if (generation != generation_ || fin_recherche.stop_requested())
+                continue;
+        }
+        QMetaObject::invokeMethod(this, [this, r = std::move(r), generation] {
+            {
+                std::lock_guard l(verrou_);
+                if (generation != generation_)
+                    return;   // the board changed meanwhile
+            }
+            reponse_ = r;
+            emit pret();
+        }, Qt::QueuedConnection);
+    }
+}
+
+} // namespace trelmo
