@@ -63,6 +63,7 @@ public:
     {
         depart_ = p.billes & regles_.trous;
         classe_ = classe(depart_);
+        orienter(0);
     }
 
     Resultat resoudre(int cible)
@@ -101,8 +102,7 @@ public:
                 cible_ = bit(cible);
                 syms_cible_ = symetries_fixant(regles_.syms, cible);
                 preparer_cible(cible);
-                pile_.clear();
-                if (descendre(depart_, n, 1, valeurs_depart(), true)) {
+                if (en_tournant([&] { return descendre(depart_, n, 1, valeurs_depart(), true); })) {
                     r.meilleur = 1;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -138,8 +138,7 @@ public:
             }
             for (int k = minorant; k < majorant && !abandon_; ++k) {
                 preparer_compte(k);
-                pile_.clear();
-                if (descendre(depart_, n, k, valeurs_depart(), false)) {
+                if (en_tournant([&] { return descendre(depart_, n, k, valeurs_depart(), false); })) {
                     r.meilleur = k;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -334,8 +333,49 @@ private:
     bool interrompre()
     {
         if ((++noeuds_ & 1023) != 0) return abandon_;
-        if (arret_.stop_requested() || Horloge::now() >= fin_) abandon_ = true;
+        const auto maintenant = Horloge::now();
+        if (arret_.stop_requested() || maintenant >= fin_) abandon_ = true;
+        if (maintenant >= fin_tranche_) abandon_ = true;
         return abandon_;
+    }
+
+    // The order in which a search tries the jumps: by start hole as seen
+    // through symmetry `sym` (any of the eight, whatever the rules).
+    void orienter(int sym)
+    {
+        ordre_.resize(regles_.sauts.size());
+        for (std::size_t i = 0; i < ordre_.size(); ++i) ordre_[i] = static_cast<std::uint16_t>(i);
+        std::sort(ordre_.begin(), ordre_.end(), [&](std::uint16_t a, std::uint16_t b) {
+            const Triplet &x = regles_.sauts[a], &y = regles_.sauts[b];
+            const int ax = image(sym, x.de), ay = image(sym, y.de);
+            return ax != ay ? ax < ay : image(sym, x.vers) < image(sym, y.vers);
+        });
+    }
+
+    // Runs `essai` (a depth-first search) in turns over the eight move
+    // orders with growing time slices: one order may find in a millisecond
+    // a line another misses for seconds. Proven facts stay in the
+    // transposition table from one turn to the next. True when a turn found
+    // a line; false when one proved there is none, or time ran out.
+    template <class Essai>
+    bool en_tournant(Essai&& essai)
+    {
+        for (auto tranche = std::chrono::milliseconds(2);; tranche *= 4)
+            for (int sym = 0; sym < 8; ++sym) {
+                orienter(sym);
+                fin_tranche_ = Horloge::now() + tranche;
+                pile_.clear();
+                const bool trouve = essai();
+                const bool coupe = abandon_;
+                abandon_ = false;
+                fin_tranche_ = Horloge::time_point::max();
+                if (trouve) return true;
+                if (!coupe) return false;
+                if (arret_.stop_requested() || Horloge::now() >= fin_) {
+                    abandon_ = true;
+                    return false;
+                }
+            }
     }
 
     void noter(int n)
@@ -364,26 +404,9 @@ private:
         const std::uint64_t info = tt_.lire(cle);
         if (vers_cible ? (info & kSansCible) != 0 : static_cast<int>(info & kMinorant) > k) return false;
 
-        // The jumps, those that lose the least of the first pagoda first.
-        struct Coup {
-            std::int32_t score;
-            std::uint32_t i;
-        };
-        std::array<Coup, 200> coups;
-        std::size_t nb = 0;
-        const std::size_t total = regles_.sauts.size();
-        for (std::size_t i = 0; i < total; ++i) {
+        for (const std::uint16_t i : ordre_) {
             const Triplet& t = regles_.sauts[i];
             if ((b & t.sm) != t.sm || (b & t.v)) continue;
-            const std::int32_t s = 0;
-            std::size_t j = nb;
-            for (; j > 0 && coups[j - 1].score < s; --j) coups[j] = coups[j - 1];
-            coups[j] = Coup{s, static_cast<std::uint32_t>(i)};
-            ++nb;
-        }
-        for (std::size_t c = 0; c < nb; ++c) {
-            const std::size_t i = coups[c].i;
-            const Triplet& t = regles_.sauts[i];
             Valeurs w = v;
             for (int j = 0; j < nb_pagodes_; ++j) w[static_cast<std::size_t>(j)] += deltas_[i * kMaxPagodes + static_cast<std::size_t>(j)];
             pile_.push_back(Saut{t.de, t.par, t.vers});
@@ -406,6 +429,8 @@ private:
     std::array<std::int32_t, kMaxPagodes> seuils_{};
     int nb_pagodes_ = 0;
     std::vector<std::int32_t> deltas_;
+    std::vector<std::uint16_t> ordre_;
+    Horloge::time_point fin_tranche_ = Horloge::time_point::max();
     Transpo tt_;
     const Table* table_ = nullptr;
     std::vector<Saut> pile_, ligne_vue_;
