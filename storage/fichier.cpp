@@ -123,13 +123,15 @@ std::string dossier_de(const std::string& chemin)
 int lire_debut(const std::string& chemin, uint8_t* dst, size_t n, size_t* lus)
 {
     *lus = 0;
-    const int fd = ouvre(chemin.c_str(), O_RDONLY);
+    // Without waiting on a pipe planted in the file's place.
+    const int fd = ouvre(chemin.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
         return errno;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int e = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
-        return EISDIR;
+        return e;
     }
     while (*lus < n) {
         const ssize_t r = ::pread(fd, dst + *lus, n - *lus, static_cast<off_t>(*lus));

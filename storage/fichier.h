@@ -12,6 +12,7 @@ namespace trelmo {
 
 // Reads up to n bytes from position 0 into dst; *lus gets how many were read
 // (fewer than n when the file is shorter). A symbolic link is followed.
+// Anything but a regular file is refused: EISDIR for a directory, else EINVAL.
 int lire_debut(const std::string& chemin, uint8_t* dst, size_t n, size_t* lus);
 
 // Replaces the file by one that starts with the n bytes of src. With

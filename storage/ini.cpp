@@ -156,10 +156,14 @@ Lecture lit_fichier(const std::string& chemin, std::string& contenu)
 {
     int fd;
     do {
-        fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return errno == ENOENT ? Lecture::Absent : Lecture::Refus;
+    if (struct stat st {}; ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);   // a directory, a pipe...: not a file to read
+        return Lecture::Refus;
+    }
     contenu.clear();
     char tampon[8192];
     for (;;) {

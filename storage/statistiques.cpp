@@ -155,7 +155,8 @@ std::string Statistiques::charger(int langue)
     enum class Etat { Bon, Endommage, Recent } etat = Etat::Endommage;
     std::map<std::string, StatsJeu> lus;
     QJsonObject racine;
-    if (f.open(QIODevice::ReadOnly)) {
+    // Only a regular file is opened: a pipe in its place would never answer.
+    if (QFileInfo(f).isFile() && f.open(QIODevice::ReadOnly)) {
         QJsonParseError erreur{};
         const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &erreur);
         const bool lu = f.error() == QFileDevice::NoError;

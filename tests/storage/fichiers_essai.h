@@ -18,6 +18,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <unistd.h>
 
 namespace trelmo::essai {
@@ -81,54 +82,40 @@ struct Enfant {
 };
 
 // Runs f in a forked child and answers the text it returned (an Erreur it
-// throws answers "erreur: <text>"). Empty answer, with the reason in
-// *pourquoi, when the child could not drop its rights.
+// throws answers its text). Empty answer, with the reason in *pourquoi, when
+// the child could not drop its rights.
 inline std::optional<std::string> dans_un_enfant(const Enfant& e, const std::function<std::string()>& f,
                                                  std::string* pourquoi = nullptr)
 {
     int tube[2];
     if (::pipe(tube) != 0)
         return std::nullopt;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    if (::fork() == 0) {
         ::close(tube[0]);
-        std::string sortie;
-        if (e.sans_droits && root() && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            sortie = std::string("\x01") + "cannot switch to uid 65534";
-        } else {
-            if (e.taille_max != RLIM_INFINITY) {
-                std::signal(SIGXFSZ, SIG_IGN);
-                const rlimit l{e.taille_max, e.taille_max};
-                ::setrlimit(RLIMIT_FSIZE, &l);
-            }
-            try {
-                sortie = f();
-            } catch (const Erreur& x) {
-                sortie = std::string("erreur: ") + x.what();
-            }
+        std::string sortie = "\x01" "cannot switch to uid 65534";
+        if (!e.sans_droits || !root() || (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0)) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit l{e.taille_max, e.taille_max};
+            ::setrlimit(RLIMIT_FSIZE, &l);
+            std::string rendu;
+            const std::string erreur = message_de([&] { rendu = f(); });
+            sortie = erreur == "(pas d'erreur)" ? rendu : erreur;
         }
-        size_t ecrits = 0;
-        while (ecrits < sortie.size()) {
-            const ssize_t r = ::write(tube[1], sortie.data() + ecrits, sortie.size() - ecrits);
+        for (size_t n = 0; n < sortie.size();) {
+            const ssize_t r = ::write(tube[1], sortie.data() + n, sortie.size() - n);
             if (r <= 0)
                 break;
-            ecrits += static_cast<size_t>(r);
+            n += static_cast<size_t>(r);
         }
         ::_exit(0);
     }
     ::close(tube[1]);
     std::string sortie;
     char tampon[4096];
-    for (ssize_t r; (r = ::read(tube[0], tampon, sizeof tampon)) != 0;) {
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0)
-            break;
-        sortie.append(tampon, static_cast<size_t>(r));
-    }
+    for (ssize_t r; (r = ::read(tube[0], tampon, sizeof tampon)) > 0 || (r < 0 && errno == EINTR);)
+        sortie.append(tampon, static_cast<size_t>(std::max<ssize_t>(r, 0)));
     ::close(tube[0]);
-    int statut = 0;
-    ::waitpid(pid, &statut, 0);
+    ::wait(nullptr);
     if (!sortie.empty() && sortie[0] == '\x01') {
         if (pourquoi)
             *pourquoi = sortie.substr(1);

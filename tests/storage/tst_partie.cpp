@@ -473,75 +473,78 @@ void TestPartie::fichierInaccessible()
 
 void TestPartie::fichierEnLectureSeule()
 {
+    if (root())
+        QSKIP("file permissions do not bind root");
     // A read-only saved game can be restored, but not replaced.
     QTemporaryDir dir;
-    const QByteArray dossier = dir.path().toLocal8Bit();
     SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
     const QByteArray record = en_octets(record_valide("00:00:01").octets);
     QVERIFY(ecrit(s.chemin(), record));
     QVERIFY(::chmod(s.chemin().c_str(), 0444) == 0);
-    QVERIFY(::chmod(dossier.constData(), 0777) == 0);
-    std::string pourquoi;
-    const auto sortie = dans_un_enfant({.sans_droits = true}, [&] {
-        BancDeJeu b;
-        b.jeu.demarrage();
-        Reglages reglages(repertoire(dir.path()));
-        FauxMessages m;
-        s.chargerClick(b.jeu, reglages, m, TextesPartie{});
-        const std::string restauree = std::to_string(b.jeu.nb_repos) + " ";
-        return restauree + message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); });
-    }, &pourquoi);
-    ::chmod(dossier.constData(), 0700);
-    if (!sortie)
-        QSKIP(qPrintable(QStringLiteral("cannot test as a user without rights: %1").arg(QString::fromStdString(pourquoi))));
-    QCOMPARE(*sortie, std::string("13 Accès au fichier refusé"));
+    BancDeJeu b;
+    FauxMessages m;
+    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    QCOMPARE(b.jeu.nb_repos, 13);
+    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
     QCOMPARE(contenu(s.chemin()), record);
-    QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("GAME")});
 }
 
 void TestPartie::creationInterrompue()
 {
-    // A save that stops half-way (file size limit) leaves no GAME at all,
-    // or the old one whole: the next restore still works.
+    // Writes that stop half-way (file size limit): no file is created empty
+    // or cut, an old file survives whole (its tail too), no temporary file stays.
     QTemporaryDir dir;
     SauvegardePartie s(repertoire(dir.path()));
     Reglages reglages(repertoire(dir.path()));
-    auto sauve = [&] {
+    auto stocke = [&] {
         BancDeJeu b;
         joue_un_coup(b, 3);
         FauxMessages m;
-        return message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); });
+        Reglages r(repertoire(dir.path()));
+        std::string avis;
+        r.avertir = [&](const std::string& t) { avis = t.substr(t.find('(')); };
+        r.recharger();
+        r.config.set_niveau(2);
+        r.enregistrer();
+        return message_de([&] { s.sauverClick(b.jeu, r, m, TextesPartie{}); }) + " " + avis;
     };
-    QCOMPARE(dans_un_enfant({.taille_max = 1000}, sauve), std::optional<std::string>("Disque plein"));
+    const std::string attendu = "Disque plein (Disque plein) : les scores et vos choix ne seront pas gardés.";
+    QCOMPARE(dans_un_enfant({.taille_max = 300}, stocke), std::optional<std::string>(attendu));
     QVERIFY(noms(dir.path()).isEmpty());
 
+    reglages.recharger();
+    const QByteArray config = contenu(reglages.chemin()) + QByteArray(300, 'Q');
     const QByteArray ancien = en_octets(record_valide("00:00:07").octets);
-    QVERIFY(ecrit(s.chemin(), ancien));
-    QCOMPARE(dans_un_enfant({.taille_max = 1000}, sauve), std::optional<std::string>("Disque plein"));
+    QVERIFY(ecrit(reglages.chemin(), config) && ecrit(s.chemin(), ancien));
+    QCOMPARE(dans_un_enfant({.taille_max = 600}, stocke), std::optional<std::string>(attendu));
+    QCOMPARE(contenu(reglages.chemin()), config);
     QCOMPARE(contenu(s.chemin()), ancien);
-    QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("GAME")});
-    BancDeJeu b;
-    FauxMessages m;
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
-    QCOMPARE(b.jeu.secondes, 7);
+    QCOMPARE(noms(dir.path()), (QStringList{QStringLiteral("GAME"), QStringLiteral("TRL.CFG")}));
 }
 
 void TestPartie::lienPlanteNonSuivi()
 {
+    // A link planted in place of GAME or TRL.CFG is replaced, its target left alone.
     QTemporaryDir dir;
     SauvegardePartie s(repertoire(dir.path()));
     Reglages reglages(repertoire(dir.path()));
     const QString cible = dir.filePath(QStringLiteral("cible"));
     const QByteArray octets(2000, 'Z');
     QVERIFY(ecrit(cible.toStdString(), octets));
-    QVERIFY(QFile::link(cible, QString::fromStdString(s.chemin())));
+    QVERIFY(QFile::link(cible, QString::fromStdString(s.chemin())) && QFile::link(cible, QString::fromStdString(reglages.chemin())));
+    reglages.recharger();   // read through the link
+    QCOMPARE(reglages.config.billes(1), 0x5A5A5A5A);
+    reglages.enregistrer();
     BancDeJeu b;
     joue_un_coup(b);
     FauxMessages m;
     s.sauverClick(b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(contenu(cible.toStdString()), octets);
-    QVERIFY(!QFileInfo(QString::fromStdString(s.chemin())).isSymLink());
+    for (const std::string& chemin : {s.chemin(), reglages.chemin()})
+        QVERIFY(!QFileInfo(QString::fromStdString(chemin)).isSymLink());
     QCOMPARE(contenu(s.chemin()).size(), 1325);   // the target's tail is not taken either
+    QCOMPARE(contenu(reglages.chemin()).size(), 396);
 }
 
 QTEST_GUILESS_MAIN(TestPartie)
