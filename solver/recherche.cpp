@@ -217,7 +217,14 @@ private:
         Valeurs v{};
         for (int j = 0; j < nb_pagodes_; ++j)
             v[static_cast<std::size_t>(j)] = static_cast<std::int32_t>(poids(pagodes_[static_cast<std::size_t>(j)], b));
-        return descendre(b, n, but, v, false);
+        const std::size_t base = pile_.size();
+        const std::vector<Saut> avant(pile_.begin(), pile_.end());
+        const bool ok = en_tournant([&] {
+            pile_.assign(avant.begin(), avant.begin() + static_cast<std::ptrdiff_t>(base));
+            return descendre(b, n, but, v, false);
+        });
+        if (!ok) pile_.assign(avant.begin(), avant.end());
+        return ok;
     }
 
     // A probe from b that reaches `but` marbles, its line pushed.

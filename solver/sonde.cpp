@@ -51,6 +51,7 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
         suivants.clear();
         vus.clear();
         for (std::size_t i = 0; i < courant.size(); ++i) {
+            if ((i & 63) == 63 && (arret.stop_requested() || Horloge::now() >= fin)) return std::nullopt;
             const Masque b = courant[i].billes;
             bool bloque = true;
             for (std::size_t s = 0; s < r.sauts.size(); ++s) {
