@@ -1,5 +1,7 @@
 #include "mainwindow/conseil.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QMetaObject>
 
 namespace trelmo {
@@ -13,7 +15,21 @@ bool meme(const solveur::Position& a, const solveur::Position& b)
 
 } // namespace
 
-TConseil::TConseil(QObject* parent) : QObject(parent) {}
+TConseil::TConseil(QObject* parent) : QObject(parent)
+{
+    // The solver's tables lie beside the game in its build, and in the
+    // game's data directory once installed (the game itself is in libexec).
+    static const bool tables = [] {
+        const QString ici = QCoreApplication::applicationDirPath();
+        for (const QString& d : {ici, ici + QStringLiteral("/../../share/trelmo"), ici + QStringLiteral("/../share/trelmo")})
+            if (!QDir(d).entryList({QStringLiteral("trelmo-*.tab")}, QDir::Files).isEmpty()) {
+                solveur::definir_repertoire_tables(QDir(d).absolutePath().toStdString());
+                return true;
+            }
+        return false;
+    }();
+    (void)tables;
+}
 
 TConseil::~TConseil()
 {

@@ -14,6 +14,7 @@
 #include "mainwindow/textes_plus.h"
 #include "resources/ressources.h"
 #include "storage/ini.h"
+#include "storage/statistiques.h"
 #include "widgets/bulle.h"
 #include "widgets/garde.h"
 #include "widgets/label3d.h"
@@ -23,6 +24,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGraphicsDropShadowEffect>
 #include <QImageReader>
@@ -63,6 +65,24 @@ protected:
 };
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+// A fingerprint of a file's bytes (FNV-1a); 0 for a file that cannot be read.
+quint64 empreinte_fichier(const std::string& chemin)
+{
+    QFile f(QString::fromStdString(chemin));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    quint64 h = 1469598103934665603ULL;
+    for (const char c : f.readAll()) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
+}
+
+namespace {
 
 } // namespace
 
@@ -255,7 +275,10 @@ TForm1::TForm1(QWidget* parent)
         move(ecran->availableGeometry().center() - rect().center());
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    jeu_.observateur = nullptr;
+}
 
 QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                             void (TForm1::*clic)())
@@ -570,11 +593,17 @@ void TForm1::chargerClick()
     sauvegarde_.chargerClick(jeu_, reglages_, *this, textes_partie_);
     if (restauree_) {
         restauree_ = false;
+        retrouver_probleme();
         apres_changement();
     }
 }
 
-void TForm1::sauverClick() { sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_); }
+void TForm1::sauverClick()
+{
+    const quint64 avant = empreinte_fichier(sauvegarde_.chemin());
+    sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_);
+    noter_probleme_sauve(avant);
+}
 
 void TForm1::scoresClick()
 {
@@ -691,6 +720,7 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    garde([this] { enregistrer_statistiques(); });
     // A preference that cannot be written is reported once; the program ends anyway.
     garde([this] { FormCloseQuery(); });
     e->accept();

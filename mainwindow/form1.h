@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,13 @@ class QTimer;
 
 namespace trelmo {
 
+// A fingerprint of a file's bytes; 0 for a file that cannot be read.
+quint64 empreinte_fichier(const std::string& chemin);
+
 class LabelCliquable;
 class Sprite;
 class TConseil;
+class Statistiques;
 class TCalque;
 class TLabel3D;
 class THintDesign;
@@ -96,6 +101,13 @@ public:
     void refaireClick();
     void reperesClick(bool actif);
     void indiceClick();
+    void problemesClick();
+    void statistiquesClick();
+    // Starts a problem of the catalogue, as a new game of its board.
+    void commencer_probleme(const std::string& id);
+    // The statistics, read from their file on first use.
+    Statistiques& statistiques();
+    const std::string& probleme_courant() const { return probleme_id_; }
     // Drag and drop of a marble.
     void glisserDebut(Sprite* source, QPoint global);
     void glisserVers(QPoint global);
@@ -166,6 +178,10 @@ private:
     void relancer_conseil();
     void montrer_indice();
     void indice_montre();            // counted in the statistics
+    std::string cle_partie() const;  // the statistics' key of the game on the board
+    void enregistrer_statistiques();
+    void noter_probleme_sauve(quint64 avant);   // after a save: which problem the saved game is
+    void retrouver_probleme();       // after a restore: the problem the saved game was
     bool indice_possible() const;
     void appliquer_pixmap_plateau(int skin);
 
@@ -212,6 +228,9 @@ private:
     TConseil* conseil_ = nullptr;     // the solver's worker, from the first game on
     bool indice_attendu_ = false;     // asked for before the answer came
     QString dernier_indice_;
+    std::string probleme_id_;         // the problem on the board, "" for a standard start
+    std::unique_ptr<Statistiques> stats_;
+    bool stats_ecriture_signalee_ = false;
     std::array<LabelCliquable*, 9> boutons_{};
     bool reperes_ = false;            // landing holes marked while a marble is held
     int curseur_clavier_ = 25;        // where the keyboard cursor is, shown or not

@@ -6,7 +6,11 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/textes_plus.h"
+#include "dialogs/problemes.h"
+#include "dialogs/statistiques.h"
+#include "game/problemes.h"
 #include "resources/ressources.h"
+#include "storage/statistiques.h"
 #include "widgets/bulle.h"
 #include "widgets/garde.h"
 #include "widgets/label3d.h"
@@ -15,8 +19,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -55,6 +61,9 @@ void TForm1::creer_commandes()
                             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                             [this](bool) { refaireClick(); });
     act_indice_ = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
+    menu_->addSeparator();
+    commande("problemes", t.problemes, {QKeySequence(Qt::Key_P)}, [this](bool) { problemesClick(); });
+    commande("statistiques", t.statistiques, {QKeySequence(Qt::Key_S)}, [this](bool) { statistiquesClick(); });
     menu_->addSeparator();
     act_reperes_ = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
                             [this](bool coche) { reperesClick(coche); });
@@ -390,16 +399,125 @@ void TForm1::glisserFin(QPoint global)
 
 // ---------------------------------------------------------------- the game's events
 
-void TForm1::indice_montre() {}
+// ---------------------------------------------------------------- problems and statistics
 
-void TForm1::partie_commencee() { apres_changement(); }
+Statistiques& TForm1::statistiques()
+{
+    if (!stats_) {
+        stats_ = std::make_unique<Statistiques>(repertoire_ + "statistiques.json");
+        if (const std::string message = stats_->charger(langue_); !message.empty())
+            avertir(QString::fromStdString(message));
+    }
+    return *stats_;
+}
 
-void TForm1::partie_arretee() { apres_changement(); }
+void TForm1::enregistrer_statistiques()
+{
+    // Never read, never written: a run without a game leaves the file alone.
+    if (!stats_)
+        return;
+    std::string raison;
+    if (!stats_->enregistrer(&raison) && !stats_ecriture_signalee_) {
+        stats_ecriture_signalee_ = true;
+        avertir(QString::fromStdString(raison));
+    }
+}
+
+std::string TForm1::cle_partie() const
+{
+    if (jeu_.probleme && !probleme_id_.empty())
+        return cle_probleme(probleme_id_);
+    const int32_t niveau = Jeu::niveau_de_grille(jeu_.grille);
+    return cle_plateau(niveau != 0 ? niveau : reglages_.config.niveau());
+}
+
+void TForm1::problemesClick()
+{
+    TProblemes choix(langue_, statistiques(), this);
+    choix.setApparence(Apparence{reglages_.config.no_texture_plateau(), reglages_.config.no_texture_bille()});
+    if (choix.exec() != QDialog::Accepted || !choix.choisi())
+        return;
+    // A game being played is given up only when the player says so.
+    if (!jeu_.pas_de_partie && !jeu_.fin_traitee && !confirmation(textes_partie_.annuler_partie))
+        return;
+    commencer_probleme(choix.choisi()->id);
+}
+
+void TForm1::commencer_probleme(const std::string& id)
+{
+    const Probleme* p = probleme(id);
+    if (!p)
+        return;
+    probleme_id_ = p->id;
+    jeu_.commencer_probleme(p->niveau, p->billes, p->cible);
+}
+
+void TForm1::statistiquesClick()
+{
+    TStatistiques fenetre(langue_, statistiques(), this);
+    fenetre.exec();
+}
+
+// The saved game's problem lives beside it, in "GAME.probleme": the problem's
+// id and the fingerprint of the "GAME" it belongs to, so that a game saved
+// by an older run or another program is never taken for a problem.
+void TForm1::noter_probleme_sauve(quint64 avant)
+{
+    const quint64 apres = empreinte_fichier(sauvegarde_.chemin());
+    if (apres == avant || apres == 0)
+        return;   // nothing was saved
+    const QString chemin = QString::fromStdString(sauvegarde_.chemin() + ".probleme");
+    if (!jeu_.probleme || probleme_id_.empty()) {
+        QFile::remove(chemin);
+        return;
+    }
+    QSaveFile f(chemin);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(QByteArray::fromStdString(probleme_id_) + '\n' + QByteArray::number(apres) + '\n');
+        f.commit();
+    }
+}
+
+void TForm1::retrouver_probleme()
+{
+    probleme_id_.clear();
+    QFile f(QString::fromStdString(sauvegarde_.chemin() + ".probleme"));
+    if (f.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lignes = f.readAll().split('\n');
+        const Probleme* p = lignes.size() >= 2 ? probleme(lignes[0].toStdString()) : nullptr;
+        if (p && lignes[1].toULongLong() == empreinte_fichier(sauvegarde_.chemin())
+            && Jeu::niveau_de_grille(jeu_.grille) == p->niveau) {
+            probleme_id_ = p->id;
+            jeu_.probleme = true;
+            jeu_.cible = p->cible;
+        }
+    }
+    statistiques().partie_restauree(cle_partie());
+}
+
+void TForm1::indice_montre() { statistiques().indice(); }
+
+void TForm1::partie_commencee()
+{
+    if (!jeu_.probleme)
+        probleme_id_.clear();
+    statistiques().nouvelle_partie(cle_partie());
+    apres_changement();
+}
+
+void TForm1::partie_arretee()
+{
+    probleme_id_.clear();
+    statistiques().arret();
+    enregistrer_statistiques();
+    apres_changement();
+}
 
 void TForm1::partie_restauree() { restauree_ = true; }
 
 void TForm1::saut_fait(int de, int, int vers)
 {
+    statistiques().saut();
     const TextesPlus& t = textes_plus(langue_);
     const Case a = place(de), b = place(vers);
     annonce_->annoncer(t.annonce_saut.arg(a.col).arg(a.lig).arg(b.col).arg(b.lig)
@@ -423,6 +541,8 @@ void TForm1::prise_changee()
 
 void TForm1::partie_finie(int32_t billes, bool gagnee)
 {
+    statistiques().fin(billes, jeu_.heures * 3600 + jeu_.minutes * 60 + jeu_.secondes, gagnee);
+    enregistrer_statistiques();
     const TextesPlus& t = textes_plus(langue_);
     annonce_->annoncer(gagnee ? t.annonce_gagne : t.annonce_perdu.arg(billes));
     mettre_a_jour_commandes();
