@@ -42,12 +42,6 @@ Case symetrie(int s, Case k)
     return Case{5 + ((s & 1) ? -a : a), 5 + ((s & 2) ? -b : b)};
 }
 
-int symetrie_trou(int s, int trou)
-{
-    const Case k = symetrie(s, case_du_trou(trou));
-    return numero_trou(k.col, k.lig);
-}
-
 [[noreturn]] void erreur(int ligne, const std::string& message)
 {
     throw std::runtime_error("problems, line " + std::to_string(ligne) + ": " + message);
@@ -95,7 +89,7 @@ struct Bloc {
     int32_t niveau = 0;
     std::array<std::optional<std::string>, 3> noms;
     std::array<std::optional<std::string>, 3> modeles;   // series: the problems' names
-    bool symetrique = false;
+    bool symetries = false;
     std::vector<Image> images;
 };
 
@@ -170,7 +164,7 @@ private:
             return;
         }
         if (mot == "symetrique" && b.serie && reste.empty()) {
-            b.symetrique = true;
+            b.symetries = true;
             return;
         }
         for (std::size_t i = 0; i < 3; ++i) {
@@ -295,9 +289,9 @@ private:
         std::vector<std::pair<std::pair<int, int>, int>> ordre;
         for (const Image& img : b.images) {
             const int depart = std::countr_zero(img.vides) + 1;
-            for (int s = 0; s < (b.symetrique ? 8 : 1); ++s)
+            for (int s = 0; s < (b.symetries ? 8 : 1); ++s)
                 for (int cible : img.cibles) {
-                    const std::pair<int, int> paire{symetrie_trou(s, depart), symetrie_trou(s, cible)};
+                    const std::pair<int, int> paire{symetrique(s, depart), symetrique(s, cible)};
                     if (paires.insert(paire).second)
                         ordre.push_back({paire, img.ligne});
                 }
@@ -356,6 +350,12 @@ std::uint64_t trous_du_niveau(int32_t niveau)
 int nb_billes(const Probleme& p)
 {
     return std::popcount(p.billes);
+}
+
+int symetrique(int s, int n)
+{
+    const Case k = symetrie(s, case_du_trou(n));
+    return numero_trou(k.col, k.lig);
 }
 
 std::string nom_du_trou(int n)

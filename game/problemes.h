@@ -43,6 +43,11 @@ std::uint64_t trous_du_niveau(int32_t niveau);
 // Marbles a problem starts with.
 int nb_billes(const Probleme& p);
 
+// The image of hole n under symmetry s (0-7) of the square about the centre
+// e5: 0 is the identity, bit 0 mirrors the columns, bit 1 the rows, bit 2 swaps
+// columns and rows. The three boards have all eight.
+int symetrique(int s, int n);
+
 // "e5" style name of hole n: column letter a-i, row digit 1-9 from the top;
 // "" for a number outside 1-49. trou_nomme() reads it back (0 when unknown).
 std::string nom_du_trou(int n);

@@ -7,6 +7,7 @@
 //
 // Pairs the solver cannot settle within the budget are reported on standard
 // error and left out.
+#include "game/grille.h"
 #include "game/problemes.h"
 #include "solver/solveur.h"
 
@@ -21,20 +22,12 @@ using namespace trelmo;
 
 namespace {
 
-int image(int s, int trou)
-{
-    const Case k = case_du_trou(trou);
-    const int x = k.col - 5, y = k.lig - 5;
-    const int a = (s & 4) ? y : x, b = (s & 4) ? x : y;
-    return numero_trou(5 + ((s & 1) ? -a : a), 5 + ((s & 2) ? -b : b));
-}
-
 // The lowest-numbered hole among the images of `trou`.
 int representant(int trou)
 {
     int r = trou;
     for (int s = 1; s < 8; ++s)
-        r = std::min(r, image(s, trou));
+        r = std::min(r, symetrique(s, trou));
     return r;
 }
 

@@ -1,0 +1,176 @@
+// The Problems dialog and the Statistics window, driven from the keyboard
+// under the offscreen platform, over statistics filled by hand.
+#include "dialogs/problemes.h"
+#include "dialogs/statistiques.h"
+#include "game/problemes.h"
+#include "game/textes.h"
+#include "resources/ressources.h"
+#include "storage/statistiques.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace trelmo;
+
+namespace {
+
+void touche(Qt::Key k)
+{
+    QTest::keyClick(QApplication::focusWidget(), k);
+}
+
+void touches(Qt::Key k, int fois)
+{
+    for (int i = 0; i < fois; ++i)
+        touche(k);
+}
+
+// One finished game of `cle`: `billes` left after `secondes`, with `indices` hints.
+void partie(Statistiques& s, const std::string& cle, int billes, int secondes, int indices = 0)
+{
+    s.nouvelle_partie(cle);
+    s.saut();
+    for (int i = 0; i < indices; ++i)
+        s.indice();
+    s.fin(billes, secondes, billes == 1);
+}
+
+int ligne(const QListWidget* l, const QString& nom)
+{
+    for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->text() == nom)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+class TstDialogues : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initialiser_ressources(); }
+
+    void problemesAuClavier()
+    {
+        QTemporaryDir dir;
+        Statistiques stats(dir.filePath(QStringLiteral("statistiques.json")).toStdString());
+        partie(stats, cle_probleme("plus"), 1, 75);
+        partie(stats, cle_probleme("croix"), 3, 40);
+        partie(stats, cle_probleme("anglais-trou-e5-e5"), 1, 600);
+
+        TProblemes dlg(ANGLAIS, stats);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QCOMPARE(QApplication::focusWidget(), dlg.liste);
+
+        // Solved problems carry their mark and best time; a lost game is no solution.
+        const int plus = ligne(dlg.liste, QStringLiteral("The Plus"));
+        const int croix = ligne(dlg.liste, QStringLiteral("The Cross"));
+        QVERIFY(plus > 0 && croix > 0);
+        QVERIFY(dlg.liste->item(plus)->data(TProblemes::RoleResolu).toBool());
+        QVERIFY(!dlg.liste->item(croix)->data(TProblemes::RoleResolu).toBool());
+        QVERIFY(dlg.liste->item(plus)->data(Qt::AccessibleTextRole).toString().contains(QStringLiteral("00:01:15")));
+
+        // Down skips nothing but headings; Enter plays the problem.
+        QCOMPARE(dlg.liste->currentRow(), croix);
+        touches(Qt::Key_Down, plus - croix);
+        QCOMPARE(dlg.liste->currentRow(), plus);
+        QVERIFY(dlg.etat->text().contains(QStringLiteral("00:01:15")));
+        touche(Qt::Key_Return);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.choisi(), probleme("plus"));
+
+        // The one-hole series: Enter on its row moves to the board, where the
+        // start and then the target are chosen with the arrows.
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        const int serie = ligne(dlg.liste, QStringLiteral("One empty hole"));
+        QVERIFY(serie > 0);
+        dlg.liste->setCurrentRow(serie);
+        QVERIFY(!dlg.jouer->isEnabled());
+        touche(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), dlg.plateau);
+        QCOMPARE(dlg.plateau->curseur(), trou_nomme("e5"));
+        touche(Qt::Key_Right);
+        QCOMPARE(dlg.plateau->curseur(), trou_nomme("f5"));
+        touche(Qt::Key_Left);
+        touche(Qt::Key_Return);
+        QCOMPARE(dlg.plateau->depart(), trou_nomme("e5"));
+        QCOMPARE(dlg.plateau->candidats().size(), size_t(5));
+        QVERIFY(dlg.plateau->accessibleDescription().contains(QStringLiteral("solved")));   // e5 to e5
+        touche(Qt::Key_Up);
+        QCOMPARE(dlg.plateau->curseur(), trou_nomme("e2"));
+        QVERIFY(!dlg.plateau->accessibleDescription().contains(QStringLiteral("solved")));
+        // Escape goes back to the start, which stays where it was.
+        touche(Qt::Key_Escape);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(dlg.plateau->depart(), 0);
+        QCOMPARE(dlg.plateau->curseur(), trou_nomme("e5"));
+        touche(Qt::Key_Return);
+        touche(Qt::Key_Up);
+        touche(Qt::Key_Return);
+        QVERIFY(dlg.jouer->isEnabled());
+        QVERIFY(dlg.isVisible());
+        touche(Qt::Key_Return);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.choisi(), probleme("anglais-trou-e5-e2"));
+
+        // Escape on the list closes the dialog without a choice.
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        touche(Qt::Key_Escape);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QCOMPARE(dlg.choisi(), nullptr);
+    }
+
+    void statistiquesDesPages()
+    {
+        QTemporaryDir dir;
+        Statistiques stats(dir.filePath(QStringLiteral("statistiques.json")).toStdString());
+        partie(stats, kCleAnglais, 1, 130);
+        partie(stats, kCleAnglais, 4, 90);
+        partie(stats, kCleAnglais, 1, 100, 1);
+        partie(stats, kCleFrancais, 2, 300);
+        partie(stats, cle_probleme("croix"), 1, 20);
+        partie(stats, cle_probleme("plus"), 3, 20);
+
+        TStatistiques dlg(FRANCAIS, stats);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto valeur = [&](TStatistiques::Chiffre c) { return dlg.valeurs[size_t(c)]->text(); };
+        QCOMPARE(valeur(TStatistiques::Commencees), QStringLiteral("3"));
+        QCOMPARE(valeur(TStatistiques::Gagnees), QStringLiteral("2"));
+        QCOMPARE(valeur(TStatistiques::MoinsDeBilles), QStringLiteral("1"));
+        QCOMPARE(valeur(TStatistiques::MeilleurTemps), QStringLiteral("00:01:40"));
+        QCOMPARE(valeur(TStatistiques::Moyenne), QStringLiteral("2,0"));
+        QCOMPARE(valeur(TStatistiques::SerieEnCours), QStringLiteral("1"));
+        QCOMPARE(valeur(TStatistiques::MeilleureSerie), QStringLiteral("1"));
+        QCOMPARE(valeur(TStatistiques::Indices), QStringLiteral("1"));
+        QCOMPARE(dlg.graphique->resultats(), (std::map<int, int>{{1, 2}, {4, 1}}));
+
+        // Right on the tabs: the French board, where no game was won.
+        QCOMPARE(QApplication::focusWidget(), dlg.onglets);
+        touche(Qt::Key_Right);
+        QCOMPARE(valeur(TStatistiques::Terminees), QStringLiteral("1"));
+        QCOMPARE(valeur(TStatistiques::MeilleurTemps), QStringLiteral("–"));
+        QCOMPARE(valeur(TStatistiques::Moyenne), QStringLiteral("2,0"));
+
+        // The problems together.
+        touches(Qt::Key_Right, 2);
+        QVERIFY(dlg.valeurs[size_t(TStatistiques::Resolus)]->isVisible());
+        QCOMPARE(valeur(TStatistiques::Resolus), QStringLiteral("1 sur %1").arg(catalogue().size()));
+        QCOMPARE(valeur(TStatistiques::Terminees), QStringLiteral("2"));
+        QCOMPARE(valeur(TStatistiques::MoinsDeBilles), QStringLiteral("1"));
+        QVERIFY(!dlg.valeurs[size_t(TStatistiques::MeilleurTemps)]->isVisible());
+        QVERIFY(dlg.graphique->accessibleDescription().contains(QStringLiteral("3 billes restantes : 1 parties")));
+
+        touche(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dlg.OkBtn);
+        touche(Qt::Key_Return);
+        QTRY_VERIFY(!dlg.isVisible());
+    }
+};
+
+QTEST_MAIN(TstDialogues)
+#include "tst_dialogues.moc"
