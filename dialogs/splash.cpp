@@ -8,7 +8,19 @@
 
 namespace trelmo {
 
-TSplashForm::TSplashForm(QWidget* parent)
+QString TSplashForm::texte_credit(int32_t langue)
+{
+    switch (langue) {
+    case 1:
+        return QStringLiteral("The classic marble solitaire");
+    case 2:
+        return QStringLiteral("Das klassische Kugel-Solitär");
+    default:
+        return QStringLiteral("Le solitaire à billes classique");
+    }
+}
+
+TSplashForm::TSplashForm(QWidget* parent, int32_t langue)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashForm"));
@@ -35,7 +47,7 @@ TSplashForm::TSplashForm(QWidget* parent)
     credit_->setFontColor(Qt::black);
     credit_->setShadowColor(QColor(0xDF, 0xDF, 0xDF));
     credit_->setTransparent(true);
-    credit_->setText(QStringLiteral("Le solitaire à billes classique"));
+    credit_->setText(texte_credit(langue));
 
     barre_ = new QProgressBar(panel1_);
     barre_->setObjectName(QStringLiteral("barre"));

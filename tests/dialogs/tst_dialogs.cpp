@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 using namespace trelmo;
 
@@ -469,6 +471,82 @@ private slots:
         QCOMPARE(ouverts.size(), 2);
         QVERIFY(ouverts.at(1).isValid());
         QVERIFY(ouverts.at(1).scheme().startsWith(QStringLiteral("http")));
+
+        // With the web pages beside it: the CHM when the desktop has a reader
+        // for it, the pages otherwise.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("help")));
+        QFile page(dir.filePath(QStringLiteral("help/index.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html></html>");
+        page.close();
+        QCOMPARE(chemin_aide_html(chemin.toStdString()), page.fileName());
+        const QUrl chm = QUrl::fromLocalFile(chemin), html = QUrl::fromLocalFile(page.fileName());
+        int questions = 0;
+        bool lecteur = true;
+        definir_requete_lecteur_chm([&](const QString& c, std::function<void(bool)> reponse) {
+            ++questions;
+            QCOMPARE(c, chemin);
+            reponse(lecteur);
+        });
+        ouverts.clear();
+        ouvre_aide(chemin.toStdString(), nullptr);
+        lecteur = false;
+        ouvre_aide(chemin.toStdString(), nullptr);
+        QCOMPARE(ouverts, (QList<QUrl>{chm, html}));
+        QCOMPARE(questions, 2);
+        // The pages alone (no CHM compiler at build time): opened, no question.
+        QVERIFY(QFile::rename(chemin, chemin + QStringLiteral(".ailleurs")));
+        {
+            FermeBoite boite;
+            ouvre_aide(chemin.toStdString(), nullptr);
+            QCOMPARE(boite.vues, 0);
+        }
+        QCOMPARE(ouverts, (QList<QUrl>{chm, html, html}));
+        QCOMPARE(questions, 2);
+        QVERIFY(QFile::rename(chemin + QStringLiteral(".ailleurs"), chemin));
+
+        // The desktop's own answer, from a stand-in xdg-mime first on PATH:
+        // never waited for in the call, and the CHM only with a reader for
+        // the type xdg-mime gives the file (its usual type when it cannot tell).
+        definir_requete_lecteur_chm({});
+        QTemporaryDir outils;
+        QFile faux(outils.filePath(QStringLiteral("xdg-mime")));
+        QVERIFY(faux.open(QIODevice::WriteOnly));
+        faux.write("#!/bin/sh\n"
+                   "[ \"$2\" = filetype ] && { printf '%s' \"$ESSAI_TYPE\"; exit 0; }\n"
+                   "[ \"$2 $3\" = 'default application/vnd.ms-htmlhelp' ] && printf '%s\\n' \"$ESSAI_LECTEUR\"\n"
+                   "exit 0\n");
+        faux.close();
+        QVERIFY(faux.setPermissions(faux.permissions() | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        struct Cas { const char* chemins; const char* type; const char* lecteur; bool attendu; };
+        const Cas cas[] = {
+            {"faux", "application/vnd.ms-htmlhelp", "xchm.desktop", true},
+            {"faux", "", "xchm.desktop", true},
+            {"faux", "application/x-chm", "xchm.desktop", false},
+            {"faux", "application/vnd.ms-htmlhelp", "", false},
+            {"vide", "", "", false},
+        };
+        for (const Cas& c : cas) {
+            qputenv("PATH", qstrcmp(c.chemins, "faux") == 0 ? outils.path().toLocal8Bit() + ":" + path
+                                                           : outils.filePath(QStringLiteral("rien")).toLocal8Bit());
+            qputenv("ESSAI_TYPE", c.type);
+            qputenv("ESSAI_LECTEUR", c.lecteur);
+            int reponses = 0;
+            bool oui = !c.attendu;
+            demander_lecteur_chm(chemin, [&](bool r) { ++reponses; oui = r; });
+            QCOMPARE(reponses, 0);
+            QTRY_COMPARE(reponses, 1);
+            QCOMPARE(oui, c.attendu);
+        }
+        // The whole road: the click returns at once, the pages open later.
+        ouverts.clear();
+        ouvre_aide(chemin.toStdString(), nullptr);
+        QVERIFY(ouverts.isEmpty());
+        QTRY_COMPARE(ouverts, QList<QUrl>{html});
+        qputenv("PATH", path);
+        qunsetenv("ESSAI_TYPE");
+        qunsetenv("ESSAI_LECTEUR");
         definir_ouvreur({});
     }
 
@@ -481,6 +559,32 @@ private slots:
         QCOMPARE(s.credit()->geometry(), QRect(31, 56, 188, 16));
         QCOMPARE(s.credit()->shadowColor(), QColor(0xDF, 0xDF, 0xDF));
         QVERIFY(!s.credit()->text().isEmpty());
+        // The credit line speaks the interface language, asked of the system
+        // when not given, and fits its one line.
+        const QString credits[] = {QStringLiteral("Le solitaire à billes classique"),
+                                   QStringLiteral("The classic marble solitaire"),
+                                   QStringLiteral("Das klassische Kugel-Solitär")};
+        for (int32_t l = 0; l < 3; ++l) {
+            TSplashForm traduit(nullptr, l);
+            QCOMPARE(traduit.credit()->text(), credits[l]);
+            QVERIFY(QFontMetrics(traduit.credit()->font()).horizontalAdvance(credits[l]) <= 188);
+        }
+        QCOMPARE(TSplashForm::texte_credit(5), credits[0]);
+        const QByteArray lang = qgetenv("LANG"), lc_all = qgetenv("LC_ALL"), lc_messages = qgetenv("LC_MESSAGES");
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_MESSAGES");
+        qputenv("LANG", "de_AT.UTF-8");
+        QCOMPARE(TSplashForm().credit()->text(), credits[2]);
+        qputenv("LANG", "pt_BR.UTF-8");
+        QCOMPARE(TSplashForm().credit()->text(), credits[1]);
+        const std::pair<const char*, QByteArray> remettre[] = {
+            {"LANG", lang}, {"LC_ALL", lc_all}, {"LC_MESSAGES", lc_messages}};
+        for (const auto& [nom, valeur] : remettre) {
+            if (valeur.isNull())
+                qunsetenv(nom);
+            else
+                qputenv(nom, valeur);
+        }
         QCOMPARE(s.Image1()->pos(), QPoint(24, 10));
         QCOMPARE(s.barre()->minimum(), 0);
         QCOMPARE(s.barre()->value(), 0);

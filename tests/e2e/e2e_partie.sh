@@ -13,36 +13,41 @@ demarrer_jeu "$RUN_DIR"
 [ -f "$TRAVAIL/run/TRL.CFG" ] || { echo "TRL.CFG not created"; exit 1; }
 [ "$(stat -c %s "$TRAVAIL/run/TRL.CFG")" = 396 ] || { echo "TRL.CFG is not 396 bytes"; exit 1; }
 
+SKIN="$TRAVAIL/run/Image/Skin/p1.bmp"
+ECRAN="$TRAVAIL/ecran.png"
+# trous <"x y vide|bille">...: one screenshot, in which the hole at window
+# point (x, y) shows the bare skin (vide) or a marble (bille).
+trous() {
+  import -window root "$ECRAN" || return 1
+  local p x y quoi ici peau
+  for p in "$@"; do
+    read -r x y quoi <<<"$p"
+    ici=$(pixel "$ECRAN" $((FX + x)) $((FY + y)))
+    peau=$(pixel "$SKIN" "$x" "$y")
+    case $quoi in
+      vide) [ "$ici" = "$peau" ] || return 1 ;;
+      bille) [ "$ici" != "$peau" ] || return 1 ;;
+    esac
+  done
+}
+# taille <file> <bytes>
+taille() { [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]; }
+
 # New game: the variant dialog, first button (English board).
 cliquer 546 345
-attendre 10 fenetre_visible '^Niveau de jeu$' || { echo "variant dialog did not appear"; exit 1; }
+jeu_attend 30 "the variant dialog" fenetre_visible '^Niveau de jeu$'
 DLG=$(xdotool search --onlyvisible --name '^Niveau de jeu$' | head -n1)
 eval "$(xdotool getwindowgeometry --shell "$DLG")"
-xdotool mousemove "$((X + 150))" "$((Y + 14))"; sleep 0.1; xdotool click 1
-attendre 10 sh -c "! xdotool search --onlyvisible --name '^Niveau de jeu\$'" || { echo "variant dialog stayed open"; exit 1; }
+xdotool mousemove --sync "$((X + 150))" "$((Y + 14))" click 1
+jeu_attend 30 "the variant dialog to close" fenetre_absente '^Niveau de jeu$'
 
 # The opening jump: pick the marble of hole 9 (5,3), drop it on hole 25 (5,5).
+# Holes 9 and 16 are then empty, holes 25 and 34 hold marbles.
 cliquer 336 133
 cliquer 336 209
-sleep 0.3
-import -window root "$TRAVAIL/ecran.png"
-[ -n "${TRELMO_SHOT:-}" ] && cp "$TRAVAIL/ecran.png" "$TRELMO_SHOT"
-
-SKIN="$TRAVAIL/run/Image/Skin/p1.bmp"
-# Hole 9 and hole 16 are empty now: the screen shows the bare skin there.
-for p in "336 133" "336 171"; do
-  set -- $p
-  ecran=$(pixel "$TRAVAIL/ecran.png" $((FX + $1)) $((FY + $2)))
-  peau=$(pixel "$SKIN" "$1" "$2")
-  [ "$ecran" = "$peau" ] || { echo "hole at $1,$2 is not empty: $ecran vs skin $peau"; exit 1; }
-done
-# Hole 25 and hole 34 hold marbles: the screen differs from the bare skin.
-for p in "336 209" "336 247"; do
-  set -- $p
-  ecran=$(pixel "$TRAVAIL/ecran.png" $((FX + $1)) $((FY + $2)))
-  peau=$(pixel "$SKIN" "$1" "$2")
-  [ "$ecran" != "$peau" ] || { echo "hole at $1,$2 shows no marble"; exit 1; }
-done
+jeu_attend 30 "the opening jump on the screen" \
+  trous "336 133 vide" "336 171 vide" "336 209 bille" "336 247 bille"
+[ -n "${TRELMO_SHOT:-}" ] && cp "$ECRAN" "$TRELMO_SHOT"
 # The variant chosen in the dialog is in TRL.CFG (offset 51, little-endian 1).
 niveau=$(od -An -t d4 -j 51 -N 4 "$TRAVAIL/run/TRL.CFG" | tr -d ' ')
 [ "$niveau" = 1 ] || { echo "niveau in TRL.CFG is $niveau"; exit 1; }
@@ -50,22 +55,14 @@ niveau=$(od -An -t d4 -j 51 -N 4 "$TRAVAIL/run/TRL.CFG" | tr -d ' ')
 # Save (confirmed), then play on: (3,4) over (4,4) into (5,4).
 cliquer 571 206
 repondre Confirmation
-[ "$(stat -c %s "$TRAVAIL/run/GAME")" = 1325 ] || { echo "GAME is not 1325 bytes"; exit 1; }
+jeu_attend 10 "GAME written with 1325 bytes" taille "$TRAVAIL/run/GAME" 1325
 repos=$(od -An -t d2 -j 27 -N 2 "$TRAVAIL/run/GAME" | tr -d ' ')
 [ "$repos" = 13 ] || { echo "saved tray count is $repos"; exit 1; }
 cliquer 262 171
 cliquer 336 171
-sleep 0.3
-import -window root "$TRAVAIL/ecran2.png"
-[ "$(pixel "$TRAVAIL/ecran2.png" $((FX + 262)) $((FY + 171)))" = "$(pixel "$SKIN" 262 171)" ] \
-  || { echo "second jump not made"; exit 1; }
+jeu_attend 30 "the second jump on the screen" trous "262 171 vide" "336 171 bille"
 # Restore (confirmed: a game is in progress): the saved board comes back.
 cliquer 571 140
 repondre Confirmation
-sleep 0.3
-import -window root "$TRAVAIL/ecran3.png"
-[ "$(pixel "$TRAVAIL/ecran3.png" $((FX + 262)) $((FY + 171)))" != "$(pixel "$SKIN" 262 171)" ] \
-  || { echo "restored board lacks the marble of (3,4)"; exit 1; }
-[ "$(pixel "$TRAVAIL/ecran3.png" $((FX + 336)) $((FY + 171)))" = "$(pixel "$SKIN" 336 171)" ] \
-  || { echo "restored board has a marble on (5,4)"; exit 1; }
+jeu_attend 30 "the saved board restored" trous "262 171 bille" "336 171 vide"
 echo "end-to-end game: ok"

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Builds the Debian package with cpack into a temporary directory and checks
-# its control fields and that it holds every installed piece.
-# Usage: deb_check.sh <build dir> <1 when the game program is a target> <version>
+# its control fields, that it holds every installed piece, and that the manual
+# page is compressed the way Debian wants it (gzip -9n, same bytes every time).
+# Usage: deb_check.sh <build dir> <1 when the game program is a target> <version> <trelmo.6 source>
 set -u
 build=$1
 have_program=$2
 version=$3
+man_src=$4
 [ "$have_program" = 1 ] || { echo "SKIP: the game program is not part of this build"; exit 77; }
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+for tool in cpack dpkg-deb dpkg-shlibdeps gzip tar od cmp; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool not installed"; exit 77; }
 done
 tmp=$(mktemp -d) || exit 1
@@ -43,13 +45,31 @@ expect usr/bin/trelmo
 expect usr/libexec/trelmo/trelmo
 for n in 1 2 3 4; do expect "usr/share/trelmo/Image/Skin/p$n.bmp"; done
 expect usr/share/trelmo/doc.chm
+expect usr/share/trelmo/help/index.html
+expect usr/share/trelmo/help/help.css
 for n in 16 32 48 64 128 256; do expect "usr/share/icons/hicolor/${n}x$n/apps/org.trelmo.Trelmo.png"; done
 expect usr/share/applications/org.trelmo.Trelmo.desktop
 expect usr/share/metainfo/org.trelmo.Trelmo.metainfo.xml
 expect usr/share/doc/trelmo/copyright
-expect usr/share/man/man6/trelmo.6
+expect usr/share/man/man6/trelmo.6.gz
+has usr/share/man/man6/trelmo.6 && fail "the manual page is installed uncompressed too"
 grep -q '^-rwxr-xr-x.* \./usr/bin/trelmo$' "$tmp/contents" || fail "launcher not executable"
 grep -q '^-rwxr-xr-x.* \./usr/libexec/trelmo/trelmo$' "$tmp/contents" || fail "game program not executable"
+
+# The manual page: the source page, compressed at the best level, with neither
+# a file name nor a time stamp in the gzip header (flags byte 3 = 0, mtime
+# bytes 4-7 = 0, extra flags byte 8 = 2 for -9).
+man=$tmp/trelmo.6.gz
+if dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/man/man6/trelmo.6.gz >"$man" 2>/dev/null && [ -s "$man" ]; then
+    header=$(od -An -tx1 -N10 "$man" | tr -d ' \n')
+    case $header in
+        1f8b0800000000000203) ;;
+        *) fail "manual page gzip header is $header, not that of gzip -9n" ;;
+    esac
+    gzip -dc "$man" | cmp -s - "$man_src" || fail "the packaged manual page is not $man_src"
+else
+    fail "cannot read the manual page from the package"
+fi
 
 if [ "$failures" -ne 0 ]; then
     cat "$tmp/contents"

@@ -36,6 +36,7 @@ pwd >"$out"
 printf '%s\n' "$#" "$@" >>"$out"
 [ -r Image/Skin/p1.bmp ] && echo skins-readable >>"$out"
 [ -r doc.chm ] && echo help-readable >>"$out"
+[ -r help/index.html ] && echo pages-readable >>"$out"
 exit 0
 GAME
 chmod +x "$root/libexec/trelmo/trelmo"
@@ -43,6 +44,7 @@ for n in 1 2 3 4; do
     [ -f "$data/Image/Skin/p$n.bmp" ] || echo "skin $n" >"$data/Image/Skin/p$n.bmp"
 done
 [ -f "$data/doc.chm" ] || echo help >"$data/doc.chm"
+[ -f "$data/help/index.html" ] || { mkdir -p "$data/help" && echo page >"$data/help/index.html"; }
 realdata=$(cd "$data" && pwd -P)
 
 out=$tmp/out
@@ -70,8 +72,10 @@ check "argument with a blank passed whole" [ "$(line 3)" = "two words" ]
 check "empty argument passed" [ "$(line 4)" = "" ]
 check "skins readable from the game directory" grep -qx skins-readable "$out"
 check "help readable from the game directory" grep -qx help-readable "$out"
+check "help pages readable from the game directory" grep -qx pages-readable "$out"
 check "Image links to the installed data" [ "$(readlink "$gamedir/Image")" = "$realdata/Image" ]
 check "doc.chm links to the installed help" [ "$(readlink "$gamedir/doc.chm")" = "$realdata/doc.chm" ]
+check "help links to the installed pages" [ "$(readlink "$gamedir/help")" = "$realdata/help" ]
 check "nothing on stderr" [ ! -s "$tmp/err" ]
 
 # 2. Scores and saved game survive; stale links from an older install are renewed.
@@ -81,11 +85,14 @@ old="$tmp/old version"
 mkdir -p "$old/Image/Skin"
 ln -sfn "$old/Image" "$gamedir/Image"
 ln -sfn "$old/doc.chm" "$gamedir/doc.chm"
+ln -sfn "$old/help" "$gamedir/help"
 run "$xdg" "$tmp/home" 2>/dev/null
 check "TRL.CFG untouched" [ "$(cat "$gamedir/TRL.CFG")" = scores ]
 check "GAME untouched" [ "$(cat "$gamedir/GAME")" = saved ]
 check "old Image link renewed" [ "$(readlink "$gamedir/Image")" = "$realdata/Image" ]
 check "dangling doc.chm link renewed" [ "$(readlink "$gamedir/doc.chm")" = "$realdata/doc.chm" ]
+check "dangling help link renewed" [ "$(readlink "$gamedir/help")" = "$realdata/help" ]
+check "no link made inside the linked help directory" [ ! -e "$realdata/help/help" ]
 check "no link made inside the linked Image directory" [ ! -e "$realdata/Image/Image" ]
 
 # 3. A real Image directory of the player's own is kept.
@@ -98,11 +105,14 @@ check "own skin kept" [ "$(cat "$gamedir/Image/Skin/p1.bmp")" = mine ]
 check "nothing added inside the player's Image directory" [ ! -L "$gamedir/Image/Image" ]
 rm -rf "$gamedir/Image"
 
-# 4. A help file no longer installed leaves no dangling link behind.
+# 4. Help no longer installed leaves no dangling link behind.
 mv "$data/doc.chm" "$tmp/doc.chm.away"
+mv "$data/help" "$tmp/help.away"
 run "$xdg" "$tmp/home" 2>/dev/null
 check "stale doc.chm link removed" [ ! -L "$gamedir/doc.chm" ]
+check "stale help link removed" [ ! -L "$gamedir/help" ]
 mv "$tmp/doc.chm.away" "$data/doc.chm"
+mv "$tmp/help.away" "$data/help"
 
 # 5. Without XDG_DATA_HOME, or with a relative one, ~/.local/share is used.
 home2="$tmp/other home"
