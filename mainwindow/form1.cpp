@@ -696,6 +696,7 @@ void TForm1::FormShow()
     textes_partie_.pas_de_partie = t.pas_de_partie;
     textes_partie_.ecraser_partie = t.ecraser_partie;
     textes_partie_.partie_endommagee = textes_plus(langue_).partie_endommagee.toStdString();
+    preferences_au_demarrage();
     etat_jeux(t.nouvelle, t.nouvelle_hint);
     // What the files had to say while the window was being built, once it shows.
     if (!avertissements_.isEmpty())

@@ -175,6 +175,7 @@ private:
     void montrer_curseur_clavier(bool visible);
     void afficher_resultat(const QString& texte);
     void avertir(const QString& texte);
+    void preferences_au_demarrage();  // the landing marks and, once per user, the tip
     void relancer_conseil();
     void montrer_indice();
     void indice_montre();            // counted in the statistics

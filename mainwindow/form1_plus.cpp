@@ -10,6 +10,7 @@
 #include "dialogs/statistiques.h"
 #include "game/problemes.h"
 #include "resources/ressources.h"
+#include "storage/ini.h"
 #include "storage/statistiques.h"
 #include "widgets/bulle.h"
 #include "widgets/garde.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSaveFile>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -151,6 +153,33 @@ void TForm1::reperesClick(bool actif)
 {
     reperes_ = actif;
     apres_changement();
+    // A preference that cannot be kept is only not kept: the marks still show.
+    try {
+        ecrit_preference(chemin_ini(), "reperes", actif);
+    } catch (const std::exception&) {
+    }
+}
+
+void TForm1::preferences_au_demarrage()
+{
+    reperes_ = lit_preference(chemin_ini(), "reperes");
+    mettre_a_jour_commandes();
+    if (lit_preference(chemin_ini(), "astuce"))
+        return;
+    // The first time a player starts the game, a balloon points at the board
+    // and tells where the commands added to it are.
+    QTimer::singleShot(900, this, [this] {
+        garde([this] {
+            if (!isVisible())
+                return;
+            if (THintManager* bulles = THintManager::instance())
+                bulles->showMessage(this, mapToGlobal(QPoint(338, 150)), textes_plus(langue_).astuce, 8000);
+            try {
+                ecrit_preference(chemin_ini(), "astuce", true);
+            } catch (const std::exception&) {
+            }
+        });
+    });
 }
 
 // ---------------------------------------------------------------- the hint

@@ -127,7 +127,7 @@ struct Position {
     size_t cle = SIZE_MAX;
 };
 
-Position cherche(const std::vector<Ligne>& lignes)
+Position cherche(const std::vector<Ligne>& lignes, std::string_view nom_cle)
 {
     Position p;
     for (size_t i = 0; i < lignes.size(); ++i) {
@@ -142,7 +142,7 @@ Position cherche(const std::vector<Ligne>& lignes)
         }
         std::string_view cle, valeur;
         if (p.section != SIZE_MAX && p.cle == SIZE_MAX && cle_valeur(lignes[i].texte, cle, valeur)
-            && meme_nom(cle, kCle))
+            && meme_nom(cle, nom_cle))
             p.cle = i;
     }
     if (p.section != SIZE_MAX)
@@ -254,11 +254,24 @@ bool lit_apropos(const std::string& chemin)
     try {
         if (const std::string cible = cible_de(chemin); !cible.empty())
             nettoyer_temporaires(cible);
+    } catch (...) {
+    }
+    return lit_preference(chemin, kCle);
+}
+
+void ecrit_apropos(const std::string& chemin, bool valeur)
+{
+    ecrit_preference(chemin, kCle, valeur);
+}
+
+bool lit_preference(const std::string& chemin, std::string_view nom_cle)
+{
+    try {
         std::string contenu;
         if (lit_fichier(chemin, contenu) != Lecture::Ok)
             return false;
         const std::vector<Ligne> lignes = decoupe(contenu);
-        const Position p = cherche(lignes);
+        const Position p = cherche(lignes, nom_cle);
         if (p.cle == SIZE_MAX)
             return false;
         std::string_view cle, valeur;
@@ -274,16 +287,16 @@ bool lit_apropos(const std::string& chemin)
     }
 }
 
-void ecrit_apropos(const std::string& chemin, bool valeur)
+void ecrit_preference(const std::string& chemin, std::string_view nom_cle, bool valeur)
 {
     std::string contenu;
     if (lit_fichier(chemin, contenu) == Lecture::Refus)
         refus();
     std::vector<Ligne> lignes = decoupe(contenu);
     const std::string fin_ligne = !lignes.empty() && lignes.front().fin == "\r\n" ? "\r\n" : "\n";
-    const std::string ligne_cle = std::string(kCle) + "=" + (valeur ? "1" : "0");
+    const std::string ligne_cle = std::string(nom_cle) + "=" + (valeur ? "1" : "0");
 
-    const Position p = cherche(lignes);
+    const Position p = cherche(lignes, nom_cle);
     if (p.cle != SIZE_MAX) {
         lignes[p.cle].texte = ligne_cle;
     } else if (p.section != SIZE_MAX) {

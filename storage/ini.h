@@ -1,7 +1,9 @@
 #pragma once
-// The one INI preference: whether the about window and the web site are
-// skipped at exit. Section "[Propriétés]", key "apropos", value "1" or "0".
+// The INI preferences, in section "[Propriétés]": "apropos", whether the
+// about window and the web site are skipped at exit, and the player's other
+// yes-or-no choices beside it. Values "1" or "0".
 #include <string>
+#include <string_view>
 
 namespace trelmo {
 
@@ -23,5 +25,10 @@ bool lit_apropos(const std::string& chemin);
 // missing) and the link stays.
 // Throws Erreur("Impossible d'écrire dans trelmo.ini") when the write is refused.
 void ecrit_apropos(const std::string& chemin, bool valeur);
+
+// Any other yes-or-no preference of the section, read and written like
+// "apropos" (same rules, same errors), keeping every other line as it was.
+bool lit_preference(const std::string& chemin, std::string_view cle);
+void ecrit_preference(const std::string& chemin, std::string_view cle, bool valeur);
 
 } // namespace trelmo

@@ -7,6 +7,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "resources/ressources.h"
+#include "widgets/bulle.h"
 #include "widgets/garde.h"
 #include "widgets/labelcliquable.h"
 
@@ -62,6 +63,7 @@ QPoint centre(const TForm1& f, int n) { return f.trou(n)->geometry().topLeft() +
 class TestJouer : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<QTemporaryDir> config;   // a fresh user each test
     QString ancien;
 
     std::unique_ptr<TForm1> fenetre(int niveau = 1)
@@ -104,13 +106,17 @@ private slots:
     {
         ancien = QDir::currentPath();
         afficheur_erreur() = &noter_erreur;
-        qputenv("XDG_CONFIG_HOME", QDir::tempPath().toUtf8() + "/trelmo-test-jouer");
         qputenv("LC_ALL", "en_US.UTF-8");
         initialiser_ressources();
         enregistrer_tophand();
         QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
     }
     void cleanupTestCase() { QDir::setCurrent(ancien); }
+    void init()
+    {
+        config = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", config->path().toUtf8());
+    }
 
     // A whole game on each board with the keyboard alone.
     void clavier_partie_entiere()
@@ -246,6 +252,27 @@ private slots:
         QTest::mouseClick(w, Qt::LeftButton, {}, centre(*f, 23));
         QTest::mouseClick(w, Qt::LeftButton, {}, centre(*f, 25 - 2 + 2));
         QVERIFY(!f->jeu().bille_prise);
+    }
+
+    // The first start shows a tip once; the landing marks are remembered.
+    void preferences()
+    {
+        {
+            auto f = fenetre();
+            QTRY_VERIFY_WITH_TIMEOUT(THintManager::instance()->messageShown(), 5000);
+            QCOMPARE(THintManager::instance()->window()->text(), QStringLiteral("Right-click for undo, hints and more"));
+            QVERIFY(!f->reperes());
+            f->action("reperes")->trigger();
+        }
+        THintManager::instance()->hideHint();
+        auto f = fenetre();
+        QVERIFY(f->reperes());
+        QTest::qWait(1200);                                // longer than the tip's delay
+        QVERIFY(!THintManager::instance()->messageShown());
+        QFile ini(config->filePath(QStringLiteral("trelmo.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray texte = ini.readAll();
+        QVERIFY(texte.contains("astuce=1") && texte.contains("reperes=1"));
     }
 
     void reperes()

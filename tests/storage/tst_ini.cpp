@@ -171,6 +171,11 @@ void TestIni::ecritureGardeLeReste()
     ecrit_apropos(chemin, false);
     QCOMPARE(contenu(chemin), QByteArray("[Propriétés]\napropos=0\n"));
 
+    // Another preference of the section sits beside "apropos", which keeps its value.
+    ecrit_preference(chemin, "astuce", true);
+    QCOMPARE(contenu(chemin), QByteArray("[Propriétés]\napropos=0\nastuce=1\n"));
+    QVERIFY(lit_preference(chemin, "astuce") && !lit_apropos(chemin) && !lit_preference(chemin, "reperes"));
+
     // No temporary file is left behind, and the permissions are kept.
     QVERIFY(::chmod(chemin.c_str(), 0640) == 0);
     ecrit_apropos(chemin, true);
