@@ -64,7 +64,9 @@ void Tmode::choisir(int32_t niveau)
     garde([&] {
         reglages_.config.set_niveau(niveau);
         reglages_.enregistrer();
-        accept();   // not reached when storing failed: the dialog stays open
+        // A settings file that cannot be written is told once and never
+        // keeps the dialog open; another failure of the store does.
+        accept();
     });
 }
 

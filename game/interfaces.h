@@ -45,9 +45,9 @@ public:
     virtual ~IPartenaires() = default;
     // The variant dialog, modal; it stores the choice itself.
     virtual void choisir_niveau() = 0;
-    // Reload: ouvre_config, lit_config, ferme_config.
+    // Reload: read the settings file into the record.
     virtual void recharger_config() = 0;
-    // Store: ouvre_config, ecrit_config, ferme_config.
+    // Store: write the record's changes into the settings file.
     virtual void enregistrer_config() = 0;
     // `niveau` of the settings record as it is now.
     virtual int32_t niveau() const = 0;
