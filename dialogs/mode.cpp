@@ -64,8 +64,8 @@ void Tmode::choisir(int32_t niveau)
     garde([&] {
         reglages_.config.set_niveau(niveau);
         reglages_.enregistrer();
-        // A settings file that cannot be written is told once and never
-        // keeps the dialog open; another failure of the store does.
+        // A settings file that cannot be written is told once (through the
+        // warning the main window installs) and never keeps the dialog open.
         accept();
     });
 }
