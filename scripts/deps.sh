@@ -9,7 +9,8 @@ PKGS=(
   xdg-utils
 )
 if [ "${1:-}" = "--test" ]; then
-  PKGS+=(clang libclang-rt-14-dev xvfb xdotool imagemagick x11-utils
+  # xauth: the tests' private X servers admit only clients with their own cookie.
+  PKGS+=(clang libclang-rt-14-dev xvfb xauth xdotool imagemagick x11-utils
          fp-utils desktop-file-utils appstream dpkg-dev file)
 fi
 missing=()

@@ -2,9 +2,7 @@
 // The program-wide error display. Every event handler runs its body inside
 // garde(): an exception ends the handler, its text is shown in a message box
 // titled "Trelmo" with an error icon and an "OK" button, and the program goes on.
-// Exceptions never unwind through Qt.
-#include "game/erreur.h"
-
+// Exceptions never unwind through Qt. Any std::exception is shown by its what().
 #include <QApplication>
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -15,6 +13,15 @@
 #include <utility>
 
 namespace trelmo {
+
+// The text of the error box: a "." is appended when the last character sorts
+// after "." (any non-ASCII character does).
+inline std::string texte_erreur(const std::string& message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
+        return message + ".";
+    return message;
+}
 
 // Tests replace the message box by a recorder.
 using AfficheurErreur = void (*)(const std::string& texte);

@@ -10,7 +10,8 @@
 #    times;
 #  - every wait polls its condition with a limit and stops as soon as the
 #    process it waits on has died.
-# Needs Xvfb and xdpyinfo (the caller checks); xauth is optional.
+# Needs Xvfb and xdpyinfo (the caller checks); xauth is optional; xdotool for
+# fenetre_principale.
 
 # vivant <pid>: the process runs (a zombie counts as dead).
 vivant() {
@@ -125,4 +126,16 @@ serveur_x_essai() {
         return 1
     fi
     return 0
+}
+
+# fenetre_principale: prints the id of the game's main window, named Trelmo
+# and 640 x 462 (a message box has the same name); status 1 while there is none.
+fenetre_principale() {
+    for _fp_w in $(xdotool search --onlyvisible --name '^Trelmo$' 2>/dev/null); do
+        if xdotool getwindowgeometry "$_fp_w" 2>/dev/null | grep -q 'Geometry: 640x462'; then
+            echo "$_fp_w"
+            return 0
+        fi
+    done
+    return 1
 }

@@ -30,19 +30,6 @@ demarrer_x() {
   serveur_x_demarrer "$TRAVAIL" || exit 1
 }
 
-# The main window: named Trelmo and 640 x 462 (a message box has the same
-# name). Prints its id.
-fenetre_principale() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '^Trelmo$' 2>/dev/null); do
-    if xdotool getwindowgeometry "$w" 2>/dev/null | grep -q 'Geometry: 640x462'; then
-      echo "$w"
-      return 0
-    fi
-  done
-  return 1
-}
-
 # demarrer_jeu <run dir> [locale]: copies the program directory and starts the
 # game in it; FX, FY, FW, FH are then the main window's place and size.
 demarrer_jeu() {

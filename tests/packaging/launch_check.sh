@@ -45,26 +45,16 @@ gamedir=$home/data/trelmo
 ) >"$tmp/game.log" 2>&1 &
 game_pid=$!
 
-# The main window: titled Trelmo, 640 x 462.  A message box would carry the
-# same title, so the size is checked too.
-main_window() {
-    for w in $(xdotool search --onlyvisible --name '^Trelmo$' 2>/dev/null); do
-        if xdotool getwindowgeometry "$w" 2>/dev/null | grep -q 'Geometry: 640x462'; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
+# The main window.
 state=0
-attendre_pendant "$game_pid" 60 main_window || state=$?
+attendre_pendant "$game_pid" 60 fenetre_principale || state=$?
 if [ "$state" -ne 0 ]; then
     cat "$tmp/game.log"
     [ "$state" -eq 2 ] && echo "the game ended early"
     echo "FAIL: the main window did not appear"
     exit 1
 fi
-found=$(main_window)
+found=$(fenetre_principale)
 
 failures=0
 fail() { echo "FAIL: $1"; failures=$((failures + 1)); }
