@@ -12,10 +12,20 @@
 #include <QProgressBar>
 
 #include <memory>
+#include <thread>
+
+#ifdef TRELMO_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 int main(int argc, char* argv[])
 {
     using namespace trelmo;
+#ifdef TRELMO_FONTCONFIG
+    // Reading the fonts' configuration takes about as long as starting the
+    // toolkit: it is done beside it, and waited for before the first text.
+    std::thread polices([] { FcInit(); });
+#endif
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
     initialiser_ressources();
@@ -24,6 +34,9 @@ int main(int argc, char* argv[])
     // The product title.
     QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
 
+#ifdef TRELMO_FONTCONFIG
+    polices.join();
+#endif
     auto splash = std::make_unique<TSplashForm>();
     splash->show();
     splash->repaint();

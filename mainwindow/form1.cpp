@@ -8,6 +8,7 @@
 #include "dialogs/saisie_nom.h"
 #include "game/erreur.h"
 #include "game/textes.h"
+#include "mainwindow/bmp.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/texte_label.h"
@@ -197,10 +198,8 @@ TForm1::TForm1(QWidget* parent)
     garde([this] { reglages_.recharger(); });
     // 6. The skins.
     charger_skins();
-    // 7. The cursors are registered with the pictures of the program.
-    for (int s = 1; s <= 4; ++s)
-        for (int m = 1; m <= 7; ++m)
-            billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))] = bille(s, m);
+    // 7. The cursors are registered with the pictures of the program, on
+    //    first use; the marble pictures too.
     // 8. The hole sprites, then the tray sprites.
     {
         int col = 4, lig = 1;
@@ -316,30 +315,63 @@ void TForm1::setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* sais
 
 // ---------------------------------------------------------------- skins
 
+std::string TForm1::chemin_skin(int i) const
+{
+    return repertoire_ + "Image/Skin/p" + std::to_string(i) + ".bmp";
+}
+
+void TForm1::skin_illisible(int i) const
+{
+    // The player is told which file it is; the slot stays empty.
+    const std::string chemin = chemin_skin(i);
+    const std::string raison = QFileInfo::exists(QString::fromStdString(chemin)) ? "Impossible de lire le fichier "
+                                                                                 : "Fichier introuvable : ";
+    garde([&] { throw Erreur(raison + chemin); });
+}
+
 void TForm1::charger_skins()
 {
+    // The skin on show is decoded now; the others only when first chosen,
+    // which keeps one picture in memory where four were. Each file is
+    // checked now all the same, so that a missing one is told at start-up.
+    const int32_t courante = reglages_.config.no_texture_plateau();
     for (int i = 1; i <= 4; ++i) {
-        const std::string chemin = repertoire_ + "Image/Skin/p" + std::to_string(i) + ".bmp";
-        QImageReader lecteur(QString::fromStdString(chemin));
-        QImage image = lecteur.read();
-        if (image.isNull()) {
-            // The player is told which file is missing; the slot stays empty.
-            const std::string raison = QFileInfo::exists(QString::fromStdString(chemin))
-                                           ? "Impossible de lire le fichier " : "Fichier introuvable : ";
-            garde([&] { throw Erreur(raison + chemin); });
-            continue;
+        skin_etat_[static_cast<size_t>(i)] = SkinAttendue;
+        if (i == courante)
+            skin(i);
+        else if (!bmp_lisible(QString::fromStdString(chemin_skin(i)))) {
+            skin_etat_[static_cast<size_t>(i)] = SkinIllisible;
+            skin_illisible(i);
         }
-        plateaux_[static_cast<size_t>(i)] = QPixmap::fromImage(image);
     }
+}
+
+const QPixmap& TForm1::skin(int slot) const
+{
+    static const QPixmap aucune;
+    if (slot < 1 || slot > 4)
+        return aucune;
+    auto& etat = skin_etat_[static_cast<size_t>(slot)];
+    if (etat == SkinAttendue) {
+        QImage image = lire_bmp(QString::fromStdString(chemin_skin(slot)));
+        if (image.isNull()) {
+            etat = SkinIllisible;
+            skin_illisible(slot);
+        } else {
+            etat = SkinChargee;
+            plateaux_[static_cast<size_t>(slot)] = QPixmap::fromImage(std::move(image));
+        }
+    }
+    return plateaux_[static_cast<size_t>(slot)];
 }
 
 void TForm1::appliquer_pixmap_plateau(int s)
 {
     if (s < 1 || s > 4)
         return;
-    const QPixmap& skin = plateaux_[static_cast<size_t>(s)];
-    if (!skin.isNull()) {
-        plateau_->setPixmap(skin);
+    const QPixmap& image = skin(s);
+    if (!image.isNull()) {
+        plateau_->setPixmap(image);
     } else {
         // A skin that could not be read: a plain neutral board rather than
         // what the previous skin left on the screen.
@@ -366,7 +398,11 @@ const QPixmap& TForm1::bille_courante() const
     const int32_t m = reglages_.config.no_texture_bille();
     if (s < 1 || s > 4 || m < 1 || m > 7)
         return aucune;
-    return billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
+    // Each marble picture is decoded the first time it is shown.
+    QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
+    if (p.isNull())
+        p = bille(s, m);
+    return p;
 }
 
 void TForm1::redessiner_textures()

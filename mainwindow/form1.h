@@ -68,7 +68,8 @@ public:
     QLabel* resultat_label() const { return resultat_; }
     QLabel* label(const char* nom) const;
     QTimer* timer1() const { return Timer1_; }
-    const QPixmap& skin(int slot) const { return plateaux_[static_cast<size_t>(slot)]; }
+    // Skin slot 1-4, decoded on first use; null when its file cannot be read.
+    const QPixmap& skin(int slot) const;
     TCalque* calque() const { return calque_; }
     TConseil* conseil() const { return conseil_; }
     const QString& dernier_indice() const { return dernier_indice_; }
@@ -160,6 +161,8 @@ private:
     void FormShow();
     bool FormCloseQuery();
     void charger_skins();
+    std::string chemin_skin(int i) const;
+    void skin_illisible(int i) const;
     void appliquer_skin();
     void redessiner_textures();
     const QPixmap& bille_courante() const;
@@ -215,8 +218,10 @@ private:
 
     std::array<Sprite*, 1 + kNbTrous> trous_{};
     std::array<Sprite*, 1 + kNbRepos> repos_{};
-    std::array<QPixmap, 5> plateaux_;       // slots 1-4
-    std::array<QPixmap, 4 * 7> billes_;     // bille11 ... bille47
+    enum EtatSkin { SkinAttendue, SkinChargee, SkinIllisible };
+    mutable std::array<QPixmap, 5> plateaux_;       // slots 1-4
+    mutable std::array<EtatSkin, 5> skin_etat_{};
+    mutable std::array<QPixmap, 4 * 7> billes_;     // bille11 ... bille47
     bool premier_affichage_ = true;
 
     TCalque* calque_ = nullptr;

@@ -1,6 +1,9 @@
-// Start-up benchmark: the time from exec() of the game to the main window
-// being mapped on the X server, and the resident memory once it is shown.
-// Usage: bench_demarrage <program directory> [runs]; DISPLAY must name an X server.
+// Start-up benchmark: the time from exec() of a program to its main window
+// (640 x 462, named "Trelmo") being mapped on the X server, and the resident
+// memory 2 s after that. Several programs are measured interleaved, run after
+// run, so that they share the machine's moods; the first is the reference.
+// Usage: bench_demarrage <program directory> <runs> <program> [<program>...]
+// Each program is started in the program directory; DISPLAY must name an X server.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -40,56 +43,89 @@ bool fenetre_principale(Display* d, Window w)
     return ok;
 }
 
-} // namespace
+struct Mesure {
+    std::vector<double> temps;   // ms
+    std::vector<double> memoire; // MB
+};
 
-int main(int argc, char** argv)
+double mediane(std::vector<double> v)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <program directory> [runs]\n", argv[0]);
-        return 2;
-    }
-    const std::string repertoire = argv[1];
-    const int essais = argc > 2 ? std::atoi(argv[2]) : 7;
-    Display* d = XOpenDisplay(nullptr);
-    if (!d) {
-        std::fprintf(stderr, "no X server\n");
-        return 2;
-    }
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// One start: the time to the main window, then the memory 2 s later.
+bool une_fois(Display* d, const std::string& repertoire, const std::string& programme, Mesure& m)
+{
     const Window racine = DefaultRootWindow(d);
-    std::vector<double> temps;
-    std::vector<long> memoire;
-    for (int i = 0; i < essais; ++i) {
-        XSelectInput(d, racine, SubstructureNotifyMask);
-        XSync(d, True);
-        const auto t0 = std::chrono::steady_clock::now();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            if (chdir(repertoire.c_str()) != 0)
-                _exit(127);
-            execl("./trelmo", "trelmo", static_cast<char*>(nullptr));
+    XSelectInput(d, racine, SubstructureNotifyMask);
+    XSync(d, True);
+    const auto t0 = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(repertoire.c_str()) != 0)
             _exit(127);
-        }
-        bool vu = false;
-        while (!vu) {
+        execl(programme.c_str(), programme.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    bool vu = false;
+    const auto limite = t0 + std::chrono::seconds(30);
+    while (!vu && std::chrono::steady_clock::now() < limite) {
+        while (XPending(d)) {
             XEvent e;
             XNextEvent(d, &e);
             if (e.type == MapNotify && fenetre_principale(d, e.xmap.window))
                 vu = true;
         }
-        const auto t1 = std::chrono::steady_clock::now();
-        temps.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        memoire.push_back(rss_ko(pid));
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        XSelectInput(d, racine, NoEventMask);
+        if (!vu)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    std::sort(temps.begin(), temps.end());
-    std::sort(memoire.begin(), memoire.end());
-    std::printf("main window mapped after exec: median %.1f ms (min %.1f, max %.1f, %d runs)\n",
-                temps[temps.size() / 2], temps.front(), temps.back(), essais);
-    std::printf("resident memory with the main window shown: median %.1f MB\n",
-                static_cast<double>(memoire[memoire.size() / 2]) / 1024.0);
+    const auto t1 = std::chrono::steady_clock::now();
+    XSelectInput(d, racine, NoEventMask);
+    if (vu) {
+        m.temps.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        m.memoire.push_back(static_cast<double>(rss_ko(pid)) / 1024.0);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return vu;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s <program directory> <runs> <program> [<program>...]\n", argv[0]);
+        return 2;
+    }
+    const std::string repertoire = argv[1];
+    const int essais = std::max(1, std::atoi(argv[2]));
+    std::vector<std::string> programmes(argv + 3, argv + argc);
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        std::fprintf(stderr, "no X server\n");
+        return 2;
+    }
+    std::vector<Mesure> mesures(programmes.size());
+    for (int i = 0; i < essais; ++i)
+        for (size_t p = 0; p < programmes.size(); ++p)
+            if (!une_fois(d, repertoire, programmes[p], mesures[p])) {
+                std::fprintf(stderr, "%s: no main window within 30 s\n", programmes[p].c_str());
+                return 1;
+            }
+    const double t_ref = mediane(mesures[0].temps), m_ref = mediane(mesures[0].memoire);
+    for (size_t p = 0; p < programmes.size(); ++p) {
+        const double t = mediane(mesures[p].temps), m = mediane(mesures[p].memoire);
+        std::printf("%-40s window after %6.1f ms (median of %d), resident %5.1f MB 2 s later", programmes[p].c_str(), t,
+                    essais, m);
+        if (p > 0)
+            std::printf("  | %.2f x the time, %+.1f MB", t / t_ref, m - m_ref);
+        std::printf("\n");
+    }
     XCloseDisplay(d);
     return 0;
 }

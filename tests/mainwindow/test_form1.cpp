@@ -2,6 +2,7 @@
 // the result overlay, textures and their storage, a skin that cannot be read.
 #include "dialogs/freewaremsg.h"
 #include "dialogs/liens.h"
+#include "mainwindow/bmp.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "resources/ressources.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstring>
 #include <memory>
 
 using namespace trelmo;
@@ -219,6 +221,40 @@ private slots:
         f.reglages().config.set_no_texture_plateau(0);
         f.texture_plateauClick();
         QCOMPARE(f.reglages().config.no_texture_plateau(), 1);
+    }
+
+    // The skins' direct reader gives Qt's pixels, bottom-up or top-down rows,
+    // and hands any other bitmap to Qt's reader.
+    void bmp_direct()
+    {
+        const QString p1 = QStringLiteral(TRELMO_RUN_DIR "/Image/Skin/p1.bmp");
+        const QImage attendue = QImage(p1).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(lire_bmp(p1), attendue);
+        QTemporaryDir d;
+        QFile f(p1);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray octets = f.readAll();
+        // The same picture stored top down (negative height), rows flipped.
+        const int hauteur = attendue.height(), ligne = (attendue.width() * 3 + 3) & ~3, debut = 54;
+        QByteArray inverse = octets;
+        for (int y = 0; y < hauteur; ++y)
+            std::memcpy(inverse.data() + debut + y * ligne, octets.constData() + debut + (hauteur - 1 - y) * ligne, ligne);
+        const int32_t h = -hauteur;
+        std::memcpy(inverse.data() + 22, &h, 4);
+        QFile g(d.filePath(QStringLiteral("inverse.bmp")));
+        QVERIFY(g.open(QIODevice::WriteOnly) && g.write(inverse) == inverse.size());
+        g.close();
+        QCOMPARE(lire_bmp(g.fileName()), attendue);
+        // Cut short: nothing rather than garbage; an 8-bit bitmap goes through Qt.
+        QFile c(d.filePath(QStringLiteral("court.bmp")));
+        QVERIFY(c.open(QIODevice::WriteOnly) && c.write(octets.left(5000)) == 5000);
+        c.close();
+        QVERIFY(lire_bmp(c.fileName()).isNull());
+        QImage huit = attendue.convertToFormat(QImage::Format_Indexed8);
+        QVERIFY(huit.save(d.filePath(QStringLiteral("huit.bmp")), "BMP"));
+        QCOMPARE(lire_bmp(d.filePath(QStringLiteral("huit.bmp"))).convertToFormat(QImage::Format_RGB32),
+                 huit.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(lire_bmp(d.filePath(QStringLiteral("absent.bmp"))).isNull());
     }
 
     void skin_illisible()
