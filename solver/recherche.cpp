@@ -1,5 +1,6 @@
 #include "solver/recherche.h"
 
+#include "solver/pagodes.h"
 #include "solver/sonde.h"
 #include "solver/tables.h"
 #include "solver/transpo.h"
@@ -16,45 +17,30 @@ constexpr std::uint64_t kMinorant = 0x3f;        // proven: no line leaves fewer
 constexpr std::uint64_t kSansCible = 0x40;       // proven: the target cannot be reached
 // Positions with at least this many marbles are probed before the exact search.
 constexpr int kSondeDes = 14;
+constexpr std::size_t kLargeurSonde = 128;
 
-// Pagoda functions: weights w on the holes such that w(de) + w(par) >= w(vers)
-// for every jump, so the weight of the marbles never grows during play. A
-// position whose weight is below that of every goal cannot reach a goal.
-constexpr int kMaxPagodes = 12;
-using Poids = std::array<std::int32_t, kTrous + 1>;
+constexpr int kMaxButs = 512;          // final sets followed one by one
+constexpr int kMots = kMaxButs / 64;
+constexpr int kParBut = 32;             // pagodas that watch one final set
+constexpr int kMaxActives = 256;        // pagodas whose weights the search keeps up to date
+constexpr int kProfondeur = kTrous + 2;
 
-// w(h) = Fib(K - d(h, x)), d the grid distance: Fib(a) + Fib(a + 1) = Fib(a + 2)
-// makes it a pagoda for any set of jumps on the grid, whatever the bars.
-Poids pagode_doree(int centre)
-{
-    static constexpr int K = 19;
-    std::array<std::int32_t, K + 1> fib{};
-    fib[0] = 0;
-    fib[1] = 1;
-    for (int i = 2; i <= K; ++i) fib[static_cast<std::size_t>(i)] = fib[static_cast<std::size_t>(i - 1)] + fib[static_cast<std::size_t>(i - 2)];
-    Poids w{};
-    const Cellule c = cellule(centre);
-    for (int h = 1; h <= kTrous; ++h) {
-        const Cellule k = cellule(h);
-        const int d = std::abs(k.col - c.col) + std::abs(k.lig - c.lig);
-        w[static_cast<std::size_t>(h)] = fib[static_cast<std::size_t>(K - d)];
-    }
-    return w;
-}
+using Bits = std::array<std::uint64_t, kMots>;
 
-bool est_pagode(const Poids& w, const std::vector<Triplet>& sauts)
-{
-    for (const Triplet& t : sauts)
-        if (w[t.de] + w[t.par] < w[t.vers]) return false;
-    return true;
-}
+// A final set of marbles the search may still end on, and the pagodas that
+// watch it: once a position weighs less than seuil[j] under pagoda p[j], that
+// set is out of reach from there on.
+struct But {
+    Masque billes = 0;
+    int nb = 0;
+    std::array<std::uint16_t, kParBut> p{};
+    std::array<std::int32_t, kParBut> seuil{};
+};
 
-std::int64_t poids(const Poids& w, Masque b)
-{
-    std::int64_t s = 0;
-    for (; b; b &= b - 1) s += w[static_cast<std::size_t>(std::countr_zero(b) + 1)];
-    return s;
-}
+struct Enfant {
+    std::uint16_t saut;
+    std::uint16_t vivants;
+};
 
 class Chercheur {
 public:
@@ -63,6 +49,8 @@ public:
     {
         depart_ = p.billes & regles_.trous;
         classe_ = classe(depart_);
+        for (const Poids& w : famille_pagodes())
+            if (est_pagode(w, regles_.sauts)) candidates_.push_back(w);
         orienter(0);
     }
 
@@ -101,8 +89,8 @@ public:
             if (vers_cible_possible(cible)) {
                 cible_ = bit(cible);
                 syms_cible_ = symetries_fixant(regles_.syms, cible);
-                preparer_cible(cible);
-                if (en_tournant([&] { return descendre(depart_, n, 1, valeurs_depart(), true); })) {
+                preparer(1, depart_, true);
+                if (en_tournant([&] { return descendre(depart_, n, 1, 0, true); })) {
                     r.meilleur = 1;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -120,7 +108,7 @@ public:
             int majorant = n;
             std::vector<Saut> ligne_majorant;
             if (n >= kSondeDes) {
-                for (std::size_t largeur = 16; largeur <= 1024 && majorant > minorant; largeur *= 8) {
+                for (std::size_t largeur = 16; largeur <= kLargeurSonde && majorant > minorant; largeur *= 8) {
                     const auto s = sonder(regles_, depart_, largeur, fin_, arret_);
                     if (!s) {
                         abandon_ = true;
@@ -137,8 +125,8 @@ public:
                 }
             }
             for (int k = minorant; k < majorant && !abandon_; ++k) {
-                preparer_compte(k);
-                if (en_tournant([&] { return descendre(depart_, n, k, valeurs_depart(), false); })) {
+                preparer(k, depart_, false);
+                if (en_tournant([&] { return descendre(depart_, n, k, 0, false); })) {
                     r.meilleur = k;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -160,7 +148,6 @@ public:
     }
 
 private:
-    using Valeurs = std::array<std::int32_t, kMaxPagodes>;
     static inline const std::vector<int> kHuit{0, 1, 2, 3, 4, 5, 6, 7};
 
     // The standard board (1-3) whose rules give the same game from the
@@ -213,17 +200,13 @@ private:
         }
         if (sonder_vers(b, but)) return true;
         if (abandon_) return false;
-        preparer_compte(but);
-        Valeurs v{};
-        for (int j = 0; j < nb_pagodes_; ++j)
-            v[static_cast<std::size_t>(j)] = static_cast<std::int32_t>(poids(pagodes_[static_cast<std::size_t>(j)], b));
-        const std::size_t base = pile_.size();
+        preparer(but, b, false);
         const std::vector<Saut> avant(pile_.begin(), pile_.end());
         const bool ok = en_tournant([&] {
-            pile_.assign(avant.begin(), avant.begin() + static_cast<std::ptrdiff_t>(base));
-            return descendre(b, n, but, v, false);
+            pile_ = avant;
+            return descendre(b, n, but, 0, false);
         });
-        if (!ok) pile_.assign(avant.begin(), avant.end());
+        if (!ok) pile_ = avant;
         return ok;
     }
 
@@ -252,94 +235,124 @@ private:
         return classe_ == classe_trou(cible);
     }
 
-    void ajouter_pagode(const Poids& w, std::int32_t seuil)
+    // The final sets of a search for `k` marbles or fewer (or for the last
+    // marble on the target) that the pagodas do not already rule out from
+    // `racine`, each watched by the pagodas that come closest to ruling it
+    // out. Without a manageable list of final sets, the class bound alone
+    // prunes.
+    void preparer(int k, Masque racine, bool vers_cible)
     {
-        if (nb_pagodes_ >= kMaxPagodes || seuil <= 0 || !est_pagode(w, regles_.sauts)) return;
-        pagodes_[static_cast<std::size_t>(nb_pagodes_)] = w;
-        seuils_[static_cast<std::size_t>(nb_pagodes_)] = seuil;
-        ++nb_pagodes_;
-    }
-
-    void preparer_cible(int cible)
-    {
-        nb_pagodes_ = 0;
-        const Poids w = pagode_doree(cible);
-        ajouter_pagode(w, w[static_cast<std::size_t>(cible)]);
-        preparer_deltas();
-    }
-
-    // Pagodas against leaving k marbles or fewer: the goals are the sets of
-    // at most k fillable holes whose class is that of the marbles.
-    void preparer_compte(int k)
-    {
-        nb_pagodes_ = 0;
-        std::vector<int> buts;   // fillable holes of the marbles' class
-        for (int h = 1; h <= kTrous; ++h)
-            if ((regles_.remplissables & bit(h)) && classe_trou(h) == classe_) buts.push_back(h);
-        if (k == 1 && !buts.empty()) {
-            Poids somme{};
-            for (int h : buts) {
-                const Poids w = pagode_doree(h);
-                for (std::size_t i = 0; i < somme.size(); ++i) somme[i] += w[i];
+        buts_.clear();
+        actives_.clear();
+        avec_buts_ = false;
+        std::vector<Masque> finales;
+        std::vector<Poids> candidates = candidates_;
+        if (vers_cible) {
+            finales.push_back(cible_);
+            const Poids d = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
+            if (est_pagode(d, regles_.sauts)) candidates.push_back(d);
+        } else if (k <= 3) {
+            std::vector<int> h;
+            for (int t = 1; t <= kTrous; ++t)
+                if (regles_.remplissables & bit(t)) h.push_back(t);
+            const std::size_t nh = h.size();
+            bool trop = false;
+            auto ajouter = [&](Masque m) {
+                if (finales.size() >= kMaxButs) trop = true;
+                else finales.push_back(m);
+            };
+            for (std::size_t i = 0; i < nh && !trop; ++i) {
+                const int ci = classe_trou(h[i]);
+                if (k >= 1 && ci == classe_) ajouter(bit(h[i]));
+                for (std::size_t j = i + 1; k >= 2 && j < nh && !trop; ++j) {
+                    const int cj = ci ^ classe_trou(h[j]);
+                    if (cj == classe_) ajouter(bit(h[i]) | bit(h[j]));
+                    for (std::size_t l = j + 1; k >= 3 && l < nh && !trop; ++l)
+                        if ((cj ^ classe_trou(h[l])) == classe_) ajouter(bit(h[i]) | bit(h[j]) | bit(h[l]));
+                }
             }
-            ajouter_pagode(somme, seuil_compte(somme, 1));
-            for (int h : buts) {
-                const Poids w = pagode_doree(h);
-                ajouter_pagode(w, seuil_compte(w, 1));
-            }
+            if (trop) finales.clear();
+            else avec_buts_ = true;
+            if (finales.empty() && !trop) avec_buts_ = true;   // nothing to end on: refuted at once
         }
-        preparer_deltas();
-    }
+        if (vers_cible) avec_buts_ = true;
 
-    // The least weight of a set of at most k fillable holes of the marbles'
-    // class (holes may repeat: a lower bound is enough).
-    std::int32_t seuil_compte(const Poids& w, int k) const
-    {
-        constexpr std::int64_t kInfini = std::int64_t{1} << 40;
-        std::array<std::int64_t, 16> m;
-        m.fill(kInfini);
-        m[0] = 0;
-        std::int64_t meilleur = kInfini;
-        for (int j = 1; j <= k; ++j) {
-            std::array<std::int64_t, 16> s;
-            s.fill(kInfini);
-            for (int c = 0; c < 16; ++c) {
-                if (m[static_cast<std::size_t>(c)] >= kInfini) continue;
-                for (int h = 1; h <= kTrous; ++h)
-                    if (regles_.remplissables & bit(h)) {
-                        auto& x = s[static_cast<std::size_t>(c ^ classe_trou(h))];
-                        x = std::min(x, m[static_cast<std::size_t>(c)] + w[static_cast<std::size_t>(h)]);
-                    }
-            }
-            m = s;
-            meilleur = std::min(meilleur, m[static_cast<std::size_t>(classe_)]);
+        std::vector<std::int32_t> racine_v(candidates.size());
+        for (std::size_t c = 0; c < candidates.size(); ++c) racine_v[c] = poids(candidates[c], racine);
+        std::vector<int> active_de(candidates.size(), -1);
+        std::vector<Masque> survivantes;
+        for (const Masque f : finales) {
+            bool exclu = false;
+            for (std::size_t c = 0; c < candidates.size() && !exclu; ++c) exclu = poids(candidates[c], f) > racine_v[c];
+            if (!exclu) survivantes.push_back(f);
         }
-        return meilleur >= kInfini ? 0 : static_cast<std::int32_t>(meilleur);
-    }
-
-    void preparer_deltas()
-    {
-        deltas_.assign(regles_.sauts.size() * kMaxPagodes, 0);
+        // Few final sets left: more pagodas watch each of them.
+        const std::size_t par_but = std::clamp<std::size_t>(kMaxActives / 2 / std::max<std::size_t>(survivantes.size(), 1), 4, kParBut);
+        std::vector<std::pair<std::int32_t, std::uint32_t>> marges;
+        for (const Masque f : survivantes) {
+            marges.clear();
+            for (std::size_t c = 0; c < candidates.size(); ++c)
+                marges.emplace_back(poids(candidates[c], f) - racine_v[c], static_cast<std::uint32_t>(c));
+            const std::size_t garde = std::min(par_but, marges.size());
+            std::partial_sort(marges.begin(), marges.begin() + static_cast<std::ptrdiff_t>(garde), marges.end(),
+                              [](const auto& a, const auto& b) { return a.first > b.first; });
+            But but;
+            but.billes = f;
+            for (std::size_t j = 0; j < garde; ++j) {
+                const std::uint32_t c = marges[j].second;
+                if (active_de[c] < 0) {
+                    if (actives_.size() >= kMaxActives) continue;
+                    active_de[c] = static_cast<int>(actives_.size());
+                    actives_.push_back(candidates[c]);
+                }
+                but.p[static_cast<std::size_t>(but.nb)] = static_cast<std::uint16_t>(active_de[c]);
+                but.seuil[static_cast<std::size_t>(but.nb)] = poids(candidates[c], f);
+                ++but.nb;
+            }
+            buts_.push_back(but);
+        }
+        nb_actives_ = actives_.size();
+        nb_mots_ = (buts_.size() + 63) / 64;
+        deltas_.assign(regles_.sauts.size() * nb_actives_, 0);
         for (std::size_t i = 0; i < regles_.sauts.size(); ++i) {
             const Triplet& t = regles_.sauts[i];
-            for (int j = 0; j < nb_pagodes_; ++j) {
-                const Poids& w = pagodes_[static_cast<std::size_t>(j)];
-                deltas_[i * kMaxPagodes + static_cast<std::size_t>(j)] = w[t.vers] - w[t.de] - w[t.par];
+            for (std::size_t a = 0; a < nb_actives_; ++a) {
+                const Poids& w = actives_[a];
+                deltas_[i * nb_actives_ + a] = w[t.vers] - w[t.de] - w[t.par];
             }
         }
+        valeurs_.assign(kProfondeur * std::max<std::size_t>(nb_actives_, 1), 0);
+        for (std::size_t a = 0; a < nb_actives_; ++a) valeurs_[a] = poids(actives_[a], racine);
+        vivants_.assign(kProfondeur, Bits{});
+        for (std::size_t g = 0; g < buts_.size(); ++g) vivants_[0][g / 64] |= std::uint64_t{1} << (g % 64);
+        enfants_.assign(kProfondeur, {});
+        bits_enfants_.assign(kProfondeur, {});
     }
 
-    Valeurs valeurs_depart() const
+    // The final sets still in reach after a position whose pagoda weights
+    // are `v`, among those in reach before it; their count.
+    int filtrer(const Bits& avant, const std::int32_t* v, Bits& apres) const
     {
-        Valeurs v{};
-        for (int j = 0; j < nb_pagodes_; ++j)
-            v[static_cast<std::size_t>(j)] = static_cast<std::int32_t>(poids(pagodes_[static_cast<std::size_t>(j)], depart_));
-        return v;
+        int nb = 0;
+        for (std::size_t m = 0; m < nb_mots_; ++m) {
+            std::uint64_t garde = 0;
+            for (std::uint64_t x = avant[m]; x; x &= x - 1) {
+                const int i = std::countr_zero(x);
+                const But& b = buts_[m * 64 + static_cast<std::size_t>(i)];
+                bool ok = true;
+                for (int j = 0; j < b.nb && ok; ++j)
+                    ok = v[b.p[static_cast<std::size_t>(j)]] >= b.seuil[static_cast<std::size_t>(j)];
+                if (ok) garde |= std::uint64_t{1} << i;
+            }
+            apres[m] = garde;
+            nb += std::popcount(garde);
+        }
+        return nb;
     }
 
     bool interrompre()
     {
-        if ((++noeuds_ & 1023) != 0) return abandon_;
+        if ((++noeuds_ & 255) != 0) return abandon_;
         const auto maintenant = Horloge::now();
         if (arret_.stop_requested() || maintenant >= fin_) abandon_ = true;
         if (maintenant >= fin_tranche_) abandon_ = true;
@@ -393,9 +406,10 @@ private:
         }
     }
 
-    // Can the marbles `b` (n of them, pagoda weights v) be brought down to k
-    // or fewer, or with `vers_cible` to the single marble on the target?
-    bool descendre(Masque b, int n, int k, const Valeurs& v, bool vers_cible)
+    // Can the marbles `b` (n of them, at depth `prof` below the root of the
+    // last preparer()) be brought down to k or fewer, or with `vers_cible`
+    // to the single marble on the target?
+    bool descendre(Masque b, int n, int k, int prof, bool vers_cible)
     {
         noter(n);
         if (vers_cible) {
@@ -404,24 +418,69 @@ private:
             return true;
         }
         if (interrompre()) return false;
-        for (int j = 0; j < nb_pagodes_; ++j)
-            if (v[static_cast<std::size_t>(j)] < seuils_[static_cast<std::size_t>(j)]) return false;
-        if (!vers_cible && minorant_classe(regles_, b) > k) return false;
+        if (!avec_buts_ && minorant_classe(regles_, b) > k) return false;
         const Masque cle = canonique(b, vers_cible ? syms_cible_ : regles_.syms);
         const std::uint64_t info = tt_.lire(cle);
         if (vers_cible ? (info & kSansCible) != 0 : static_cast<int>(info & kMinorant) > k) return false;
 
+        const std::size_t p = static_cast<std::size_t>(prof);
+        const std::size_t na = nb_actives_;
+        const std::int32_t* v = &valeurs_[p * na];
+        std::int32_t* w = &valeurs_[(p + 1) * na];
+        auto& enfants = enfants_[p];
+        auto& bits = bits_enfants_[p];
+        enfants.clear();
         for (const std::uint16_t i : ordre_) {
             const Triplet& t = regles_.sauts[i];
             if ((b & t.sm) != t.sm || (b & t.v)) continue;
-            Valeurs w = v;
-            for (int j = 0; j < nb_pagodes_; ++j) w[static_cast<std::size_t>(j)] += deltas_[i * kMaxPagodes + static_cast<std::size_t>(j)];
-            pile_.push_back(Saut{t.de, t.par, t.vers});
-            if (descendre(b ^ t.tout, n - 1, k, w, vers_cible)) return true;
-            pile_.pop_back();
-            if (abandon_) return false;
+            std::uint16_t vivants = 0;
+            if (avec_buts_) {
+                const std::int32_t* d = &deltas_[i * na];
+                for (std::size_t a = 0; a < na; ++a) w[a] = v[a] + d[a];
+                if (bits.size() <= enfants.size()) bits.resize(enfants.size() + 1);
+                const int nb = filtrer(vivants_[p], w, bits[enfants.size()]);
+                if (nb == 0) continue;
+                vivants = static_cast<std::uint16_t>(nb);
+            }
+            enfants.push_back(Enfant{i, vivants});
         }
+        if (avec_buts_ && enfants.size() > 1) {
+            // Most final sets still in reach first; the move order breaks ties.
+            std::vector<std::uint16_t> rang(enfants.size());
+            for (std::size_t j = 0; j < rang.size(); ++j) rang[j] = static_cast<std::uint16_t>(j);
+            std::stable_sort(rang.begin(), rang.end(), [&](std::uint16_t x, std::uint16_t y) {
+                return enfants[x].vivants > enfants[y].vivants;
+            });
+            for (const std::uint16_t j : rang) {
+                const std::uint16_t i = enfants[j].saut;
+                if (essayer(b, n, k, prof, vers_cible, i, bits[j])) return true;
+                if (abandon_) return false;
+            }
+        } else {
+            for (std::size_t j = 0; j < enfants.size(); ++j)
+                if (essayer(b, n, k, prof, vers_cible, enfants[j].saut, avec_buts_ ? bits[j] : vivants_[p])) return true;
+                else if (abandon_) return false;
+        }
+        if (abandon_) return false;
         tt_.ecrire(cle, vers_cible ? (info | kSansCible) : ((info & ~kMinorant) | static_cast<std::uint64_t>(k + 1)));
+        return false;
+    }
+
+    // One jump of descendre: true when it leads to a line; abandon_ tells
+    // a search cut short.
+    bool essayer(Masque b, int n, int k, int prof, bool vers_cible, std::uint16_t i, const Bits& vivants)
+    {
+        const std::size_t p = static_cast<std::size_t>(prof);
+        const std::size_t na = nb_actives_;
+        const std::int32_t* v = &valeurs_[p * na];
+        std::int32_t* w = &valeurs_[(p + 1) * na];
+        const std::int32_t* d = &deltas_[i * na];
+        for (std::size_t a = 0; a < na; ++a) w[a] = v[a] + d[a];
+        vivants_[p + 1] = vivants;
+        const Triplet& t = regles_.sauts[i];
+        pile_.push_back(Saut{t.de, t.par, t.vers});
+        if (descendre(b ^ t.tout, n - 1, k, prof + 1, vers_cible)) return true;
+        pile_.pop_back();
         return false;
     }
 
@@ -432,10 +491,14 @@ private:
     int classe_ = 0;
     Masque cible_ = 0;
     std::vector<int> syms_cible_;
-    std::array<Poids, kMaxPagodes> pagodes_{};
-    std::array<std::int32_t, kMaxPagodes> seuils_{};
-    int nb_pagodes_ = 0;
-    std::vector<std::int32_t> deltas_;
+    std::vector<Poids> candidates_, actives_;
+    std::size_t nb_actives_ = 0, nb_mots_ = 0;
+    bool avec_buts_ = false;
+    std::vector<But> buts_;
+    std::vector<std::int32_t> deltas_, valeurs_;
+    std::vector<Bits> vivants_;
+    std::vector<std::vector<Enfant>> enfants_;
+    std::vector<std::vector<Bits>> bits_enfants_;
     std::vector<std::uint16_t> ordre_;
     Horloge::time_point fin_tranche_ = Horloge::time_point::max();
     Transpo tt_;

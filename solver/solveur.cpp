@@ -6,6 +6,8 @@
 #include "solver/regles.h"
 #include "solver/tables.h"
 
+#include <algorithm>
+
 namespace trelmo::solveur {
 
 using namespace interne;
@@ -63,7 +65,11 @@ Position jouer(Position p, Saut s)
 Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_token arret)
 {
     const auto debut = Horloge::now();
-    Resultat r = chercher(p, debut + budget, std::move(arret));
+    // The search stops a little before the budget: the answer still has to
+    // be put together, and a loaded machine may not give the thread back at
+    // once.
+    const auto marge = std::min<std::chrono::milliseconds>(budget / 10, std::chrono::milliseconds(100));
+    Resultat r = chercher(p, debut + (budget - marge), std::move(arret));
     Reponse rep;
     rep.meilleur = r.meilleur;
     rep.prouve = r.prouve;
