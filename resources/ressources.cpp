@@ -1,5 +1,6 @@
 #include "resources/ressources.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QString>
 
@@ -28,8 +29,8 @@ constexpr DefCurseur curseurs[] = {
     {curseur_tophand_id, "TopHand_D.png", 11, 3},
 };
 
-// Cursor pictures loaded so far. Only images are kept: a QCursor needs the
-// GUI application, so cursors are made on each request.
+// Cursor pictures loaded so far. A QCursor needs the GUI application: before
+// it exists only the pictures are kept, afterwards the cursors themselves.
 QHash<int, QImage>& images_curseurs()
 {
     static QHash<int, QImage> table;
@@ -81,10 +82,25 @@ QCursor curseur(int id)
     const DefCurseur* d = definition(id);
     if (!d)
         return QCursor(Qt::ArrowCursor);
+    // Once the GUI application exists, each cursor is made once and shared.
+    static QHash<int, QCursor>* faits = nullptr;
+    if (faits)
+        if (const auto trouve = faits->constFind(id); trouve != faits->constEnd())
+            return *trouve;
     const QImage image = image_curseur(*d);
     if (image.isNull())
         return QCursor(Qt::ArrowCursor);
-    return QCursor(QPixmap::fromImage(image), d->x, d->y);
+    const QCursor c(QPixmap::fromImage(image), d->x, d->y);
+    if (!faits && QGuiApplication::instance()) {
+        faits = new QHash<int, QCursor>;
+        qAddPostRoutine([] {
+            delete faits;
+            faits = nullptr;
+        });
+    }
+    if (faits)
+        faits->insert(id, c);
+    return c;
 }
 
 void enregistrer_tophand()
@@ -96,9 +112,12 @@ void enregistrer_tophand()
 QIcon icone()
 {
     initialiser_ressources();
+    // The sizes window managers draw a window's icon at; the menus and
+    // docks take the larger ones from the installed icon theme. Every size
+    // given here is decoded and sent to the X server when the window appears.
     QIcon icone;
     icone.addFile(chemin("icone.png"), QSize(32, 32));
-    for (int n : {16, 48, 64, 128, 256})
+    for (int n : {16, 48})
         icone.addFile(chemin("icone") + QString::number(n) + QStringLiteral(".png"), QSize(n, n));
     return icone;
 }
