@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <random>
+
 #include <sstream>
 
 using namespace trelmo;
@@ -120,6 +122,51 @@ private slots:
         QCOMPARE(b.jeu.nb_repos, 17);
         QCOMPARE(b.jeu.nb_mobiles, 5);
         QCOMPARE(b.sprites.dessins_trous + b.sprites.dessins_repos, 0);
+    }
+
+    // A game saved on one board and restored while the settings name another:
+    // the board is told from the grid, exactly its holes take the pointer, and
+    // play goes on to an end where no marble can move.
+    void restauration_croisee()
+    {
+        std::mt19937 rng(7);
+        for (int32_t de = 1; de <= 3; ++de)
+            for (int32_t vers = 1; vers <= 3; ++vers) {
+                if (de == vers)
+                    continue;
+                Banc a;
+                a.commencer(de);
+                for (int k = 0; k < 5; ++k) {
+                    const auto s = sauts_legaux(a.jeu.grille);
+                    const auto [d, v] = s[rng() % s.size()];
+                    a.jouer(d, v);
+                }
+                QCOMPARE(Jeu::niveau_de_grille(a.jeu.grille), de);
+                Banc b;
+                b.commencer(vers);
+                b.jeu.grille = a.jeu.grille;
+                b.jeu.nb_repos = a.jeu.nb_repos;
+                QCOMPARE(b.jeu.adopter_plateau_de_grille(), de);
+                b.jeu.annuler_prise();
+                b.jeu.place_bille_plateau();
+                for (int n = 1; n <= kNbTrous; ++n)
+                    QCOMPARE(b.sprites.actif[size_t(n)], a.sprites.actif[size_t(n)]);
+                // Every landing the pointer can reach is a legal jump, and the
+                // game ends exactly when no legal jump is left.
+                for (auto s = sauts_legaux(b.jeu.grille); !s.empty(); s = sauts_legaux(b.jeu.grille)) {
+                    QVERIFY(b.jeu.nb_mobiles > 0);
+                    const auto [d, v] = s[rng() % s.size()];
+                    QVERIFY(b.sprites.actif[size_t(d)] && b.sprites.actif[size_t(v)]);
+                    b.jouer(d, v);
+                }
+                QCOMPARE(b.jeu.nb_mobiles, 0);
+            }
+        // A grid that matches no board leaves the sprites as they were.
+        Banc c;
+        c.commencer(1);
+        c.jeu.grille.at(4, 2, HAUT) = 0;
+        QCOMPARE(c.jeu.adopter_plateau_de_grille(), 0);
+        QVERIFY(!c.sprites.actif[1]);
     }
 
     void sprites_actifs()
