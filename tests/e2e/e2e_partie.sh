@@ -2,10 +2,19 @@
 # Starts the real game under a private X server, starts an English game in the
 # variant dialog, plays the opening jump with the mouse (hole 9 over hole 16
 # into hole 25) and checks the screen and TRL.CFG; then saves the game, plays
-# on, restores it and checks the board is the saved one.
+# on, restores it and checks the board is the saved one; last, the help opens
+# as web pages on a desktop without a CHM reader.
 set -euo pipefail
 . "$(dirname "$0")/xvfb_commun.sh"
 RUN_DIR=$1
+
+# The desktop seen by the game: no application for CHM files, and an
+# xdg-open that notes what it is asked to open.
+mkdir -p "$TRAVAIL/bureau"
+printf '#!/bin/sh\nexit 0\n' >"$TRAVAIL/bureau/xdg-mime"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$TRAVAIL/ouverts" >"$TRAVAIL/bureau/xdg-open"
+chmod +x "$TRAVAIL/bureau/xdg-mime" "$TRAVAIL/bureau/xdg-open"
+export PATH="$TRAVAIL/bureau:$PATH"
 
 demarrer_x
 demarrer_jeu "$RUN_DIR"
@@ -65,4 +74,9 @@ jeu_attend 30 "the second jump on the screen" trous "262 171 vide" "336 171 bill
 cliquer 571 140
 repondre Confirmation
 jeu_attend 30 "the saved board restored" trous "262 171 bille" "336 171 vide"
+
+# Help: the web pages of the program directory go to the browser.
+cliquer 490 424
+jeu_attend 30 "the help pages handed to xdg-open" \
+  grep -qx "file://$TRAVAIL/run/help/index.html" "$TRAVAIL/ouverts"
 echo "end-to-end game: ok"
