@@ -6,6 +6,7 @@
 #include "solver/transpo.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 
 namespace trelmo::solveur::interne {
@@ -39,7 +40,7 @@ struct But {
 
 struct Enfant {
     std::uint16_t saut;
-    std::uint16_t vivants;
+    std::int32_t note;
 };
 
 class Chercheur {
@@ -183,7 +184,8 @@ private:
             for (const Triplet& t : regles_.sauts)
                 if ((b & t.sm) == t.sm && !(b & t.v) && table_->valeur(canonique(b ^ t.tout, kHuit)) == but)
                     bons.push_back(t);
-            if (n - 1 == seuil)
+            const bool filtre = table_->filtre_de() > 0 && but == table_->filtre_valeur();
+            if (n - 1 == seuil && !filtre)
                 for (const Triplet& t : bons) {
                     pile_.push_back(Saut{t.de, t.par, t.vers});
                     if (sonder_vers(b ^ t.tout, but)) return true;
@@ -198,7 +200,10 @@ private:
             }
             return false;
         }
-        if (sonder_vers(b, but)) return true;
+        // b was reached from the start: below it, the table's filter tells
+        // the positions that cannot get down to its count.
+        filtre_ = table_->filtre_de() > 0 && but == table_->filtre_valeur();
+        if (!filtre_ && sonder_vers(b, but)) return true;
         if (abandon_) return false;
         preparer(but, b, false);
         const std::vector<Saut> avant(pile_.begin(), pile_.end());
@@ -206,6 +211,7 @@ private:
             pile_ = avant;
             return descendre(b, n, but, 0, false);
         });
+        filtre_ = false;
         if (!ok) pile_ = avant;
         return ok;
     }
@@ -311,6 +317,20 @@ private:
             }
             buts_.push_back(but);
         }
+        // Move order: jumps that keep most final sets in reach, then those
+        // that lose the least weight under the golden pagodas of the holes
+        // of those sets (jumps towards them).
+        Poids guide{};
+        for (const But& b : buts_)
+            for (Masque m = b.billes; m; m &= m - 1) {
+                const Poids d = pagode_doree(std::countr_zero(m) + 1);
+                for (std::size_t h = 1; h <= kTrous; ++h) guide[h] += d[h] / 64;
+            }
+        guide_.assign(regles_.sauts.size(), 0);
+        for (std::size_t i = 0; i < regles_.sauts.size(); ++i) {
+            const Triplet& t = regles_.sauts[i];
+            guide_[i] = guide[t.vers] - guide[t.de] - guide[t.par];
+        }
         nb_actives_ = actives_.size();
         nb_mots_ = (buts_.size() + 63) / 64;
         deltas_.assign(regles_.sauts.size() * nb_actives_, 0);
@@ -328,6 +348,16 @@ private:
         enfants_.assign(kProfondeur, {});
         bits_enfants_.assign(kProfondeur, {});
     }
+
+    std::int32_t note(int vivants, std::size_t saut) const
+    {
+        switch (mode_ordre()) {
+        case 0: return vivants;
+        case 1: return vivants * (1 << 20) + guide_[saut];
+        default: return guide_[saut];
+        }
+    }
+    static int mode_ordre() { static int m = getenv("ORDRE") ? atoi(getenv("ORDRE")) : 0; return m; }
 
     // The final sets still in reach after a position whose pagoda weights
     // are `v`, among those in reach before it; their count.
@@ -419,6 +449,8 @@ private:
         }
         if (interrompre()) return false;
         if (!avec_buts_ && minorant_classe(regles_, b) > k) return false;
+        if (filtre_ && n >= table_->filtre_de() && n < table_->seuil() && !table_->filtre_peut_tenir(canonique(b, kHuit)))
+            return false;
         const Masque cle = canonique(b, vers_cible ? syms_cible_ : regles_.syms);
         const std::uint64_t info = tt_.lire(cle);
         if (vers_cible ? (info & kSansCible) != 0 : static_cast<int>(info & kMinorant) > k) return false;
@@ -442,14 +474,14 @@ private:
                 if (nb == 0) continue;
                 vivants = static_cast<std::uint16_t>(nb);
             }
-            enfants.push_back(Enfant{i, vivants});
+            enfants.push_back(Enfant{i, note(vivants, i)});
         }
         if (avec_buts_ && enfants.size() > 1) {
             // Most final sets still in reach first; the move order breaks ties.
             std::vector<std::uint16_t> rang(enfants.size());
             for (std::size_t j = 0; j < rang.size(); ++j) rang[j] = static_cast<std::uint16_t>(j);
             std::stable_sort(rang.begin(), rang.end(), [&](std::uint16_t x, std::uint16_t y) {
-                return enfants[x].vivants > enfants[y].vivants;
+                return enfants[x].note > enfants[y].note;
             });
             for (const std::uint16_t j : rang) {
                 const std::uint16_t i = enfants[j].saut;
@@ -495,7 +527,7 @@ private:
     std::size_t nb_actives_ = 0, nb_mots_ = 0;
     bool avec_buts_ = false;
     std::vector<But> buts_;
-    std::vector<std::int32_t> deltas_, valeurs_;
+    std::vector<std::int32_t> deltas_, valeurs_, guide_;
     std::vector<Bits> vivants_;
     std::vector<std::vector<Enfant>> enfants_;
     std::vector<std::vector<Bits>> bits_enfants_;
@@ -503,6 +535,7 @@ private:
     Horloge::time_point fin_tranche_ = Horloge::time_point::max();
     Transpo tt_;
     const Table* table_ = nullptr;
+    bool filtre_ = false;   // the search runs below a position of the table
     std::vector<Saut> pile_, ligne_vue_;
     int meilleur_vu_ = 0;
     std::uint64_t noeuds_ = 0;

@@ -3,8 +3,12 @@
 // reached from a board's standard start, for positions with many marbles
 // (below that the search is fast). A table is a sorted array of entries
 // (position << 8 | count), the position being the smallest of its eight
-// symmetric images, behind a header with a checksum. A table that is missing
-// or fails any check is not used: the solver then searches.
+// symmetric images, behind a header with a checksum. A filter may follow:
+// a Bloom filter of the positions reached from the start, with fewer marbles
+// than the entries, from which `filtre_valeur` marbles can be left. A
+// position reached from the start that the filter does not hold cannot get
+// down to that count; the filter says nothing of other positions. A table
+// that is missing or fails any check is not used: the solver then searches.
 #include "solver/geometrie.h"
 
 #include <cstdint>
@@ -14,16 +18,23 @@
 namespace trelmo::solveur::interne {
 
 struct EnTeteTable {
-    char magie[8];            // "TRELMOTB"
+    char magie[8];                // "TRELMOTB"
     std::uint32_t version;
-    std::uint32_t plateau;    // 1 English, 2 French, 3 the 45-hole board
-    std::uint32_t seuil;      // positions with at least this many marbles
+    std::uint32_t plateau;        // 1 English, 2 French, 3 the 45-hole board
+    std::uint32_t seuil;          // positions with at least this many marbles
+    std::uint32_t filtre_de;      // the filter's positions have filtre_de to seuil - 1 marbles
+    std::uint64_t nombre;         // entries
+    std::uint64_t somme;          // checksum of the entries, then of the filter
+    std::uint64_t filtre_mots;    // 64-bit words of the filter: 0 or a power of two
+    std::uint32_t filtre_valeur;  // what the filter's positions can be brought down to
     std::uint32_t reserve;
-    std::uint64_t nombre;     // entries
-    std::uint64_t somme;      // checksum of the entries
 };
 
-constexpr std::uint32_t kVersionTable = 1;
+constexpr std::uint32_t kVersionTable = 2;
+
+// The Bloom filter: five bits of one 64-bit word for each position.
+void filtre_ajouter(std::vector<std::uint64_t>& mots, Masque cle);
+bool filtre_contient(const std::vector<std::uint64_t>& mots, Masque cle);
 
 class Table {
 public:
@@ -35,16 +46,23 @@ public:
     // The fewest marbles that can be left from the canonical position `cle`,
     // or -1 when the table does not hold it.
     int valeur(Masque cle) const;
+    // The filter: the counts it covers (filtre_de() to seuil() - 1, none
+    // when filtre_de() is 0), and whether it may hold the canonical
+    // position `cle`.
+    int filtre_de() const { return filtre_de_; }
+    int filtre_valeur() const { return filtre_valeur_; }
+    bool filtre_peut_tenir(Masque cle) const { return filtre_contient(filtre_, cle); }
 
 private:
-    std::vector<std::uint64_t> entrees_;
-    int seuil_ = 0;
+    std::vector<std::uint64_t> entrees_, filtre_;
+    int seuil_ = 0, filtre_de_ = 0, filtre_valeur_ = 0;
 };
 
-std::uint64_t somme_controle(const std::vector<std::uint64_t>& entrees);
+std::uint64_t somme_controle(const std::vector<std::uint64_t>& entrees, std::uint64_t depart = 0x243F6A8885A308D3ull);
 std::string nom_table(int plateau);
-// Writes a table; entries sorted by the caller.
-bool ecrire_table(const std::string& chemin, int plateau, int seuil, const std::vector<std::uint64_t>& entrees);
+// Writes a table; entries sorted by the caller, the filter optional.
+bool ecrire_table(const std::string& chemin, int plateau, int seuil, const std::vector<std::uint64_t>& entrees,
+                  int filtre_de = 0, int filtre_valeur = 0, const std::vector<std::uint64_t>& filtre = {});
 
 // The table of a standard board, loaded on the first use after a directory
 // was chosen (once: later choices do not reload); nullptr when there is none.

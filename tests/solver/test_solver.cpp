@@ -240,11 +240,18 @@ private slots:
         QTemporaryDir dir;
         const std::string chemin = dir.filePath("t.tab").toStdString();
         const std::vector<std::uint64_t> entrees{(Masque{5} << 8) | 2, (Masque{9} << 8) | 3};
-        QVERIFY(ecrire_table(chemin, 1, 20, entrees));
+        std::vector<std::uint64_t> filtre(4, 0);
+        filtre_ajouter(filtre, 0x1234);
+        QVERIFY(ecrire_table(chemin, 1, 20, entrees, 12, 1, filtre));
         Table t;
         QVERIFY(t.charger(chemin, 1));
         QCOMPARE(t.valeur(9), 3);
         QCOMPARE(t.valeur(7), -1);
+        QCOMPARE(t.filtre_de(), 12);
+        QVERIFY(t.filtre_peut_tenir(0x1234));
+        int passent = 0;   // a filter of 256 bits holding one position lets few others through
+        for (Masque m = 1; m <= 1000; ++m) passent += t.filtre_peut_tenir(m << 20);
+        QVERIFY(passent < 50);
         QVERIFY(!t.charger(chemin, 2));      // another board's name
         QVERIFY(t.vide());
 
