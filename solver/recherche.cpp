@@ -6,7 +6,6 @@
 #include "solver/transpo.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <array>
 
 namespace trelmo::solveur::interne {
@@ -18,7 +17,7 @@ constexpr std::uint64_t kMinorant = 0x3f;        // proven: no line leaves fewer
 constexpr std::uint64_t kSansCible = 0x40;       // proven: the target cannot be reached
 // Positions with at least this many marbles are probed before the exact search.
 constexpr int kSondeDes = 14;
-constexpr std::size_t kLargeurSonde = 128;
+constexpr std::size_t kLargeurSonde = 1024;
 
 constexpr int kMaxButs = 512;          // final sets followed one by one
 constexpr int kMots = kMaxButs / 64;
@@ -349,15 +348,7 @@ private:
         bits_enfants_.assign(kProfondeur, {});
     }
 
-    std::int32_t note(int vivants, std::size_t saut) const
-    {
-        switch (mode_ordre()) {
-        case 0: return vivants;
-        case 1: return vivants * (1 << 20) + guide_[saut];
-        default: return guide_[saut];
-        }
-    }
-    static int mode_ordre() { static int m = getenv("ORDRE") ? atoi(getenv("ORDRE")) : 0; return m; }
+    std::int32_t note(int vivants, std::size_t saut) const { return vivants * (1 << 20) + guide_[saut]; }
 
     // The final sets still in reach after a position whose pagoda weights
     // are `v`, among those in reach before it; their count.

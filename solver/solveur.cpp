@@ -68,7 +68,7 @@ Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_
     // The search stops a little before the budget: the answer still has to
     // be put together, and a loaded machine may not give the thread back at
     // once.
-    const auto marge = std::min<std::chrono::milliseconds>(budget * 15 / 100, std::chrono::milliseconds(150));
+    const auto marge = std::min<std::chrono::milliseconds>(budget / 5, std::chrono::milliseconds(200));
     Resultat r = chercher(p, debut + (budget - marge), std::move(arret));
     Reponse rep;
     rep.meilleur = r.meilleur;

@@ -1,7 +1,7 @@
 #include "solver/sonde.h"
 
 #include <algorithm>
-#include <unordered_set>
+#include <array>
 
 namespace trelmo::solveur::interne {
 
@@ -14,25 +14,62 @@ struct Noeud {
     std::int32_t note;
 };
 
+// Per hole: its grid neighbours, and its distance from the middle.
+struct Voisinage {
+    std::array<Masque, kTrous + 1> voisins{};
+    std::array<std::int32_t, kTrous + 1> distance{};
+    Voisinage()
+    {
+        for (int h = 1; h <= kTrous; ++h) {
+            const Cellule c = cellule(h);
+            distance[static_cast<std::size_t>(h)] = std::abs(c.col - 5) + std::abs(c.lig - 5);
+            for (const auto& d : {std::pair{0, -1}, std::pair{1, 0}, std::pair{0, 1}, std::pair{-1, 0}})
+                if (const int v = trou_de(c.col + d.first, c.lig + d.second)) voisins[static_cast<std::size_t>(h)] |= bit(v);
+        }
+    }
+};
+
 // Lower is better: marbles that stand alone, far from the others and from
 // the middle of the board, are the hard ones to take off.
-std::int32_t noter(Masque b, const Regles& r)
+std::int32_t noter(Masque b)
 {
+    static const Voisinage v;
     std::int32_t seuls = 0, distance = 0;
     for (Masque m = b; m; m &= m - 1) {
-        const int h = std::countr_zero(m) + 1;
-        const Cellule c = cellule(h);
-        distance += std::abs(c.col - 5) + std::abs(c.lig - 5);
-        bool voisin = false;
-        for (const auto& d : {std::pair{0, -1}, std::pair{1, 0}, std::pair{0, 1}, std::pair{-1, 0}}) {
-            const int v = trou_de(c.col + d.first, c.lig + d.second);
-            if (v && (b & bit(v))) voisin = true;
-        }
-        if (!voisin) ++seuls;
+        const std::size_t h = static_cast<std::size_t>(std::countr_zero(m) + 1);
+        distance += v.distance[h];
+        seuls += (b & v.voisins[h]) == 0;
     }
-    (void)r;
     return seuls * 8 + distance;
 }
+
+// The canonical positions of one level already met: open addressing,
+// emptied level by level.
+class Vus {
+public:
+    void vider(std::size_t attendus)
+    {
+        std::size_t n = 64;
+        while (n < attendus * 2) n *= 2;
+        if (v_.size() != n) v_.assign(n, 0);
+        else std::fill(v_.begin(), v_.end(), 0);
+    }
+    // False when m was already there. m is never 0 (a position with marbles).
+    bool inserer(Masque m)
+    {
+        const std::size_t masque = v_.size() - 1;
+        for (std::size_t i = static_cast<std::size_t>((m * 0x9E3779B97F4A7C15ull) >> 40) & masque;; i = (i + 1) & masque) {
+            if (v_[i] == m) return false;
+            if (v_[i] == 0) {
+                v_[i] = m;
+                return true;
+            }
+        }
+    }
+
+private:
+    std::vector<Masque> v_;
+};
 
 } // namespace
 
@@ -44,12 +81,12 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
     // The best end seen: level and index.
     std::size_t fin_niveau = 0, fin_index = 0;
     int fin_compte = compter(billes);
-    std::unordered_set<Masque> vus;
+    Vus vus;
     std::vector<Noeud> suivants;
     for (;;) {
         const std::vector<Noeud>& courant = niveaux.back();
         suivants.clear();
-        vus.clear();
+        vus.vider(courant.size() * 24);
         for (std::size_t i = 0; i < courant.size(); ++i) {
             if ((i & 63) == 63 && (arret.stop_requested() || Horloge::now() >= fin)) return std::nullopt;
             const Masque b = courant[i].billes;
@@ -59,8 +96,8 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
                 if ((b & t.sm) != t.sm || (b & t.v)) continue;
                 bloque = false;
                 const Masque e = b ^ t.tout;
-                if (!vus.insert(canonique(e, r.syms)).second) continue;
-                suivants.push_back(Noeud{e, static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(s), noter(e, r)});
+                if (!vus.inserer(canonique(e, r.syms))) continue;
+                suivants.push_back(Noeud{e, static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(s), noter(e)});
             }
             if (bloque && compter(b) < fin_compte) {
                 fin_compte = compter(b);

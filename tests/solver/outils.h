@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <map>
 #include <random>
+#include <unordered_map>
+#include <vector>
 
 namespace essai_solveur {
 
@@ -99,6 +101,38 @@ inline int minimum_lent(const Position& p, std::map<Masque, int>& memo)
     memo[p.billes] = m;
     return m;
 }
+
+// The same, faster, for positions of a dozen marbles or more: the jumps of
+// the holes listed once, memoised in a hash map.
+struct MinimumRapide {
+    std::vector<std::array<Masque, 3>> sauts;   // from + over, to, all three
+    std::unordered_map<Masque, int> memo;
+
+    explicit MinimumRapide(const Position& p)
+    {
+        Position plein = p;
+        plein.billes = 0;
+        for (int t = 1; t <= 49; ++t) {
+            const Cell a = cell(t);
+            for (auto [dc, dr] : {std::pair{0, -1}, std::pair{1, 0}, std::pair{0, 1}, std::pair{-1, 0}}) {
+                const Saut s{t, trou(a.col + dc, a.lig + dr), trou(a.col + 2 * dc, a.lig + 2 * dr)};
+                Position q = plein;
+                q.billes = bit(s.de) | (s.par ? bit(s.par) : 0);
+                if (s.par && s.vers && jouer_si_permis(q, s))
+                    sauts.push_back({bit(s.de) | bit(s.par), bit(s.vers), bit(s.de) | bit(s.par) | bit(s.vers)});
+            }
+        }
+    }
+    int operator()(Masque b)
+    {
+        if (auto it = memo.find(b); it != memo.end()) return it->second;
+        int m = std::popcount(b);
+        for (const auto& s : sauts)
+            if ((b & s[0]) == s[0] && !(b & s[1])) m = std::min(m, (*this)(b ^ s[2]));
+        memo[b] = m;
+        return m;
+    }
+};
 
 // Whether one marble can end on `cible`.
 inline bool cible_lente(const Position& p, int cible, std::map<Masque, bool>& memo)

@@ -2,6 +2,7 @@
 // proven counts agree with a slow exhaustive search, it knows the classic
 // results, it stops when asked, and it handles targets, grids and tables.
 #include "outils.h"
+#include "solver/pagodes.h"
 #include "solver/tables.h"
 
 #include <QTemporaryDir>
@@ -25,6 +26,13 @@ void verifier(const Position& p, const Reponse& r)
         QVERIFY(r.prouve);
         QCOMPARE(fin.billes, bit(p.cible));
     }
+}
+
+// The class bound of a position on its own holes.
+int minorant_de(const Position& p)
+{
+    using namespace trelmo::solveur::interne;
+    return minorant_classe(regles_de(p), p.billes);
 }
 
 } // namespace
@@ -102,6 +110,43 @@ private slots:
             std::map<Masque, int> memo;
             QCOMPARE(r.meilleur, minimum_lent(p, memo));
             verifier(p, r);
+        }
+    }
+
+    // Mid-game positions, where the pagodas and the final sets do the
+    // pruning: the proven counts agree with trying every line.
+    void exact_en_milieu_de_partie()
+    {
+        std::mt19937 rng(31);
+        int difficiles = 0;
+        for (int i = 0; i < 12; ++i) {
+            const int niveau = 1 + i % 3;
+            Position p;
+            do p = au_hasard(niveau, std::popcount(depart(niveau).billes) - 16 - i % 3, rng);
+            while (tous_les_sauts(p).size() < 3);
+            const Reponse r = resoudre(p, 30s);
+            QVERIFY(r.prouve);
+            MinimumRapide minimum(p);
+            QCOMPARE(r.meilleur, minimum(p.billes));
+            verifier(p, r);
+            difficiles += r.meilleur > minorant_de(p);
+        }
+        QVERIFY(difficiles >= 4);   // counts the class alone does not give
+    }
+
+    // The pagodas the solver carries are pagodas: on one of the standard
+    // boards, no jump makes the weight of the marbles grow.
+    void pagodes_valides()
+    {
+        using namespace trelmo::solveur::interne;
+        const auto& famille = famille_pagodes();
+        QVERIFY(famille.size() > 100);
+        std::vector<std::vector<Triplet>> sauts;
+        for (int niveau = 1; niveau <= 3; ++niveau) sauts.push_back(sauts_permis(depart(niveau)));
+        for (const Poids& w : famille) {
+            bool valide = false;
+            for (const auto& s : sauts) valide = valide || est_pagode(w, s);
+            QVERIFY(valide);
         }
     }
 
