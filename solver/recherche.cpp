@@ -6,6 +6,7 @@
 #include "solver/transpo.h"
 
 #include <algorithm>
+#include <atomic>
 #include <array>
 
 namespace trelmo::solveur::interne {
@@ -38,7 +39,8 @@ struct But {
 };
 
 struct Enfant {
-    std::uint16_t saut;
+    std::uint16_t saut;    // index in Regles::sauts
+    std::uint16_t place;   // slot of its weights and final sets
     std::int32_t note;
 };
 
@@ -146,6 +148,8 @@ public:
         r.ligne = ligne_vue_;
         return r;
     }
+
+    std::uint64_t noeuds() const { return noeuds_; }
 
 private:
     static inline const std::vector<int> kHuit{0, 1, 2, 3, 4, 5, 6, 7};
@@ -346,6 +350,7 @@ private:
         for (std::size_t g = 0; g < buts_.size(); ++g) vivants_[0][g / 64] |= std::uint64_t{1} << (g % 64);
         enfants_.assign(kProfondeur, {});
         bits_enfants_.assign(kProfondeur, {});
+        poids_enfants_.assign(kProfondeur, {});
     }
 
     std::int32_t note(int vivants, std::size_t saut) const { return vivants * (1 << 20) + guide_[saut]; }
@@ -449,61 +454,48 @@ private:
         const std::size_t p = static_cast<std::size_t>(prof);
         const std::size_t na = nb_actives_;
         const std::int32_t* v = &valeurs_[p * na];
-        std::int32_t* w = &valeurs_[(p + 1) * na];
         auto& enfants = enfants_[p];
         auto& bits = bits_enfants_[p];
+        auto& poids_enfants = poids_enfants_[p];
         enfants.clear();
         for (const std::uint16_t i : ordre_) {
             const Triplet& t = regles_.sauts[i];
             if ((b & t.sm) != t.sm || (b & t.v)) continue;
-            std::uint16_t vivants = 0;
+            const std::size_t j = enfants.size();
+            std::int32_t vivants = 0;
             if (avec_buts_) {
+                if (bits.size() <= j) {
+                    bits.resize(j + 1);
+                    poids_enfants.resize((j + 1) * na);
+                }
+                std::int32_t* w = &poids_enfants[j * na];
                 const std::int32_t* d = &deltas_[i * na];
                 for (std::size_t a = 0; a < na; ++a) w[a] = v[a] + d[a];
-                if (bits.size() <= enfants.size()) bits.resize(enfants.size() + 1);
-                const int nb = filtrer(vivants_[p], w, bits[enfants.size()]);
-                if (nb == 0) continue;
-                vivants = static_cast<std::uint16_t>(nb);
+                vivants = filtrer(vivants_[p], w, bits[j]);
+                if (vivants == 0) continue;
             }
-            enfants.push_back(Enfant{i, note(vivants, i)});
+            // Insertion by note, after the equal ones: most final sets still
+            // in reach first, then jumps towards them, then the move order.
+            const Enfant e{i, static_cast<std::uint16_t>(j), note(vivants, i)};
+            enfants.push_back(e);
+            std::size_t r = enfants.size() - 1;
+            for (; r > 0 && enfants[r - 1].note < e.note; --r) enfants[r] = enfants[r - 1];
+            enfants[r] = e;
         }
-        if (avec_buts_ && enfants.size() > 1) {
-            // Most final sets still in reach first; the move order breaks ties.
-            std::vector<std::uint16_t> rang(enfants.size());
-            for (std::size_t j = 0; j < rang.size(); ++j) rang[j] = static_cast<std::uint16_t>(j);
-            std::stable_sort(rang.begin(), rang.end(), [&](std::uint16_t x, std::uint16_t y) {
-                return enfants[x].note > enfants[y].note;
-            });
-            for (const std::uint16_t j : rang) {
-                const std::uint16_t i = enfants[j].saut;
-                if (essayer(b, n, k, prof, vers_cible, i, bits[j])) return true;
-                if (abandon_) return false;
+        for (const Enfant& e : enfants) {
+            if (avec_buts_) {
+                std::copy_n(&poids_enfants[e.place * na], na, &valeurs_[(p + 1) * na]);
+                vivants_[p + 1] = bits[e.place];
+            } else {
+                vivants_[p + 1] = vivants_[p];
             }
-        } else {
-            for (std::size_t j = 0; j < enfants.size(); ++j)
-                if (essayer(b, n, k, prof, vers_cible, enfants[j].saut, avec_buts_ ? bits[j] : vivants_[p])) return true;
-                else if (abandon_) return false;
+            const Triplet& t = regles_.sauts[e.saut];
+            pile_.push_back(Saut{t.de, t.par, t.vers});
+            if (descendre(b ^ t.tout, n - 1, k, prof + 1, vers_cible)) return true;
+            pile_.pop_back();
+            if (abandon_) return false;
         }
-        if (abandon_) return false;
         tt_.ecrire(cle, vers_cible ? (info | kSansCible) : ((info & ~kMinorant) | static_cast<std::uint64_t>(k + 1)));
-        return false;
-    }
-
-    // One jump of descendre: true when it leads to a line; abandon_ tells
-    // a search cut short.
-    bool essayer(Masque b, int n, int k, int prof, bool vers_cible, std::uint16_t i, const Bits& vivants)
-    {
-        const std::size_t p = static_cast<std::size_t>(prof);
-        const std::size_t na = nb_actives_;
-        const std::int32_t* v = &valeurs_[p * na];
-        std::int32_t* w = &valeurs_[(p + 1) * na];
-        const std::int32_t* d = &deltas_[i * na];
-        for (std::size_t a = 0; a < na; ++a) w[a] = v[a] + d[a];
-        vivants_[p + 1] = vivants;
-        const Triplet& t = regles_.sauts[i];
-        pile_.push_back(Saut{t.de, t.par, t.vers});
-        if (descendre(b ^ t.tout, n - 1, k, prof + 1, vers_cible)) return true;
-        pile_.pop_back();
         return false;
     }
 
@@ -522,6 +514,7 @@ private:
     std::vector<Bits> vivants_;
     std::vector<std::vector<Enfant>> enfants_;
     std::vector<std::vector<Bits>> bits_enfants_;
+    std::vector<std::vector<std::int32_t>> poids_enfants_;
     std::vector<std::uint16_t> ordre_;
     Horloge::time_point fin_tranche_ = Horloge::time_point::max();
     Transpo tt_;
@@ -533,12 +526,18 @@ private:
     bool abandon_ = false;
 };
 
+std::atomic<std::uint64_t> total_noeuds{0};
+
 } // namespace
 
 Resultat chercher(const Position& p, Horloge::time_point fin, std::stop_token arret)
 {
     Chercheur c(p, fin, std::move(arret));
-    return c.resoudre(p.cible);
+    Resultat r = c.resoudre(p.cible);
+    total_noeuds += c.noeuds();
+    return r;
 }
+
+std::uint64_t noeuds_cherches() { return total_noeuds.load(); }
 
 } // namespace trelmo::solveur::interne

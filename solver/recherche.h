@@ -19,4 +19,7 @@ struct Resultat {
 
 Resultat chercher(const Position& p, Horloge::time_point fin, std::stop_token arret);
 
+// Positions the searches of this process have visited so far.
+std::uint64_t noeuds_cherches();
+
 } // namespace trelmo::solveur::interne
