@@ -453,7 +453,7 @@ private:
 
         const std::size_t p = static_cast<std::size_t>(prof);
         const std::size_t na = nb_actives_;
-        const std::int32_t* v = &valeurs_[p * na];
+        const std::int32_t* v = valeurs_.data() + p * na;
         auto& enfants = enfants_[p];
         auto& bits = bits_enfants_[p];
         auto& poids_enfants = poids_enfants_[p];
@@ -468,8 +468,8 @@ private:
                     bits.resize(j + 1);
                     poids_enfants.resize((j + 1) * na);
                 }
-                std::int32_t* w = &poids_enfants[j * na];
-                const std::int32_t* d = &deltas_[i * na];
+                std::int32_t* w = poids_enfants.data() + j * na;
+                const std::int32_t* d = deltas_.data() + i * na;
                 for (std::size_t a = 0; a < na; ++a) w[a] = v[a] + d[a];
                 vivants = filtrer(vivants_[p], w, bits[j]);
                 if (vivants == 0) continue;
@@ -484,7 +484,7 @@ private:
         }
         for (const Enfant& e : enfants) {
             if (avec_buts_) {
-                std::copy_n(&poids_enfants[e.place * na], na, &valeurs_[(p + 1) * na]);
+                std::copy_n(poids_enfants.data() + e.place * na, na, valeurs_.data() + (p + 1) * na);
                 vivants_[p + 1] = bits[e.place];
             } else {
                 vivants_[p + 1] = vivants_[p];
