@@ -37,15 +37,6 @@ QString arg(const std::string& modele, const QString& a, const QString& b)
     return QString::fromStdString(modele).arg(a, b);
 }
 
-// A duration in seconds as the chronometer shows it.
-QString duree(int secondes)
-{
-    return QStringLiteral("%1:%2:%3")
-        .arg(secondes / 3600, 2, 10, QLatin1Char('0'))
-        .arg(secondes / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(secondes % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString nom_trou(int trou)
 {
     return QString::fromStdString(nom_du_trou(trou));
@@ -631,11 +622,13 @@ public:
         p->setPen(QColor(32, 32, 32));
         p->setFont(police_ajustee(police_arial(15, true), nom, w));
         p->drawText(QRect(x, r.top() + 6, w, 20), Qt::AlignLeft | Qt::AlignVCenter, nom);
-        p->setFont(police_arial(12));
-        p->setPen(QColor(80, 80, 80));
-        p->drawText(QRect(x, r.top() + 26, w, 16), Qt::AlignLeft | Qt::AlignVCenter, i.data(RoleDetail).toString());
-        p->setPen(resolu ? kVert.darker(120) : QColor(128, 128, 128));
-        p->drawText(QRect(x, r.top() + 42, w, 16), Qt::AlignLeft | Qt::AlignVCenter, i.data(RoleEtat).toString());
+        auto ligne = [&](int haut, const QString& texte, const QColor& couleur) {
+            p->setFont(police_ajustee(police_arial(12), texte, w));
+            p->setPen(couleur);
+            p->drawText(QRect(x, r.top() + haut, w, 16), Qt::AlignLeft | Qt::AlignVCenter, texte);
+        };
+        ligne(26, i.data(RoleDetail).toString(), QColor(80, 80, 80));
+        ligne(42, i.data(RoleEtat).toString(), resolu ? kVert.darker(120) : QColor(128, 128, 128));
         p->restore();
     }
 };
@@ -793,7 +786,7 @@ void TProblemes::marquer()
                 + (p.cible ? arg(t.finir_en, nom_trou(p.cible)) : QString::fromStdString(t.finir_partout));
             const StatsJeu s = stats_.stats(cle_probleme(p.id));
             resolu = s.gagnees > 0;
-            etat_ligne = resolu && s.meilleur_temps >= 0 ? arg(t.resolu, duree(s.meilleur_temps))
+            etat_ligne = resolu && s.meilleur_temps >= 0 ? arg(t.resolu, QString::fromStdString(duree(s.meilleur_temps)))
                                                          : QString::fromStdString(t.pas_resolu);
         } else {
             const auto& serie = series_[static_cast<std::size_t>(index)];
@@ -834,7 +827,7 @@ void TProblemes::actualiser()
                         + (courant_->cible ? arg(t.finir_en, nom_trou(courant_->cible))
                                            : QString::fromStdString(t.finir_partout)));
         const StatsJeu s = stats_.stats(cle_probleme(courant_->id));
-        etat->setText(s.gagnees > 0 && s.meilleur_temps >= 0 ? arg(t.resolu, duree(s.meilleur_temps))
+        etat->setText(s.gagnees > 0 && s.meilleur_temps >= 0 ? arg(t.resolu, QString::fromStdString(duree(s.meilleur_temps)))
                                                              : QString::fromStdString(t.pas_resolu));
     } else if (plateau->en_choix()) {
         const QListWidgetItem* item = liste->currentItem();

@@ -19,14 +19,6 @@ namespace trelmo {
 
 namespace {
 
-QString duree(int secondes)
-{
-    return QStringLiteral("%1:%2:%3")
-        .arg(secondes / 3600, 2, 10, QLatin1Char('0'))
-        .arg(secondes / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(secondes % 60, 2, 10, QLatin1Char('0'));
-}
-
 const QColor kEncre(40, 40, 40);
 const QColor kBrun(122, 59, 12);
 
@@ -268,7 +260,7 @@ void TStatistiques::montrer_page(int page)
         QString::number(s.terminees),
         QString::number(s.gagnees),
         s.terminees > 0 ? QString::number(s.moins_de_billes) : aucun,
-        s.meilleur_temps >= 0 ? duree(s.meilleur_temps) : aucun,
+        s.meilleur_temps >= 0 ? QString::fromStdString(duree(s.meilleur_temps)) : aucun,
         moyenne,
         QString::number(s.serie),
         QString::number(s.meilleure_serie),

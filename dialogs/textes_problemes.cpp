@@ -1,5 +1,7 @@
 #include "dialogs/textes_problemes.h"
 
+#include <cstdio>
+
 namespace trelmo {
 
 namespace {
@@ -173,6 +175,13 @@ const TextesProblemes& textes_problemes(int32_t langue)
     case 2: return de;
     default: return en;
     }
+}
+
+std::string duree(int secondes)
+{
+    char texte[16];
+    std::snprintf(texte, sizeof texte, "%02d:%02d:%02d", secondes / 3600 % 100, secondes / 60 % 60, secondes % 60);
+    return texte;
 }
 
 } // namespace trelmo

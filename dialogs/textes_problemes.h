@@ -43,4 +43,7 @@ struct TextesProblemes {
 // other index gives English.
 const TextesProblemes& textes_problemes(int32_t langue);
 
+// A duration in seconds as the chronometer shows it: "00:01:35".
+std::string duree(int secondes);
+
 } // namespace trelmo

@@ -1,11 +1,6 @@
-// The problems catalogue: the parser on good and broken texts, the compiled-in
-// catalogue as a whole and, when the solver is built, every problem solved and
-// its line replayed by the game itself.
+// The problems catalogue: the parser on good and broken texts, and the
+// compiled-in catalogue as a whole.
 #include "game/problemes.h"
-#include "tests/game/banc_jeu.h"
-#ifdef TRELMO_AVEC_SOLVEUR
-#include "solver/solveur.h"
-#endif
 
 #include <QtTest>
 
@@ -136,38 +131,10 @@ private slots:
         }
         QVERIFY(par_plateau[1] > 0 && par_plateau[2] > 0 && par_plateau[3] > 0);
         for (const char* id : {"croix", "plus", "cheminee", "fleche", "pyramide", "losange", "lampe",
-                               "anglais-trou-e5-e5", "mission-depart-e5-e5"})
+                               "anglais-trou-e5-e5", "francais-trou-d2-f2", "mission-depart-e5-e5"})
             QVERIFY2(probleme(id), id);
         QCOMPARE(probleme("inconnu"), nullptr);
     }
-
-#ifdef TRELMO_AVEC_SOLVEUR
-    // Each problem is solved, and the solver's line played through the game's
-    // own move protocol wins: one marble left, on the target when there is one.
-    void toutEstResoluble()
-    {
-        for (const Probleme& p : catalogue()) {
-            solveur::Position pos;
-            pos.trous = solveur::trous_du_plateau(p.niveau);
-            pos.billes = p.billes;
-            pos.cible = p.cible;
-            const solveur::Reponse r = solveur::resoudre(pos, std::chrono::seconds(60));
-            if (p.cible != 0)
-                QVERIFY2(r.cible == solveur::Cible::atteignable, p.id.c_str());
-            QVERIFY2(r.meilleur == 1 && r.ligne.size() == size_t(nb_billes(p) - 1), p.id.c_str());
-
-            essai::Banc banc;
-            banc.jeu.demarrage();
-            banc.jeu.commencer_probleme(p.niveau, p.billes, p.cible);
-            for (const solveur::Saut& s : r.ligne) {
-                QVERIFY2(banc.jeu.saut_permis(s.de, s.vers), p.id.c_str());
-                banc.jouer(s.de, s.vers);
-            }
-            QVERIFY2(banc.jeu.fin_traitee && banc.jeu.gagnee(), p.id.c_str());
-            QCOMPARE(banc.affichage.resultat_texte, banc.jeu.textes.gagne);
-        }
-    }
-#endif
 };
 
 QTEST_APPLESS_MAIN(TstCatalogue)
