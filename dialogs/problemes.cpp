@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <map>
 
@@ -426,12 +427,20 @@ void TPlateauChoix::paintEvent(QPaintEvent*)
         p.setRenderHint(QPainter::Antialiasing);
         const qreal s = g.pas();
         if (depart_ == 0) {
+            // Where the board does not let every hole start, the holes that can.
+            const std::vector<int> departs = candidats();
+            if (static_cast<int>(departs.size()) < std::popcount(trous_du_niveau(g.niveau()))) {
+                p.setPen(QPen(QColor(255, 250, 230, 150), std::max(1.0, 0.04 * s)));
+                p.setBrush(Qt::NoBrush);
+                for (int d : departs)
+                    p.drawEllipse(g.centre(d), 0.4 * s, 0.4 * s);
+            }
             // The hole under the cursor starts empty: the places its last
             // marble may reach, and the holes that give the same problem
             // turned or mirrored.
             for (int c : cibles_de(curseur_))
                 anneau(p, g.centre(c), 0.43 * s, kOr, std::max(1.2, 0.06 * s));
-            p.setPen(QPen(QColor(255, 255, 255, 170), std::max(1.0, 0.05 * s), Qt::DashLine));
+            p.setPen(QPen(QColor(120, 170, 255, 230), std::max(1.2, 0.06 * s), Qt::DashLine));
             p.setBrush(Qt::NoBrush);
             for (int sym = 1; sym < 8; ++sym) {
                 const int image = symetrique(sym, curseur_);
