@@ -71,6 +71,12 @@ private slots:
         QCOMPARE(ids, QStringList({"un-trou-e2-e2", "un-trou-b5-b5", "un-trou-h5-h5", "un-trou-e8-e8"}));
         QCOMPARE(ps[2].nom(0), std::string("b5 vers b5"));
 
+        // Windows line ends and trailing spaces read the same.
+        std::string crlf;
+        for (char c : std::string(kEntete) + kCroix)
+            crlf += c == '\n' ? std::string("  \r\n") : std::string(1, c);
+        QCOMPARE(lire_catalogue(crlf).front(), croix);
+
         QCOMPARE(nom_du_trou(25), std::string("e5"));
         QCOMPARE(trou_nomme("a4"), 12);
         QCOMPARE(trou_nomme("a1"), 0);

@@ -2,6 +2,7 @@
 // under the offscreen platform, over statistics filled by hand.
 #include "dialogs/problemes.h"
 #include "dialogs/statistiques.h"
+#include "game/grille.h"
 #include "game/problemes.h"
 #include "game/textes.h"
 #include "resources/ressources.h"
@@ -116,12 +117,31 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.choisi(), probleme("anglais-trou-e5-e2"));
 
-        // Escape on the list closes the dialog without a choice.
+        // A problem solved since the last showing is marked on the next one.
+        partie(stats, cle_probleme("croix"), 1, 30);
         dlg.show();
+        QVERIFY(dlg.liste->item(croix)->data(TProblemes::RoleResolu).toBool());
+
+        // Escape on the list closes the dialog without a choice.
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         touche(Qt::Key_Escape);
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QCOMPARE(dlg.choisi(), nullptr);
+    }
+
+    // The mouse finds every hole of the three boards at its centre, and
+    // nothing between two holes.
+    void trouSousLaSouris()
+    {
+        for (int32_t niveau = 1; niveau <= 3; ++niveau) {
+            const GeometriePlateau g(niveau, QRectF(10, 20, 300, 280));
+            for (int n = 1; n <= kNbTrous; ++n) {
+                const bool trou = trous_du_niveau(niveau) >> (n - 1) & 1;
+                QCOMPARE(g.trou_en(g.centre(n)), trou ? n : 0);
+            }
+            const QPointF entre = (g.centre(trou_nomme("e5")) + g.centre(trou_nomme("f6"))) / 2;
+            QCOMPARE(g.trou_en(entre), 0);
+        }
     }
 
     void statistiquesDesPages()
