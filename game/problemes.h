@@ -44,8 +44,9 @@ std::uint64_t trous_du_niveau(int32_t niveau);
 int nb_billes(const Probleme& p);
 
 // The image of hole n under symmetry s (0-7) of the square about the centre
-// e5: 0 is the identity, bit 0 mirrors the columns, bit 1 the rows, bit 2 swaps
-// columns and rows. The three boards have all eight.
+// e5: 0 is the identity; bit 2 swaps columns and rows, then bit 0 mirrors left
+// and right, bit 1 top and bottom. The three boards have all eight. 0 for a
+// number outside 1-49.
 int symetrique(int s, int n);
 
 // "e5" style name of hole n: column letter a-i, row digit 1-9 from the top;
