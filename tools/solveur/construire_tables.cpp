@@ -8,30 +8,53 @@
 #include "solver/tables.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 using namespace trelmo::solveur;
 using namespace trelmo::solveur::interne;
 
 namespace {
 
-// Open addressing on canonical positions; the count sits in the top bits.
+// Open addressing on canonical positions, shared by the threads; the count
+// sits in the top bits. A slot is claimed by compare-and-swap: two threads
+// that meet on a position both find it, and at worst both compute it.
 class Memo {
 public:
-    explicit Memo(int bits) : v_(std::size_t{1} << bits, 0), masque_(v_.size() - 1), decalage_(64 - bits) {}
-    std::uint64_t& place(Masque cle)
+    explicit Memo(int bits) : v_(std::size_t{1} << bits), masque_(v_.size() - 1), decalage_(64 - bits) {}
+    // The count stored for `cle`, or -1.
+    int lire(Masque cle) const
     {
-        std::size_t i = static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> decalage_);
-        for (;; i = (i + 1) & masque_)
-            if (v_[i] == 0 || (v_[i] & kTous) == cle) return v_[i];
+        for (std::size_t i = debut(cle);; i = (i + 1) & masque_) {
+            const std::uint64_t e = v_[i].load(std::memory_order_acquire);
+            if (e == 0) return -1;
+            if ((e & kTous) == cle) return static_cast<int>(e >> kTrous);
+        }
     }
-    const std::vector<std::uint64_t>& tout() const { return v_; }
+    // Stores the count of `cle`; true when no thread had stored it yet.
+    bool ecrire(Masque cle, int m)
+    {
+        const std::uint64_t e = cle | static_cast<std::uint64_t>(m) << kTrous;
+        for (std::size_t i = debut(cle);; i = (i + 1) & masque_) {
+            std::uint64_t x = 0;
+            if (v_[i].compare_exchange_strong(x, e, std::memory_order_acq_rel)) return true;
+            if ((x & kTous) == cle) return false;
+        }
+    }
+    template <class F>
+    void pour_chaque(F&& f) const
+    {
+        for (const auto& e : v_)
+            if (const std::uint64_t x = e.load(std::memory_order_relaxed)) f(x);
+    }
 
 private:
-    std::vector<std::uint64_t> v_;
+    std::size_t debut(Masque cle) const { return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> decalage_); }
+    std::vector<std::atomic<std::uint64_t>> v_;
     std::size_t masque_;
     int decalage_;
 };
@@ -41,13 +64,13 @@ struct Calcul {
     Memo memo;
     int seuil = 0;
     int complet = 0;
-    std::size_t nb = 0;
+    std::atomic<std::size_t> nb{0};
 
     // The fewest marbles that can be left from b (n marbles), memoised.
     int minimum(Masque b, int n)
     {
         const Masque cle = canonique(b, regles.syms);
-        if (const std::uint64_t e = memo.place(cle)) return static_cast<int>(e >> kTrous);
+        if (const int e = memo.lire(cle); e >= 0) return e;
         // Every position of the table and filter range is expanded in full,
         // so that they hold all of them; below it, a child that meets the
         // class bound settles the position.
@@ -58,9 +81,24 @@ struct Calcul {
                 m = std::min(m, minimum(b ^ t.tout, n - 1));
                 if (m <= plancher) break;
             }
-        memo.place(cle) = cle | static_cast<std::uint64_t>(m) << kTrous;
-        ++nb;
+        if (memo.ecrire(cle, m)) ++nb;
         return m;
+    }
+
+    // The positions `coups` jumps after b, one of each symmetry class.
+    std::vector<Masque> apres(Masque b, int coups) const
+    {
+        std::vector<Masque> niveau{b};
+        for (int c = 0; c < coups; ++c) {
+            std::vector<Masque> suivant;
+            for (const Masque x : niveau)
+                for (const Triplet& t : regles.sauts)
+                    if ((x & t.sm) == t.sm && !(x & t.v)) suivant.push_back(canonique(x ^ t.tout, regles.syms));
+            std::sort(suivant.begin(), suivant.end());
+            suivant.erase(std::unique(suivant.begin(), suivant.end()), suivant.end());
+            niveau = std::move(suivant);
+        }
+        return niveau;
     }
 };
 
@@ -82,23 +120,37 @@ int main(int argc, char** argv)
     Position p;
     p.trous = trous_du_plateau(plateau);
     p.billes = p.trous & ~bit(25);
-    Calcul c{regles_de(p), Memo(plateau == 1 ? 25 : 28), seuil, filtre_de > 0 ? filtre_de : seuil};
+    Calcul c{regles_de(p), Memo(plateau == 1 ? 25 : 28), seuil, filtre_de > 0 ? filtre_de : seuil, {}};
     if (c.regles.syms.size() != 8) {
         std::fprintf(stderr, "trelmo-tables: the board is not symmetric\n");
         return 1;
+    }
+    // The positions a few jumps into the game are shared out between the
+    // threads; the start then finds every count below it in the memo.
+    {
+        const int n = compter(p.billes);
+        const std::vector<Masque> travaux = c.apres(p.billes, 5);
+        std::atomic<std::size_t> suivant{0};
+        auto ouvrier = [&] {
+            for (std::size_t i; (i = suivant++) < travaux.size();) c.minimum(travaux[i], n - 5);
+        };
+        std::vector<std::thread> fils;
+        const unsigned nb_fils = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+        for (unsigned f = 1; f < nb_fils; ++f) fils.emplace_back(ouvrier);
+        ouvrier();
+        for (std::thread& f : fils) f.join();
     }
     const int meilleur = c.minimum(p.billes, compter(p.billes));
 
     std::vector<std::uint64_t> entrees;
     std::vector<Masque> filtrees;
     const int borne = minorant_classe(c.regles, p.billes);
-    for (std::uint64_t e : c.memo.tout()) {
+    c.memo.pour_chaque([&](std::uint64_t e) {
         const Masque cle = e & kTous;
         const int n = compter(cle), v = static_cast<int>(e >> kTrous);
-        if (e == 0) continue;
         if (n >= seuil) entrees.push_back(cle << 8 | static_cast<std::uint64_t>(v));
         else if (filtre_de > 0 && n >= filtre_de && v == borne) filtrees.push_back(cle);
-    }
+    });
     std::sort(entrees.begin(), entrees.end());
     // About 12 bits a position: some 2 % of the other positions pass.
     std::vector<std::uint64_t> filtre;
@@ -113,7 +165,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("board %d: %zu positions, best %d from the start, %zu kept (%d+ marbles), %zu in the filter, %.1f s\n",
-                plateau, c.nb, meilleur, entrees.size(), seuil, filtrees.size(),
+                plateau, c.nb.load(), meilleur, entrees.size(), seuil, filtrees.size(),
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
     return 0;
 }
