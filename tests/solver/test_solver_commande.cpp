@@ -104,6 +104,34 @@ private slots:
         (void)memo;
     }
 
+    // Mid-game English positions, which the command answers from its table
+    // and the table's filter: the same counts as the library's search without
+    // tables, and lines that reach them.
+    void table_et_recherche_d_accord()
+    {
+        std::mt19937 rng(17);
+        for (int i = 0; i < 4; ++i) {
+            const Position p = au_hasard(1, 6 + 2 * i, rng);
+            QByteArray image;
+            for (int r = 1; r <= 9; ++r) {
+                for (int c = 1; c <= 9; ++c) {
+                    const int t = trou(c, r);
+                    image += !t || !(p.trous & bit(t)) ? ' ' : (p.billes & bit(t)) ? 'o' : '.';
+                }
+                image += '\n';
+            }
+            const Sortie s = lancer({"-"}, image);
+            QCOMPARE(s.statut, 0);
+            const QStringList l = s.out.split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(l.value(1), QStringLiteral("proven"));
+            const int meilleur = l.value(0).mid(5).toInt();
+            QCOMPARE(rejouer(p, sauts(l.mid(2))), meilleur);
+            const Reponse r = resoudre(p, std::chrono::seconds(20));
+            QVERIFY(r.prouve);
+            QCOMPARE(meilleur, r.meilleur);
+        }
+    }
+
     void refus()
     {
         const struct {
