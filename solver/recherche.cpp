@@ -54,6 +54,7 @@ public:
         for (const Poids& w : famille_pagodes())
             if (est_pagode(w, regles_.sauts)) candidates_.push_back(w);
         orienter(0);
+        plateau_ = plateau_standard();
     }
 
     Resultat resoudre(int cible)
@@ -64,8 +65,8 @@ public:
         // A position of a standard board that its table holds: the count is
         // known, and the table leads the line down to where the search is fast.
         int connu = -1;
-        if (const int plateau = plateau_standard(); plateau != 0) {
-            table_ = table_du_plateau(plateau);
+        if (plateau_ != 0) {
+            table_ = table_du_plateau(plateau_);
             if (table_ && n >= table_->seuil()) connu = table_->valeur(canonique(depart_, kHuit));
         }
         if (connu >= 0 && (cible == 0 || connu > 1)) {
@@ -447,8 +448,11 @@ private:
         if (!avec_buts_ && minorant_classe(regles_, b) > k) return false;
         if (filtre_ && n >= table_->filtre_de() && n < table_->seuil() && !table_->filtre_peut_tenir(canonique(b, kHuit)))
             return false;
-        const Masque cle = canonique(b, vers_cible ? syms_cible_ : regles_.syms);
-        const std::uint64_t info = tt_.lire(cle);
+        // Counts: on a standard board, what every search of the process
+        // proved; targets: what this one did.
+        const bool partage = plateau_ != 0 && !vers_cible;
+        const Masque cle = partage ? canonique(b, kHuit) : canonique(b, vers_cible ? syms_cible_ : regles_.syms);
+        const std::uint64_t info = partage ? static_cast<std::uint64_t>(partagee::minorant(plateau_, cle)) : tt_.lire(cle);
         if (vers_cible ? (info & kSansCible) != 0 : static_cast<int>(info & kMinorant) > k) return false;
 
         const std::size_t p = static_cast<std::size_t>(prof);
@@ -495,7 +499,8 @@ private:
             pile_.pop_back();
             if (abandon_) return false;
         }
-        tt_.ecrire(cle, vers_cible ? (info | kSansCible) : ((info & ~kMinorant) | static_cast<std::uint64_t>(k + 1)));
+        if (partage) partagee::noter_minorant(plateau_, cle, k + 1);
+        else tt_.ecrire(cle, vers_cible ? (info | kSansCible) : ((info & ~kMinorant) | static_cast<std::uint64_t>(k + 1)));
         return false;
     }
 
@@ -518,6 +523,7 @@ private:
     std::vector<std::uint16_t> ordre_;
     Horloge::time_point fin_tranche_ = Horloge::time_point::max();
     Transpo tt_;
+    int plateau_ = 0;   // the standard board whose rules are those of the position, or 0
     const Table* table_ = nullptr;
     bool filtre_ = false;   // the search runs below a position of the table
     std::vector<Saut> pile_, ligne_vue_;

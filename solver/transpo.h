@@ -31,4 +31,17 @@ private:
     int decalage_ = 0;
 };
 
+// What the searches of the whole process have proven of the positions of the
+// standard boards: for a position (smallest of its eight images) and a board,
+// that no line leaves fewer than some count. Facts of a position hold
+// whatever search found them, so the hint of the next move starts from what
+// the last one learnt. Fixed size (16 MB, taken on first use); entries are
+// single atomic words, so that threads share it without locks; an entry
+// may give way to another, which only loses a fact.
+namespace partagee {
+// The proven lower bound of `cle` on `plateau` (1-3), 0 when unknown.
+int minorant(int plateau, Masque cle);
+void noter_minorant(int plateau, Masque cle, int minorant);
+} // namespace partagee
+
 } // namespace trelmo::solveur::interne

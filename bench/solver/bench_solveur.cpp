@@ -1,7 +1,8 @@
 // Prints how fast the solver answers on positions met in play: for each
 // board, positions reached by random jumps from the standard start (fixed
 // seed, spread over the whole game), solved one after the other on one core
-// with the default budget; then the first answer of a fresh process (table
+// with the default budget; hints after every jump of a few random games; the
+// first answer of a fresh process (table
 // loading included), the resident memory and the machine's load (the
 // figures mean little on a busy machine).
 //   bench_solveur [--positions N] [--tables DIR]
@@ -133,6 +134,24 @@ int main(int argc, char** argv)
         if (niveau == 3)
             std::printf("%-8s at 19 marbles or fewer: proven %d/%d, max %.1f ms\n", kNoms[niveau], prouves19, nb19,
                         centile(ms19, 1.0));
+    }
+    // As in play: a hint after every jump of a game, the jumps random; the
+    // searches keep what they proved from one hint to the next.
+    for (int niveau = 1; niveau <= 3; ++niveau) {
+        std::mt19937 rng(777u + static_cast<unsigned>(niveau));
+        std::vector<double> ms;
+        int prouves = 0;
+        for (int partie = 0; partie < std::max(1, n / 40); ++partie)
+            for (Position p = depart(niveau);;) {
+                const Reponse r = resoudre(p);
+                ms.push_back(r.ms);
+                prouves += r.prouve;
+                const auto s = sauts_possibles(p);
+                if (s.empty()) break;
+                p = jouer(p, s[rng() % s.size()]);
+            }
+        std::printf("%-8s in play, %zu hints: p50 %7.1f ms  p95 %7.1f ms  max %7.1f ms  proven %d\n", kNoms[niveau],
+                    ms.size(), centile(ms, 0.5), centile(ms, 0.95), centile(ms, 1.0), prouves);
     }
     const Reponse r = resoudre(depart(3));
     std::printf("45-hole  standard start: best %d %s in %.1f ms\n", r.meilleur, r.prouve ? "proven" : "unproven", r.ms);
