@@ -134,6 +134,27 @@ private slots:
         QVERIFY(difficiles >= 4);   // counts the class alone does not give
     }
 
+    // Searches in several threads at once share what they prove: each still
+    // gets the exact count.
+    void plusieurs_fils()
+    {
+        std::mt19937 rng(8);
+        std::vector<Position> positions;
+        for (int i = 0; i < 6; ++i) positions.push_back(au_hasard(2 - i % 2, 16 + int(rng() % 4), rng));
+        std::vector<Reponse> reponses(positions.size());
+        {
+            std::vector<std::jthread> fils;
+            for (std::size_t i = 0; i < positions.size(); ++i)
+                fils.emplace_back([&, i] { reponses[i] = resoudre(positions[i], 30s); });
+        }
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            QVERIFY(reponses[i].prouve);
+            MinimumRapide minimum(positions[i]);
+            QCOMPARE(reponses[i].meilleur, minimum(positions[i].billes));
+            verifier(positions[i], reponses[i]);
+        }
+    }
+
     // The pagodas the solver carries are pagodas: on one of the standard
     // boards, no jump makes the weight of the marbles grow.
     void pagodes_valides()
