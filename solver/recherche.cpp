@@ -127,15 +127,18 @@ public:
                     ligne_vue_ = ligne_majorant;
                 }
             }
-            for (int k = minorant; k < majorant && !abandon_; ++k) {
+            // Downwards from the best line known: ruling out one marble fewer
+            // than the probes' count settles the count at once, where going
+            // up from the class bound would first rule out every smaller one.
+            for (int k = majorant - 1; k >= minorant && !abandon_; k = majorant - 1) {
                 preparer(k, depart_, false);
-                if (en_tournant([&] { return descendre(depart_, n, k, 0, false); })) {
-                    r.meilleur = k;
-                    r.prouve = true;
-                    r.ligne = pile_;
-                    return r;
+                if (!en_tournant([&] { return descendre(depart_, n, k, 0, false); })) break;
+                majorant = k;
+                ligne_majorant = pile_;
+                if (majorant < meilleur_vu_) {
+                    meilleur_vu_ = majorant;
+                    ligne_vue_ = ligne_majorant;
                 }
-                if (abandon_) break;
             }
             if (!abandon_) {
                 r.meilleur = majorant;
