@@ -4,7 +4,7 @@
 set -euo pipefail
 PKGS=(
   cmake g++ make pkgconf
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libfontconfig-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   xdg-utils
 )
@@ -12,6 +12,9 @@ if [ "${1:-}" = "--test" ]; then
   # xauth: the tests' private X servers admit only clients with their own cookie.
   PKGS+=(clang libclang-rt-14-dev xvfb xauth xdotool imagemagick x11-utils
          fp-utils desktop-file-utils appstream dpkg-dev file)
+  # The screen reader's view: Qt's accessibility switch for the offscreen
+  # tests, and AT-SPI with a session bus for the end-to-end test.
+  PKGS+=(qt6-base-private-dev dbus at-spi2-core python3-pyatspi)
 fi
 missing=()
 for p in "${PKGS[@]}"; do
