@@ -1,6 +1,7 @@
 #include "solver/transpo.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <memory>
 
 namespace trelmo::solveur::interne {
@@ -70,11 +71,17 @@ constexpr int kSondes = 4;
 constexpr int kPlateau = kTrous;          // 2 bits
 constexpr int kMinorant = kTrous + 2;     // 6 bits
 
-std::atomic<std::uint64_t>* cases()
+// Zeroed by the system page by page as they are first touched: the table
+// costs memory as the searches fill it.
+std::uint64_t* cases()
 {
-    static const std::unique_ptr<std::atomic<std::uint64_t>[]> c(new std::atomic<std::uint64_t>[std::size_t{1} << kBits]());
+    static const std::unique_ptr<std::uint64_t, decltype(&std::free)> c(
+        static_cast<std::uint64_t*>(std::calloc(std::size_t{1} << kBits, sizeof(std::uint64_t))), &std::free);
     return c.get();
 }
+
+std::uint64_t lire(std::uint64_t* c, std::size_t i) { return std::atomic_ref<std::uint64_t>(c[i]).load(std::memory_order_relaxed); }
+void ecrire(std::uint64_t* c, std::size_t i, std::uint64_t e) { std::atomic_ref<std::uint64_t>(c[i]).store(e, std::memory_order_relaxed); }
 
 std::size_t place(int plateau, Masque cle)
 {
@@ -85,12 +92,13 @@ std::size_t place(int plateau, Masque cle)
 
 int minorant(int plateau, Masque cle)
 {
-    std::atomic<std::uint64_t>* c = cases();
+    std::uint64_t* c = cases();
+    if (!c) return 0;
     const std::uint64_t nom = cle | static_cast<std::uint64_t>(plateau) << kPlateau;
     constexpr std::uint64_t kNom = (std::uint64_t{1} << kMinorant) - 1;
     std::size_t i = place(plateau, cle);
     for (int k = 0; k < kSondes; ++k, i = (i + 1) & ((std::size_t{1} << kBits) - 1)) {
-        const std::uint64_t e = c[i].load(std::memory_order_relaxed);
+        const std::uint64_t e = lire(c, i);
         if (e == 0) return 0;
         if ((e & kNom) == nom) return static_cast<int>(e >> kMinorant);
     }
@@ -99,20 +107,21 @@ int minorant(int plateau, Masque cle)
 
 void noter_minorant(int plateau, Masque cle, int m)
 {
-    std::atomic<std::uint64_t>* c = cases();
+    std::uint64_t* c = cases();
+    if (!c) return;
     const std::uint64_t nom = cle | static_cast<std::uint64_t>(plateau) << kPlateau;
     constexpr std::uint64_t kNom = (std::uint64_t{1} << kMinorant) - 1;
     const std::uint64_t e = nom | static_cast<std::uint64_t>(m) << kMinorant;
     const std::size_t debut = place(plateau, cle);
     std::size_t i = debut;
     for (int k = 0; k < kSondes; ++k, i = (i + 1) & ((std::size_t{1} << kBits) - 1)) {
-        const std::uint64_t x = c[i].load(std::memory_order_relaxed);
+        const std::uint64_t x = lire(c, i);
         if (x == 0 || (x & kNom) == nom) {
-            if (x == 0 || static_cast<int>(x >> kMinorant) < m) c[i].store(e, std::memory_order_relaxed);
+            if (x == 0 || static_cast<int>(x >> kMinorant) < m) ecrire(c, i, e);
             return;
         }
     }
-    c[debut].store(e, std::memory_order_relaxed);
+    ecrire(c, debut, e);
 }
 
 } // namespace partagee
