@@ -176,8 +176,6 @@ int main(int argc, char** argv)
             const int taille = plateau == 3 ? 2 : 3;
             for (const Masque g : buts(depart.trous, classe(p), taille)) {
                 bool exclu = false;
-                const int vp = 0;
-                (void)vp;
                 for (const Poids& w : images)
                     if (valeur(w, g) > valeur(w, p)) {
                         exclu = true;
