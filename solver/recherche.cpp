@@ -25,6 +25,7 @@ constexpr int kMots = kMaxButs / 64;
 constexpr int kParBut = 32;             // pagodas that watch one final set
 constexpr int kMaxActives = 256;        // pagodas whose weights the search keeps up to date
 constexpr int kProfondeur = kTrous + 2;
+constexpr std::size_t kMaxArriere = 4096;   // positions a level of the backward pass keeps
 
 using Bits = std::array<std::uint64_t, kMots>;
 
@@ -93,7 +94,8 @@ public:
                 cible_ = bit(cible);
                 syms_cible_ = symetries_fixant(regles_.syms, cible);
                 preparer(1, depart_, true);
-                if (en_tournant([&] { return descendre(depart_, n, 1, 0, true); })) {
+                const int a = remonter(depart_, n);
+                if (a > 0 || (a == 0 && en_tournant([&] { return descendre(depart_, n, 1, 0, true); }))) {
                     r.meilleur = 1;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -132,7 +134,8 @@ public:
             // up from the class bound would first rule out every smaller one.
             for (int k = majorant - 1; k >= minorant && !abandon_; k = majorant - 1) {
                 preparer(k, depart_, false);
-                if (!en_tournant([&] { return descendre(depart_, n, k, 0, false); })) break;
+                const int a = remonter(depart_, n);
+                if (a < 0 || (a == 0 && !en_tournant([&] { return descendre(depart_, n, k, 0, false); }))) break;
                 majorant = k;
                 ligne_majorant = pile_;
                 if (majorant < meilleur_vu_) {
@@ -264,6 +267,11 @@ private:
             finales.push_back(cible_);
             const Poids d = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
             if (est_pagode(d, regles_.sauts)) candidates.push_back(d);
+            if (!vers_cible_dore_ && est_pagode(d, regles_.sauts)) {
+                dore_ = d;
+                vers_cible_dore_ = true;
+                arriere_deltas_.clear();
+            }
         } else if (k <= 3) {
             std::vector<int> h;
             for (int t = 1; t <= kTrous; ++t)
@@ -358,6 +366,117 @@ private:
     }
 
     std::int32_t note(int vivants, std::size_t saut) const { return vivants * (1 << 20) + guide_[saut]; }
+
+    // From each final set still in reach, backwards: the positions one
+    // marble fuller that lead to it by one jump and that no pagoda tells
+    // apart from a descendant of `racine` (n marbles) — a descendant weighs
+    // no more than the root under every pagoda. A level left empty rules
+    // the set out; reaching the root gives the line. Sets whose levels grow
+    // past kMaxArriere are left to the forward search. Returns 1 with the
+    // line in pile_, -1 when every set was ruled out (or the search was
+    // stopped: abandon_ tells), else 0 with the sets ruled out dropped.
+    int remonter(Masque racine, int n)
+    {
+        if (!avec_buts_ || buts_.empty() || n > kProfondeur) return buts_.empty() && avec_buts_ ? -1 : 0;
+        const std::size_t nc = candidates_.size() + (vers_cible_dore_ ? 1 : 0);
+        const std::size_t ns = regles_.sauts.size();
+        if (arriere_deltas_.size() != ns * nc) {
+            // Weight gained by undoing each jump, under each pagoda.
+            arriere_deltas_.assign(ns * nc, 0);
+            for (std::size_t i = 0; i < ns; ++i) {
+                const Triplet& t = regles_.sauts[i];
+                for (std::size_t c = 0; c < nc; ++c) {
+                    const Poids& w = c < candidates_.size() ? candidates_[c] : dore_;
+                    arriere_deltas_[i * nc + c] = w[t.de] + w[t.par] - w[t.vers];
+                }
+            }
+        }
+        std::vector<std::int32_t> budget(nc);
+        for (std::size_t c = 0; c < nc; ++c) budget[c] = poids(c < candidates_.size() ? candidates_[c] : dore_, racine);
+
+        struct Noeud {
+            Masque billes;
+            std::uint32_t parent;
+            std::uint16_t saut;
+        };
+        std::vector<bool> exclu(buts_.size(), false);
+        std::size_t dernier_coupable = 0;
+        for (std::size_t g = 0; g < buts_.size(); ++g) {
+            const Masque f = buts_[g].billes;
+            const int depart = compter(f);
+            if (depart >= n) continue;
+            std::vector<std::vector<Noeud>> niveaux{{Noeud{f, 0, 0}}};
+            std::vector<std::int32_t> poids_niveau(nc), poids_suivant;
+            for (std::size_t c = 0; c < nc; ++c) poids_niveau[c] = poids(c < candidates_.size() ? candidates_[c] : dore_, f);
+            bool trop = false;
+            for (int m = depart; m < n && !trop; ++m) {
+                const std::vector<Noeud>& courant = niveaux.back();
+                std::vector<Noeud> suivant;
+                poids_suivant.clear();
+                vus_arriere_.vider(std::min(courant.size() * 4, kMaxArriere));
+                for (std::size_t x = 0; x < courant.size() && !trop; ++x) {
+                    if (interrompre()) return -1;
+                    const Masque y = courant[x].billes;
+                    const std::int32_t* py = poids_niveau.data() + x * nc;
+                    for (std::size_t i = 0; i < ns; ++i) {
+                        const Triplet& t = regles_.sauts[i];
+                        if (!(y & t.v) || (y & t.sm)) continue;
+                        const Masque b = y ^ t.tout;
+                        if (b & ~regles_.remplissables) continue;
+                        const std::int32_t* d = arriere_deltas_.data() + i * nc;
+                        // The pagoda that last ruled out a position first.
+                        if (py[dernier_coupable] + d[dernier_coupable] > budget[dernier_coupable]) continue;
+                        bool ok = true;
+                        for (std::size_t c = 0; c < nc && ok; ++c)
+                            if (py[c] + d[c] > budget[c]) {
+                                ok = false;
+                                dernier_coupable = c;
+                            }
+                        if (!ok || !vus_arriere_.inserer(b)) continue;
+                        suivant.push_back(Noeud{b, static_cast<std::uint32_t>(x), static_cast<std::uint16_t>(i)});
+                        for (std::size_t c = 0; c < nc; ++c) poids_suivant.push_back(py[c] + d[c]);
+                        if (suivant.size() > kMaxArriere) {
+                            trop = true;
+                            break;
+                        }
+                    }
+                }
+                if (trop) break;
+                if (suivant.empty()) {
+                    exclu[g] = true;
+                    break;
+                }
+                niveaux.push_back(std::move(suivant));
+                poids_niveau.swap(poids_suivant);
+            }
+            if (trop || exclu[g]) continue;
+            // Level n: the root, if it is there, and the line down to f.
+            const std::vector<Noeud>& haut = niveaux.back();
+            std::size_t x = 0;
+            while (x < haut.size() && haut[x].billes != racine) ++x;
+            if (x == haut.size()) {
+                exclu[g] = true;
+                continue;
+            }
+            pile_.clear();
+            for (std::size_t l = niveaux.size() - 1; l > 0; --l) {
+                const Noeud& e = niveaux[l][x];
+                const Triplet& t = regles_.sauts[e.saut];
+                pile_.push_back(Saut{t.de, t.par, t.vers});
+                x = e.parent;
+            }
+            return 1;
+        }
+        // The sets left, renumbered.
+        std::vector<But> restants;
+        for (std::size_t g = 0; g < buts_.size(); ++g)
+            if (!exclu[g]) restants.push_back(buts_[g]);
+        buts_ = std::move(restants);
+        nb_mots_ = (buts_.size() + 63) / 64;
+        vivants_[0] = Bits{};
+        for (std::size_t g = 0; g < buts_.size(); ++g) vivants_[0][g / 64] |= std::uint64_t{1} << (g % 64);
+        return buts_.empty() ? -1 : 0;
+    }
 
     // The final sets still in reach after a position whose pagoda weights
     // are `v`, among those in reach before it; their count.
@@ -515,6 +634,10 @@ private:
     Masque cible_ = 0;
     std::vector<int> syms_cible_;
     std::vector<Poids> candidates_, actives_;
+    Poids dore_{};                 // the golden pagoda of the target
+    bool vers_cible_dore_ = false;
+    std::vector<std::int32_t> arriere_deltas_;
+    Vus vus_arriere_;
     std::size_t nb_actives_ = 0, nb_mots_ = 0;
     bool avec_buts_ = false;
     std::vector<But> buts_;

@@ -43,34 +43,6 @@ std::int32_t noter(Masque b)
     return seuls * 8 + distance;
 }
 
-// The canonical positions of one level already met: open addressing,
-// emptied level by level.
-class Vus {
-public:
-    void vider(std::size_t attendus)
-    {
-        std::size_t n = 64;
-        while (n < attendus * 2) n *= 2;
-        if (v_.size() != n) v_.assign(n, 0);
-        else std::fill(v_.begin(), v_.end(), 0);
-    }
-    // False when m was already there. m is never 0 (a position with marbles).
-    bool inserer(Masque m)
-    {
-        const std::size_t masque = v_.size() - 1;
-        for (std::size_t i = static_cast<std::size_t>((m * 0x9E3779B97F4A7C15ull) >> 40) & masque;; i = (i + 1) & masque) {
-            if (v_[i] == m) return false;
-            if (v_[i] == 0) {
-                v_[i] = m;
-                return true;
-            }
-        }
-    }
-
-private:
-    std::vector<Masque> v_;
-};
-
 } // namespace
 
 std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Horloge::time_point fin,

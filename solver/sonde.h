@@ -4,9 +4,57 @@
 // but finds good lines fast; a line down to the class bound is optimal.
 #include "solver/recherche.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace trelmo::solveur::interne {
+
+// A set of positions met on one level of a breadth-first pass: open
+// addressing, emptied level by level.
+class Vus {
+public:
+    void vider(std::size_t attendus)
+    {
+        std::size_t n = 64;
+        while (n < attendus * 2) n *= 2;
+        if (v_.size() != n) v_.assign(n, 0);
+        else std::fill(v_.begin(), v_.end(), 0);
+        nb_ = 0;
+    }
+    // False when m was already there. m is never 0 (a position with marbles).
+    bool inserer(Masque m)
+    {
+        if (v_.empty()) vider(32);
+        if ((nb_ + 1) * 2 > v_.size()) grandir();
+        if (!placer(v_, m)) return false;
+        ++nb_;
+        return true;
+    }
+
+private:
+    static bool placer(std::vector<Masque>& v, Masque m)
+    {
+        const std::size_t masque = v.size() - 1;
+        for (std::size_t i = static_cast<std::size_t>((m * 0x9E3779B97F4A7C15ull) >> 40) & masque;; i = (i + 1) & masque) {
+            if (v[i] == m) return false;
+            if (v[i] == 0) {
+                v[i] = m;
+                return true;
+            }
+        }
+    }
+    void grandir()
+    {
+        std::vector<Masque> w(v_.size() * 2, 0);
+        for (const Masque m : v_)
+            if (m != 0) placer(w, m);
+        v_.swap(w);
+    }
+
+    std::vector<Masque> v_;
+    std::size_t nb_ = 0;
+};
 
 struct Sonde {
     int meilleur = 0;              // marbles left at the end of `ligne`
