@@ -6,6 +6,9 @@
 #include "mainwindow/conseil.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
+#include "game/problemes.h"
+#include "solver/solveur.h"
+#include "storage/statistiques.h"
 #include "resources/ressources.h"
 #include "widgets/bulle.h"
 #include "widgets/garde.h"
@@ -22,6 +25,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -380,6 +385,60 @@ private slots:
         QVERIFY(!f->action("indice")->isEnabled());
         f->indiceClick();
         QCOMPARE(f->dernier_indice(), avant);
+    }
+
+    // A problem started from the main window, solved along the solver's line:
+    // the win is counted in the statistics and not in the top ten; saved and
+    // restored, the game is still that problem.
+    void probleme_resolu()
+    {
+        auto f = fenetre();
+        const Probleme* croix = probleme("croix");
+        QVERIFY(croix);
+        f->commencer_probleme(croix->id);
+        QVERIFY(f->jeu().probleme);
+        QCOMPARE(f->jeu().cible, croix->cible);
+        QCOMPARE(f->label("billes_repos")->text(), QString::number(nb_billes(*croix)));
+        // Saved now, the problem is found again when this game is restored.
+        QTimer::singleShot(0, [] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                b->button(QMessageBox::Ok)->click();
+        });
+        f->sauverClick();
+        solveur::Position p;
+        for (int n = 1; n <= 49; ++n)
+            if (f->trou(n)->actif())
+                p.trous |= solveur::bit(n);
+        p = solveur::depuis_grille(f->jeu().grille.v, p.trous);
+        p.cible = croix->cible;
+        const solveur::Reponse r = solveur::resoudre(p, std::chrono::milliseconds(5000));
+        QCOMPARE(r.cible, solveur::Cible::atteignable);
+        for (const solveur::Saut& s : r.ligne) {
+            f->clicTrou(s.de);
+            f->clicTrou(s.vers);
+        }
+        QVERIFY(f->jeu().fin_traitee);
+        QCOMPARE(f->resultat_label()->text().simplified(), QStringLiteral("CONGRATULATION !!"));
+        const StatsJeu st = f->statistiques().stats(cle_probleme(croix->id));
+        QCOMPARE(st.gagnees, 1);
+        QCOMPARE(st.commencees, 1);
+        QCOMPARE(f->reglages().config.billes(1), 44);      // the top ten is untouched
+        QTimer::singleShot(0, [] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                b->button(QMessageBox::Ok)->click();
+        });
+        f->chargerClick();
+        QCOMPARE(f->probleme_courant(), croix->id);
+        QVERIFY(f->jeu().probleme && f->jeu().cible == croix->cible);
+        // A standard game saved over it is no problem any more.
+        f->etat_jeuxClick();
+        f->etat_jeuxClick();
+        QTimer::singleShot(0, [] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                b->button(QMessageBox::Ok)->click();
+        });
+        f->sauverClick();
+        QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("GAME.probleme"))));
     }
 
     // The end-of-game texts of the three languages fit their overlay.
