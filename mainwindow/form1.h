@@ -179,6 +179,7 @@ private:
     void afficher_resultat(const QString& texte);
     void avertir(const QString& texte);
     void preferences_au_demarrage();  // the landing marks and, once per user, the tip
+    void montrer_astuce(int delai);
     void relancer_conseil();
     void montrer_indice();
     void indice_montre();            // counted in the statistics

@@ -168,10 +168,20 @@ void TForm1::preferences_au_demarrage()
         return;
     // The first time a player starts the game, a balloon points at the board
     // and tells where the commands added to it are.
-    QTimer::singleShot(900, this, [this] {
+    montrer_astuce(900);
+}
+
+void TForm1::montrer_astuce(int delai)
+{
+    QTimer::singleShot(delai, this, [this] {
         garde([this] {
             if (!isVisible())
                 return;
+            // Not over a message the player has to answer first.
+            if (QApplication::activeModalWidget()) {
+                montrer_astuce(500);
+                return;
+            }
             if (THintManager* bulles = THintManager::instance())
                 bulles->showMessage(this, mapToGlobal(QPoint(338, 150)), textes_plus(langue_).astuce, 8000);
             try {
