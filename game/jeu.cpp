@@ -113,14 +113,22 @@ void Jeu::relacher()
 
 namespace {
 
-void signaler_saut(IObservateur* o, const Coup& c)
+// The three holes of a jump: the start, the hole jumped over, the landing.
+struct TrousDuSaut { int de, par, vers; };
+TrousDuSaut trous_du_saut(const Coup& c)
 {
-    if (o)
-        o->saut_fait(numero_trou(c.de_col, c.de_lig),
-                     numero_trou(c.vers_col + (c.de_col - c.vers_col) / 2, c.vers_lig + (c.de_lig - c.vers_lig) / 2),
-                     numero_trou(c.vers_col, c.vers_lig));
+    return {numero_trou(c.de_col, c.de_lig),
+            numero_trou(c.vers_col + (c.de_col - c.vers_col) / 2, c.vers_lig + (c.de_lig - c.vers_lig) / 2),
+            numero_trou(c.vers_col, c.vers_lig)};
 }
 
+void signaler_saut(IObservateur* o, const Coup& c)
+{
+    if (o) {
+        const TrousDuSaut t = trous_du_saut(c);
+        o->saut_fait(t.de, t.par, t.vers);
+    }
+}
 } // namespace
 
 void Jeu::deplacement()
@@ -205,11 +213,8 @@ bool Jeu::annuler()
     affiche_score();
     annuler_prise();
     if (observateur) {
-        const Coup& c = pas.coup;
-        observateur->saut_annule(numero_trou(c.de_col, c.de_lig),
-                                 numero_trou(c.vers_col + (c.de_col - c.vers_col) / 2,
-                                             c.vers_lig + (c.de_lig - c.vers_lig) / 2),
-                                 numero_trou(c.vers_col, c.vers_lig));
+        const TrousDuSaut t = trous_du_saut(pas.coup);
+        observateur->saut_annule(t.de, t.par, t.vers);
     }
     return true;
 }

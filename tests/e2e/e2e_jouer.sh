@@ -32,21 +32,6 @@ jeu_attend 60 "the game on the accessibility bus with its nine buttons" lecteur 
 
 SKIN="$TRAVAIL/run/Image/Skin/p1.bmp"
 ECRAN="$TRAVAIL/ecran.png"
-# trous <"x y vide|bille">...: the holes at those window points show the bare
-# skin (vide) or a marble (bille), in one screenshot.
-trous() {
-  import -window root "$ECRAN" || return 1
-  local p x y quoi ici peau
-  for p in "$@"; do
-    read -r x y quoi <<<"$p"
-    ici=$(pixel "$ECRAN" $((FX + x)) $((FY + y)))
-    peau=$(pixel "$SKIN" "$x" "$y")
-    case $quoi in
-      vide) [ "$ici" = "$peau" ] || return 1 ;;
-      bille) [ "$ici" != "$peau" ] || return 1 ;;
-    esac
-  done
-}
 touches() {
   xdotool windowfocus --sync "$FENETRE" >/dev/null 2>&1 || true
   xdotool key --delay 60 "$@"

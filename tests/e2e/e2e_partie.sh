@@ -24,21 +24,6 @@ demarrer_jeu "$RUN_DIR"
 
 SKIN="$TRAVAIL/run/Image/Skin/p1.bmp"
 ECRAN="$TRAVAIL/ecran.png"
-# trous <"x y vide|bille">...: one screenshot, in which the hole at window
-# point (x, y) shows the bare skin (vide) or a marble (bille).
-trous() {
-  import -window root "$ECRAN" || return 1
-  local p x y quoi ici peau
-  for p in "$@"; do
-    read -r x y quoi <<<"$p"
-    ici=$(pixel "$ECRAN" $((FX + x)) $((FY + y)))
-    peau=$(pixel "$SKIN" "$x" "$y")
-    case $quoi in
-      vide) [ "$ici" = "$peau" ] || return 1 ;;
-      bille) [ "$ici" != "$peau" ] || return 1 ;;
-    esac
-  done
-}
 # taille <file> <bytes>
 taille() { [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]; }
 

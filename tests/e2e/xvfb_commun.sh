@@ -87,6 +87,22 @@ pixel() {
   convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
+# trous <"x y vide|bille">...: one screenshot ($ECRAN), in which the hole at
+# window point (x, y) shows the bare skin $SKIN (vide) or a marble (bille).
+trous() {
+  import -window root "$ECRAN" || return 1
+  local p x y quoi ici peau
+  for p in "$@"; do
+    read -r x y quoi <<<"$p"
+    ici=$(pixel "$ECRAN" $((FX + x)) $((FY + y)))
+    peau=$(pixel "$SKIN" "$x" "$y")
+    case $quoi in
+      vide) [ "$ici" = "$peau" ] || return 1 ;;
+      bille) [ "$ici" != "$peau" ] || return 1 ;;
+    esac
+  done
+}
+
 # une fenetre nommée <titre> visible
 fenetre_visible() { xdotool search --onlyvisible --name "$1"; }
 fenetre_absente() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
