@@ -1,5 +1,7 @@
 #include "mainwindow/conseil.h"
 
+#include "widgets/garde.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QMetaObject>
@@ -106,13 +108,15 @@ void TConseil::travailler(std::stop_token arret)
                 continue;
         }
         QMetaObject::invokeMethod(this, [this, r = std::move(r), generation] {
-            {
-                std::lock_guard l(verrou_);
-                if (generation != generation_)
-                    return;   // the board changed meanwhile
-            }
-            reponse_ = r;
-            emit pret();
+            garde([&] {
+                {
+                    std::lock_guard l(verrou_);
+                    if (generation != generation_)
+                        return;   // the board changed meanwhile
+                }
+                reponse_ = r;
+                emit pret();
+            });
         }, Qt::QueuedConnection);
     }
 }
