@@ -36,14 +36,11 @@ QImage lire_bmp(const QString& chemin)
             // A bitmap of this kind that is cut short or out of bounds is not read.
             if (largeur <= 0 || h <= 0 || largeur > 16384 || h > 16384 || qsizetype(debut) + ligne * h > n)
                 return {};
-            QImage image(largeur, h, QImage::Format_RGB32);
-            for (int y = 0; y < h; ++y) {
-                // Rows are stored bottom up unless the height is negative.
-                const uchar* src = d + debut + ligne * (hauteur > 0 ? h - 1 - y : y);
-                auto* dst = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = 0; x < largeur; ++x, src += 3)
-                    dst[x] = qRgb(src[2], src[1], src[0]);
-            }
+            // Qt's converter does the byte order, a mirror the row order.
+            const QImage vue(d + debut, largeur, h, ligne, QImage::Format_BGR888);
+            QImage image = vue.convertToFormat(QImage::Format_RGB32);
+            if (hauteur > 0)
+                image.mirror(false, true);
             return image;
         }
     }
