@@ -25,7 +25,11 @@ constexpr int kMots = kMaxButs / 64;
 constexpr int kParBut = 32;             // pagodas that watch one final set
 constexpr int kMaxActives = 256;        // pagodas whose weights the search keeps up to date
 constexpr int kProfondeur = kTrous + 2;
-constexpr std::size_t kMaxArriere = 4096;   // positions a level of the backward pass keeps
+constexpr std::size_t kMaxArriere = 1024;   // positions a level of the backward pass keeps
+constexpr std::size_t kTravailArriere = 1 << 16;   // positions the backward pass keeps in all
+// With more final sets than this, a short forward search goes first.
+constexpr std::size_t kButsArriere = 32;
+constexpr auto kAvantArriere = std::chrono::milliseconds(10);
 
 using Bits = std::array<std::uint64_t, kMots>;
 
@@ -94,8 +98,7 @@ public:
                 cible_ = bit(cible);
                 syms_cible_ = symetries_fixant(regles_.syms, cible);
                 preparer(1, depart_, true);
-                const int a = remonter(depart_, n);
-                if (a > 0 || (a == 0 && en_tournant([&] { return descendre(depart_, n, 1, 0, true); }))) {
+                if (atteindre(n, 1, true)) {
                     r.meilleur = 1;
                     r.prouve = true;
                     r.ligne = pile_;
@@ -134,8 +137,7 @@ public:
             // up from the class bound would first rule out every smaller one.
             for (int k = majorant - 1; k >= minorant && !abandon_; k = majorant - 1) {
                 preparer(k, depart_, false);
-                const int a = remonter(depart_, n);
-                if (a < 0 || (a == 0 && !en_tournant([&] { return descendre(depart_, n, k, 0, false); }))) break;
+                if (!atteindre(n, k, false)) break;
                 majorant = k;
                 ligne_majorant = pile_;
                 if (majorant < meilleur_vu_) {
@@ -372,7 +374,8 @@ private:
     // apart from a descendant of `racine` (n marbles) — a descendant weighs
     // no more than the root under every pagoda. A level left empty rules
     // the set out; reaching the root gives the line. Sets whose levels grow
-    // past kMaxArriere are left to the forward search. Returns 1 with the
+    // past kMaxArriere, and those met after kTravailArriere positions in
+    // all, are left to the forward search. Returns 1 with the
     // line in pile_, -1 when every set was ruled out (or the search was
     // stopped: abandon_ tells), else 0 with the sets ruled out dropped.
     int remonter(Masque racine, int n)
@@ -400,8 +403,8 @@ private:
             std::uint16_t saut;
         };
         std::vector<bool> exclu(buts_.size(), false);
-        std::size_t dernier_coupable = 0;
-        for (std::size_t g = 0; g < buts_.size(); ++g) {
+        std::size_t dernier_coupable = 0, travail = 0;
+        for (std::size_t g = 0; g < buts_.size() && travail < kTravailArriere; ++g) {
             const Masque f = buts_[g].billes;
             const int depart = compter(f);
             if (depart >= n) continue;
@@ -434,6 +437,7 @@ private:
                             }
                         if (!ok || !vus_arriere_.inserer(b)) continue;
                         suivant.push_back(Noeud{b, static_cast<std::uint32_t>(x), static_cast<std::uint16_t>(i)});
+                        ++travail;
                         for (std::size_t c = 0; c < nc; ++c) poids_suivant.push_back(py[c] + d[c]);
                         if (suivant.size() > kMaxArriere) {
                             trop = true;
@@ -527,8 +531,9 @@ private:
     // transposition table from one turn to the next. True when a turn found
     // a line; false when one proved there is none, or time ran out.
     template <class Essai>
-    bool en_tournant(Essai&& essai)
+    bool en_tournant(Essai&& essai, Horloge::time_point pause = Horloge::time_point::max())
     {
+        en_pause_ = false;
         for (auto tranche = std::chrono::milliseconds(2);; tranche *= 4)
             for (int sym = 0; sym < 8; ++sym) {
                 orienter(sym);
@@ -544,7 +549,27 @@ private:
                     abandon_ = true;
                     return false;
                 }
+                if (Horloge::now() >= pause) {
+                    en_pause_ = true;
+                    return false;
+                }
             }
+    }
+
+    // Whether the marbles of the root (n of them) come down to k or fewer,
+    // or with `vers_cible` to the last marble on the target, once preparer()
+    // has run: the backward pass first when few final sets are left, else
+    // after a short forward search has failed to settle the question.
+    bool atteindre(int n, int k, bool vers_cible)
+    {
+        auto avant = [&] { return descendre(depart_, n, k, 0, vers_cible); };
+        if (buts_.size() > kButsArriere) {
+            if (en_tournant(avant, Horloge::now() + kAvantArriere)) return true;
+            if (!en_pause_) return false;
+        }
+        const int a = remonter(depart_, n);
+        if (a != 0) return a > 0;
+        return en_tournant(avant);
     }
 
     void noter(int n)
@@ -652,6 +677,7 @@ private:
     int plateau_ = 0;   // the standard board whose rules are those of the position, or 0
     const Table* table_ = nullptr;
     bool filtre_ = false;   // the search runs below a position of the table
+    bool en_pause_ = false; // the last en_tournant() stopped at its pause
     std::vector<Saut> pile_, ligne_vue_;
     int meilleur_vu_ = 0;
     std::uint64_t noeuds_ = 0;
