@@ -403,7 +403,9 @@ private:
             std::uint16_t saut;
         };
         std::vector<bool> exclu(buts_.size(), false);
-        std::size_t dernier_coupable = 0, travail = 0;
+        std::size_t travail = 0;
+        std::vector<std::uint32_t> coupables;
+        std::vector<std::int32_t> essai(nc);
         for (std::size_t g = 0; g < buts_.size() && travail < kTravailArriere; ++g) {
             const Masque f = buts_[g].billes;
             const int depart = compter(f);
@@ -416,7 +418,7 @@ private:
                 const std::vector<Noeud>& courant = niveaux.back();
                 std::vector<Noeud> suivant;
                 poids_suivant.clear();
-                vus_arriere_.vider(std::min(courant.size() * 4, kMaxArriere));
+                vus_arriere_.vider(courant.size() * 16);
                 for (std::size_t x = 0; x < courant.size() && !trop; ++x) {
                     if (interrompre()) return -1;
                     const Masque y = courant[x].billes;
@@ -425,20 +427,35 @@ private:
                         const Triplet& t = regles_.sauts[i];
                         if (!(y & t.v) || (y & t.sm)) continue;
                         const Masque b = y ^ t.tout;
-                        if (b & ~regles_.remplissables) continue;
+                        if ((b & ~regles_.remplissables) || !vus_arriere_.inserer(b)) continue;
                         const std::int32_t* d = arriere_deltas_.data() + i * nc;
-                        // The pagoda that last ruled out a position first.
-                        if (py[dernier_coupable] + d[dernier_coupable] > budget[dernier_coupable]) continue;
+                        // The pagodas that ruled out positions lately go first.
                         bool ok = true;
-                        for (std::size_t c = 0; c < nc && ok; ++c)
+                        for (std::size_t j = 0; j < coupables.size() && ok; ++j) {
+                            const std::uint32_t c = coupables[j];
                             if (py[c] + d[c] > budget[c]) {
                                 ok = false;
-                                dernier_coupable = c;
+                                if (j > 0) std::swap(coupables[j], coupables[j - 1]);
                             }
-                        if (!ok || !vus_arriere_.inserer(b)) continue;
+                        }
+                        if (!ok) continue;
+                        // Every pagoda at once (a loop the compiler vectorises).
+                        std::int32_t* w = essai.data();
+                        std::int32_t depasse = 0;
+                        for (std::size_t c = 0; c < nc; ++c) {
+                            w[c] = py[c] + d[c];
+                            depasse |= static_cast<std::int32_t>(w[c] > budget[c]);
+                        }
+                        if (depasse) {
+                            std::size_t c = 0;
+                            while (w[c] <= budget[c]) ++c;
+                            if (coupables.size() < 16) coupables.push_back(static_cast<std::uint32_t>(c));
+                            else coupables.back() = static_cast<std::uint32_t>(c);
+                            continue;
+                        }
                         suivant.push_back(Noeud{b, static_cast<std::uint32_t>(x), static_cast<std::uint16_t>(i)});
                         ++travail;
-                        for (std::size_t c = 0; c < nc; ++c) poids_suivant.push_back(py[c] + d[c]);
+                        poids_suivant.insert(poids_suivant.end(), w, w + nc);
                         if (suivant.size() > kMaxArriere) {
                             trop = true;
                             break;
