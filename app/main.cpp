@@ -7,6 +7,7 @@
 #include "dialogs/splash.h"
 #include "mainwindow/form1.h"
 #include "resources/ressources.h"
+#include "widgets/polices.h"
 
 #include <QApplication>
 #include <QProgressBar>
@@ -24,7 +25,10 @@ int main(int argc, char* argv[])
 #ifdef TRELMO_FONTCONFIG
     // Reading the fonts' configuration takes about as long as starting the
     // toolkit: it is done beside it, and waited for before the first text.
-    std::thread polices([] { FcInit(); });
+    std::thread polices([] {
+        FcInit();
+        preparer_polices();
+    });
 #endif
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));

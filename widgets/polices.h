@@ -16,10 +16,20 @@ inline int points_en_pixels(int points)
     return (points * 96 + 36) / 72;
 }
 
+// The family fontconfig answers for `famille`: the family itself where it is
+// installed, its installed match otherwise. Asked once per family; asking
+// the toolkit for a family that is not installed costs a search among all
+// the fonts each time a new size or weight of it is drawn.
+QString famille_installee(const QString& famille, QFont::StyleHint style = QFont::SansSerif);
+
+// Asks fontconfig for the four families now. The start-up does it in a
+// thread of its own, beside the toolkit's start.
+void preparer_polices();
+
 inline QFont police(const QString& famille, int pixels, bool gras = false,
                     QFont::StyleHint style = QFont::SansSerif)
 {
-    QFont f(famille);
+    QFont f(famille_installee(famille, style));
     f.setPixelSize(pixels > 0 ? pixels : 1);
     f.setBold(gras);
     f.setStyleHint(style);
