@@ -99,13 +99,20 @@ private slots:
             {police_ms_sans_serif(), "MS Sans Serif", 11, false, QFont::SansSerif},
         };
         for (const Cas& c : cas) {
-            QCOMPARE(c.police.family(), QString::fromLatin1(c.famille));
+            // Asked by its layout name, each family is drawn with the face
+            // the toolkit itself would pick for that name.
+            QFont nomme{QString::fromLatin1(c.famille)};
+            nomme.setStyleHint(c.style);
+            QCOMPARE(c.police.family(), famille_installee(QString::fromLatin1(c.famille), c.style));
+            QCOMPARE(QFontInfo(c.police).family(), QFontInfo(nomme).family());
             QCOMPARE(c.police.pixelSize(), c.pixels);
             QCOMPARE(c.police.bold(), c.gras);
             QCOMPARE(c.police.styleHint(), c.style);
             QVERIFY2(!QFontInfo(c.police).family().isEmpty(), c.famille);
         }
         QCOMPARE(police_arial(0).pixelSize(), 1);
+        // An installed family is kept as it is named.
+        QCOMPARE(famille_installee(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
         // Times New Roman stays a serif face wherever it is missing: its
         // match is not the sans-serif one of Arial.
         QVERIFY(QFontInfo(police_times(20)).family() != QFontInfo(police_arial(20)).family());
