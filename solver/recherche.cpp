@@ -269,11 +269,6 @@ private:
             finales.push_back(cible_);
             const Poids d = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
             if (est_pagode(d, regles_.sauts)) candidates.push_back(d);
-            if (!vers_cible_dore_ && est_pagode(d, regles_.sauts)) {
-                dore_ = d;
-                vers_cible_dore_ = true;
-                arriere_deltas_.clear();
-            }
         } else if (k <= 3) {
             std::vector<int> h;
             for (int t = 1; t <= kTrous; ++t)
@@ -381,7 +376,8 @@ private:
     int remonter(Masque racine, int n)
     {
         if (!avec_buts_ || buts_.empty() || n > kProfondeur) return buts_.empty() && avec_buts_ ? -1 : 0;
-        const std::size_t nc = candidates_.size() + (vers_cible_dore_ ? 1 : 0);
+        // The family's weights are bytes: 16 bits hold any sum of 49 of them.
+        const std::size_t nc = candidates_.size();
         const std::size_t ns = regles_.sauts.size();
         if (arriere_deltas_.size() != ns * nc) {
             // Weight gained by undoing each jump, under each pagoda.
@@ -389,13 +385,13 @@ private:
             for (std::size_t i = 0; i < ns; ++i) {
                 const Triplet& t = regles_.sauts[i];
                 for (std::size_t c = 0; c < nc; ++c) {
-                    const Poids& w = c < candidates_.size() ? candidates_[c] : dore_;
-                    arriere_deltas_[i * nc + c] = w[t.de] + w[t.par] - w[t.vers];
+                    const Poids& w = candidates_[c];
+                    arriere_deltas_[i * nc + c] = static_cast<std::int16_t>(w[t.de] + w[t.par] - w[t.vers]);
                 }
             }
         }
-        std::vector<std::int32_t> budget(nc);
-        for (std::size_t c = 0; c < nc; ++c) budget[c] = poids(c < candidates_.size() ? candidates_[c] : dore_, racine);
+        std::vector<std::int16_t> budget(nc);
+        for (std::size_t c = 0; c < nc; ++c) budget[c] = static_cast<std::int16_t>(poids(candidates_[c], racine));
 
         struct Noeud {
             Masque billes;
@@ -405,14 +401,14 @@ private:
         std::vector<bool> exclu(buts_.size(), false);
         std::size_t travail = 0;
         std::vector<std::uint32_t> coupables;
-        std::vector<std::int32_t> essai(nc);
+        std::vector<std::int16_t> essai(nc);
         for (std::size_t g = 0; g < buts_.size() && travail < kTravailArriere; ++g) {
             const Masque f = buts_[g].billes;
             const int depart = compter(f);
             if (depart >= n) continue;
             std::vector<std::vector<Noeud>> niveaux{{Noeud{f, 0, 0}}};
-            std::vector<std::int32_t> poids_niveau(nc), poids_suivant;
-            for (std::size_t c = 0; c < nc; ++c) poids_niveau[c] = poids(c < candidates_.size() ? candidates_[c] : dore_, f);
+            std::vector<std::int16_t> poids_niveau(nc), poids_suivant;
+            for (std::size_t c = 0; c < nc; ++c) poids_niveau[c] = static_cast<std::int16_t>(poids(candidates_[c], f));
             bool trop = false;
             for (int m = depart; m < n && !trop; ++m) {
                 const std::vector<Noeud>& courant = niveaux.back();
@@ -422,13 +418,13 @@ private:
                 for (std::size_t x = 0; x < courant.size() && !trop; ++x) {
                     if (interrompre()) return -1;
                     const Masque y = courant[x].billes;
-                    const std::int32_t* py = poids_niveau.data() + x * nc;
+                    const std::int16_t* py = poids_niveau.data() + x * nc;
                     for (std::size_t i = 0; i < ns; ++i) {
                         const Triplet& t = regles_.sauts[i];
                         if (!(y & t.v) || (y & t.sm)) continue;
                         const Masque b = y ^ t.tout;
                         if ((b & ~regles_.remplissables) || !vus_arriere_.inserer(b)) continue;
-                        const std::int32_t* d = arriere_deltas_.data() + i * nc;
+                        const std::int16_t* d = arriere_deltas_.data() + i * nc;
                         // The pagodas that ruled out positions lately go first.
                         bool ok = true;
                         for (std::size_t j = 0; j < coupables.size() && ok; ++j) {
@@ -440,11 +436,11 @@ private:
                         }
                         if (!ok) continue;
                         // Every pagoda at once (a loop the compiler vectorises).
-                        std::int32_t* w = essai.data();
-                        std::int32_t depasse = 0;
+                        std::int16_t* w = essai.data();
+                        std::int16_t depasse = 0;
                         for (std::size_t c = 0; c < nc; ++c) {
-                            w[c] = py[c] + d[c];
-                            depasse |= static_cast<std::int32_t>(w[c] > budget[c]);
+                            w[c] = static_cast<std::int16_t>(py[c] + d[c]);
+                            depasse |= static_cast<std::int16_t>(w[c] > budget[c]);
                         }
                         if (depasse) {
                             std::size_t c = 0;
@@ -676,9 +672,7 @@ private:
     Masque cible_ = 0;
     std::vector<int> syms_cible_;
     std::vector<Poids> candidates_, actives_;
-    Poids dore_{};                 // the golden pagoda of the target
-    bool vers_cible_dore_ = false;
-    std::vector<std::int32_t> arriere_deltas_;
+    std::vector<std::int16_t> arriere_deltas_;
     Vus vus_arriere_;
     std::size_t nb_actives_ = 0, nb_mots_ = 0;
     bool avec_buts_ = false;
