@@ -551,10 +551,17 @@ void TForm1::afficher_resultat(const QString& texte)
     if (!texte.isEmpty() && !tient(texte, kTaille)) {
         taille = plus_grande(texte);
         if (!texte.contains(QLatin1Char('\n'))) {
-            // The blank nearest the middle.
+            // The blank nearest the middle, between two words: the blank
+            // before "!!" keeps the marks with their word.
+            auto mot_suit = [&](int i) {
+                for (int j = i + 1; j < texte.size() && texte[j] != QLatin1Char(' '); ++j)
+                    if (texte[j].isLetterOrNumber())
+                        return true;
+                return false;
+            };
             int coupe = -1;
             for (int i = 0; i < texte.size(); ++i)
-                if (texte[i] == QLatin1Char(' ')
+                if (texte[i] == QLatin1Char(' ') && mot_suit(i)
                     && (coupe < 0 || std::abs(i - texte.size() / 2) < std::abs(coupe - texte.size() / 2)))
                     coupe = i;
             if (coupe > 0) {
