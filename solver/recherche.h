@@ -1,6 +1,11 @@
 #pragma once
-// The search itself: iterative deepening on the number of marbles left,
-// with a transposition table of proven lower bounds.
+// The search itself. Probes give a first line; then, for one marble fewer
+// than the best line known, each small final set of marbles of the right
+// class is ruled out or reached: pagodas rule most of them out at once, a
+// backward pass from each of the others (positions no heavier than the
+// root under any pagoda) settles most of the rest, and a depth-first
+// search with a transposition table of proven lower bounds the remainder.
+// On the English board the table and its filter lead the way instead.
 #include "solver/regles.h"
 
 #include <chrono>
