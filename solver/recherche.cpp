@@ -16,8 +16,7 @@ namespace {
 // Information bits of a transposition entry.
 constexpr std::uint64_t kMinorant = 0x3f;        // proven: no line leaves fewer marbles than this
 constexpr std::uint64_t kSansCible = 0x40;       // proven: the target cannot be reached
-// Positions with at least this many marbles are probed before the exact search.
-constexpr int kSondeDes = 14;
+// The widest probe before the exact search.
 constexpr std::size_t kLargeurSonde = 1024;
 
 constexpr int kMaxButs = 512;          // final sets followed one by one
@@ -115,7 +114,7 @@ public:
             // Probes first: a line down to the class bound ends the search.
             int majorant = n;
             std::vector<Saut> ligne_majorant;
-            if (n >= kSondeDes) {
+            {
                 for (std::size_t largeur = 16; largeur <= kLargeurSonde && majorant > minorant; largeur *= 8) {
                     const auto s = sonder(regles_, depart_, largeur, fin_, arret_);
                     if (!s) {
