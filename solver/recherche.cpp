@@ -137,7 +137,7 @@ public:
             for (int k = majorant - 1; k >= minorant && !abandon_; k = majorant - 1) {
                 preparer(k, depart_, false);
                 if (!atteindre(n, k, false)) break;
-                majorant = k;
+                majorant = n - static_cast<int>(pile_.size());
                 ligne_majorant = pile_;
                 if (majorant < meilleur_vu_) {
                     meilleur_vu_ = majorant;
@@ -255,8 +255,9 @@ private:
     // The final sets of a search for `k` marbles or fewer (or for the last
     // marble on the target) that the pagodas do not already rule out from
     // `racine`, each watched by the pagodas that come closest to ruling it
-    // out. Without a manageable list of final sets, the class bound alone
-    // prunes.
+    // out. Sets of exactly k marbles are enough: a line that leaves fewer
+    // passes through k. Without a manageable list of final sets, the class
+    // bound alone prunes.
     void preparer(int k, Masque racine, bool vers_cible)
     {
         buts_.clear();
@@ -280,11 +281,11 @@ private:
             };
             for (std::size_t i = 0; i < nh && !trop; ++i) {
                 const int ci = classe_trou(h[i]);
-                if (k >= 1 && ci == classe_) ajouter(bit(h[i]));
+                if (k == 1 && ci == classe_) ajouter(bit(h[i]));
                 for (std::size_t j = i + 1; k >= 2 && j < nh && !trop; ++j) {
                     const int cj = ci ^ classe_trou(h[j]);
-                    if (cj == classe_) ajouter(bit(h[i]) | bit(h[j]));
-                    for (std::size_t l = j + 1; k >= 3 && l < nh && !trop; ++l)
+                    if (k == 2 && cj == classe_) ajouter(bit(h[i]) | bit(h[j]));
+                    for (std::size_t l = j + 1; k == 3 && l < nh && !trop; ++l)
                         if ((cj ^ classe_trou(h[l])) == classe_) ajouter(bit(h[i]) | bit(h[j]) | bit(h[l]));
                 }
             }
