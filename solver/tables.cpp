@@ -62,6 +62,16 @@ std::uint64_t bits_du_filtre(std::uint64_t h)
     return b;
 }
 
+// The checksum of a table: its header's fields, then its entries, then its
+// filter.
+std::uint64_t somme_table(const EnTeteTable& t, const std::vector<std::uint64_t>& entrees,
+                          const std::vector<std::uint64_t>& filtre)
+{
+    const std::vector<std::uint64_t> champs{t.version, t.plateau, t.seuil, t.filtre_de, t.nombre, t.filtre_mots,
+                                            t.filtre_valeur};
+    return somme_controle(filtre, somme_controle(entrees, somme_controle(champs)));
+}
+
 } // namespace
 
 void filtre_ajouter(std::vector<std::uint64_t>& mots, Masque cle)
@@ -87,9 +97,9 @@ bool ecrire_table(const std::string& chemin, int plateau, int seuil, const std::
     t.seuil = static_cast<std::uint32_t>(seuil);
     t.filtre_de = filtre.empty() ? 0 : static_cast<std::uint32_t>(filtre_de);
     t.nombre = entrees.size();
-    t.somme = somme_controle(filtre, somme_controle(entrees));
     t.filtre_mots = filtre.size();
     t.filtre_valeur = static_cast<std::uint32_t>(filtre_valeur);
+    t.somme = somme_table(t, entrees, filtre);
     std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(&t), sizeof t);
     f.write(reinterpret_cast<const char*>(entrees.data()), static_cast<std::streamsize>(entrees.size() * sizeof(std::uint64_t)));
@@ -121,7 +131,7 @@ bool Table::charger(const std::string& chemin, int plateau)
     if (!f.read(reinterpret_cast<char*>(e.data()), static_cast<std::streamsize>(e.size() * sizeof(std::uint64_t)))
         || !f.read(reinterpret_cast<char*>(filtre.data()), static_cast<std::streamsize>(filtre.size() * sizeof(std::uint64_t))))
         return false;
-    if (somme_controle(filtre, somme_controle(e)) != t.somme || !std::is_sorted(e.begin(), e.end())) return false;
+    if (somme_table(t, e, filtre) != t.somme || !std::is_sorted(e.begin(), e.end())) return false;
     entrees_ = std::move(e);
     filtre_ = std::move(filtre);
     seuil_ = static_cast<int>(t.seuil);

@@ -24,7 +24,7 @@ struct EnTeteTable {
     std::uint32_t seuil;          // positions with at least this many marbles
     std::uint32_t filtre_de;      // the filter's positions have filtre_de to seuil - 1 marbles
     std::uint64_t nombre;         // entries
-    std::uint64_t somme;          // checksum of the entries, then of the filter
+    std::uint64_t somme;          // checksum of the other fields, the entries and the filter
     std::uint64_t filtre_mots;    // 64-bit words of the filter: 0 or a power of two
     std::uint32_t filtre_valeur;  // what the filter's positions can be brought down to
     std::uint32_t reserve;

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstddef>
 #include <fstream>
 #include <thread>
 
@@ -332,6 +333,11 @@ private slots:
         };
         std::string abime = octets;
         abime[abime.size() - 3] ^= 0x10;
+        ecrire(abime);
+        QVERIFY(!t.charger(chemin, 1));
+        // The count the filter stands for, changed in the header.
+        abime = octets;
+        abime[offsetof(EnTeteTable, filtre_valeur)] ^= 0x03;
         ecrire(abime);
         QVERIFY(!t.charger(chemin, 1));
         ecrire(octets.substr(0, octets.size() - 1));
