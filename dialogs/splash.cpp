@@ -4,9 +4,55 @@
 #include "resources/ressources.h"
 #include "widgets/polices.h"
 
+#include <QPainter>
+#include <QStyle>
+
 #include <algorithm>
 
 namespace trelmo {
+
+namespace {
+
+// The white panel with its single-line black border.
+class Panneau : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+} // namespace
+
+// Drawn by hand: a style sheet would cost the start-up more than the whole
+// gauge is worth, and it is this simple. White inside a black line, the part
+// done in silver, the percentage centred in black.
+void TJauge::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect cadre = rect();
+    p.fillRect(cadre, Qt::white);
+    const QRect dedans = cadre.adjusted(1, 1, -1, -1);
+    const int etendue = maximum() - minimum();
+    if (etendue > 0 && value() > minimum()) {
+        const int largeur = int(qint64(dedans.width()) * (value() - minimum()) / etendue);
+        p.fillRect(QRect(dedans.left(), dedans.top(), largeur, dedans.height()), QColor(0xC0, 0xC0, 0xC0));
+    }
+    p.setPen(Qt::black);
+    p.drawRect(cadre.adjusted(0, 0, -1, -1));
+    if (isTextVisible()) {
+        QPalette noir = palette();
+        noir.setColor(QPalette::WindowText, Qt::black);
+        style()->drawItemText(&p, dedans, Qt::AlignCenter | Qt::TextSingleLine, noir, true, text(),
+                              QPalette::WindowText);
+    }
+}
 
 QString TSplashForm::texte_credit(int32_t langue)
 {
@@ -27,11 +73,9 @@ TSplashForm::TSplashForm(QWidget* parent, int32_t langue)
     setFixedSize(252, 125);
     setFont(police_ms_sans_serif(11));
 
-    panel1_ = new QWidget(this);
+    panel1_ = new Panneau(this);
     panel1_->setObjectName(QStringLiteral("panel1"));
     panel1_->setGeometry(0, 0, 252, 125);
-    panel1_->setAttribute(Qt::WA_StyledBackground);
-    panel1_->setStyleSheet(QStringLiteral("#panel1 { background: white; border: 1px solid black; }"));
 
     image_ = new QLabel(panel1_);
     image_->setObjectName(QStringLiteral("Image1"));
@@ -49,7 +93,7 @@ TSplashForm::TSplashForm(QWidget* parent, int32_t langue)
     credit_->setTransparent(true);
     credit_->setText(texte_credit(langue));
 
-    barre_ = new QProgressBar(panel1_);
+    barre_ = new TJauge(panel1_);
     barre_->setObjectName(QStringLiteral("barre"));
     barre_->setGeometry(30, 91, 191, 15);
     barre_->setOrientation(Qt::Horizontal);
@@ -60,9 +104,6 @@ TSplashForm::TSplashForm(QWidget* parent, int32_t langue)
     barre_->setFormat(QStringLiteral("%p%"));
     barre_->setAlignment(Qt::AlignCenter);
     barre_->setFont(police_ms_sans_serif(11));
-    barre_->setStyleSheet(QStringLiteral(
-        "QProgressBar { border: 1px solid black; background: white; color: black; text-align: center; }"
-        "QProgressBar::chunk { background: #C0C0C0; }"));
 }
 
 void TSplashForm::setProgression(int n)

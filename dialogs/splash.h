@@ -12,6 +12,16 @@
 
 namespace trelmo {
 
+// The gauge: a progress bar with the splash's plain look.
+class TJauge : public QProgressBar {
+    Q_OBJECT
+public:
+    using QProgressBar::QProgressBar;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
 class TSplashForm : public QWidget {
     Q_OBJECT
 public:
