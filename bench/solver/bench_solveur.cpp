@@ -119,6 +119,9 @@ int main(int argc, char** argv)
             const Reponse r = resoudre(p);
             ms.push_back(r.ms);
             prouves += r.prouve;
+            if (niveau < 3 && r.ms >= 100)
+                std::printf("%-8s slow: %d marbles (0x%llx), best %d, %.1f ms\n", kNoms[niveau], std::popcount(p.billes),
+                            static_cast<unsigned long long>(p.billes), r.meilleur, r.ms);
             sous50 += r.ms < 50;
             sous100 += r.ms < 100;
             hors_budget += r.ms > 1000;
