@@ -338,7 +338,8 @@ void TestReglages::fichierImpossibleAOuvrir()
         {"/chemin/qui/n/existe/pas/", "ne peut pas être écrit (Dossier introuvable)"},
         {repertoire(dir.filePath(QStringLiteral("d"))), "ne peut pas être lu (Un dossier porte ce nom)"},
     };
-    for (const auto& [rep, raison] : cas) {
+    for (const auto& [rep_cas, raison] : cas) {
+        const std::string rep = rep_cas;   // a name the lambda below can capture
         Reglages r(rep);
         std::vector<std::string> avis;
         bool libre = false;
