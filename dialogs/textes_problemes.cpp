@@ -153,7 +153,7 @@ TextesProblemes allemand()
     t.moyenne = "Durchschnittliches Ergebnis";
     t.serie_en_cours = "Aktuelle Siegesserie";
     t.meilleure_serie = "Beste Siegesserie";
-    t.indices = "Benutzte Hinweise";
+    t.indices = "Benutzte Tipps";
     t.resolus = "Gelöste Aufgaben";
     t.sur = "%1 von %2";
     t.aucun = "–";
