@@ -47,7 +47,7 @@ TextesProblemes francais()
     t.moyenne = "Résultat moyen";
     t.serie_en_cours = "Victoires d'affilée";
     t.meilleure_serie = "Meilleure série";
-    t.indices = "Indices utilisés";
+    t.indices = "Conseils utilisés";
     t.resolus = "Problèmes résolus";
     t.sur = "%1 sur %2";
     t.aucun = "–";
