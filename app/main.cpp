@@ -15,21 +15,12 @@
 #include <memory>
 #include <thread>
 
-#ifdef TRELMO_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
-
 int main(int argc, char* argv[])
 {
     using namespace trelmo;
-#ifdef TRELMO_FONTCONFIG
-    // Reading the fonts' configuration takes about as long as starting the
-    // toolkit: it is done beside it, and waited for before the first text.
-    std::thread polices([] {
-        FcInit();
-        preparer_polices();
-    });
-#endif
+    // The fonts are prepared beside the toolkit's start, and waited for
+    // before the first text.
+    std::thread polices(preparer_polices);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
     initialiser_ressources();
@@ -38,9 +29,7 @@ int main(int argc, char* argv[])
     // The product title.
     QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
 
-#ifdef TRELMO_FONTCONFIG
     polices.join();
-#endif
     auto splash = std::make_unique<TSplashForm>();
     splash->show();
     splash->repaint();

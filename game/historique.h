@@ -33,7 +33,6 @@ public:
     // Moves the next undone jump back to the undo list and answers it.
     Pas refaire();
     void vider();
-    std::size_t taille() const { return annulables_.size(); }
 
 private:
     std::vector<Pas> annulables_;

@@ -203,8 +203,7 @@ bool Jeu::annuler()
 {
     if (!peut_annuler())
         return false;
-    if (bille_prise)
-        annuler_prise();
+    // A held marble goes back with the rest: annuler_prise() below.
     const Historique::Pas pas = historique.annuler();
     grille = pas.avant;
     nb_repos = pas.nb_repos;
@@ -223,8 +222,6 @@ bool Jeu::refaire()
 {
     if (!peut_refaire())
         return false;
-    if (bille_prise)
-        annuler_prise();
     const Historique::Pas pas = historique.refaire();
     sauter(pas.coup);
     annuler_prise();

@@ -74,14 +74,6 @@ QRect TCalque::rectTrou(int n) const
     return QRect(places_[static_cast<size_t>(n)], QSize(27, 27));
 }
 
-QRect TCalque::rectPlateau() const
-{
-    QRect r;
-    for (int n = 1; n <= 49; ++n)
-        r |= rectTrou(n);
-    return r.adjusted(-6, -6, 6, 6);
-}
-
 QPointF TCalque::centre(int trou) const
 {
     const QPoint c = places_[static_cast<size_t>(trou)];

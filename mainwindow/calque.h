@@ -20,7 +20,6 @@ public:
     // Top-left corner of hole sprite n (1-49); set once by the window.
     void setPlaceTrou(int n, QPoint coin);
     QRect rectTrou(int n) const;               // the hole's sprite rectangle
-    QRect rectPlateau() const;                 // around every hole
 
     void setSkin(int skin);                    // 1-4: the marks take the board's colours
 

@@ -76,8 +76,6 @@ public:
     TAnnonce* annonce() const { return annonce_; }
     QMenu* menu() const { return menu_; }
     QAction* action(const char* nom) const;
-    // The nine text buttons in the order of the Tab key.
-    const std::array<LabelCliquable*, 9>& boutons() const { return boutons_; }
     bool reperes() const { return reperes_; }
     // How a warning about the files reaches the player (a message box;
     // tests replace it). Warnings that come before the window shows wait for it.
@@ -238,7 +236,6 @@ private:
     std::string probleme_id_;         // the problem on the board, "" for a standard start
     std::unique_ptr<Statistiques> stats_;
     bool stats_ecriture_signalee_ = false;
-    std::array<LabelCliquable*, 9> boutons_{};
     bool reperes_ = false;            // landing holes marked while a marble is held
     int curseur_clavier_ = 25;        // where the keyboard cursor is, shown or not
     bool curseur_visible_ = false;

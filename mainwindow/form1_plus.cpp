@@ -30,13 +30,6 @@
 
 namespace trelmo {
 
-namespace {
-
-// A cell's column and row of a hole, for the texts.
-Case place(int n) { return case_du_trou(n); }
-
-} // namespace
-
 // ---------------------------------------------------------------- the context menu
 
 void TForm1::creer_commandes()
@@ -75,12 +68,12 @@ void TForm1::creer_commandes()
 
     // Tab and Shift+Tab go through the board and the nine buttons in screen
     // order: the right-hand column from the top, then the bottom row.
-    boutons_ = {charger_, static_cast<LabelCliquable*>(sauver_), static_cast<LabelCliquable*>(scores_),
+    const std::array<LabelCliquable*, 9> boutons = {charger_, static_cast<LabelCliquable*>(sauver_), static_cast<LabelCliquable*>(scores_),
                 static_cast<LabelCliquable*>(etat_jeux_), static_cast<LabelCliquable*>(texture_plateau_),
                 static_cast<LabelCliquable*>(texture_bille_), static_cast<LabelCliquable*>(infos_),
                 static_cast<LabelCliquable*>(aide_), static_cast<LabelCliquable*>(quitter_)};
     QWidget* avant = calque_;
-    for (LabelCliquable* b : boutons_) {
+    for (LabelCliquable* b : boutons) {
         setTabOrder(avant, b);
         b->installEventFilter(this);
         avant = b;
@@ -249,7 +242,7 @@ void TForm1::montrer_indice()
         return;
     const solveur::Saut s = r.ligne.front();
     const TextesPlus& t = textes_plus(langue_);
-    const Case a = place(s.de), b = place(s.vers);
+    const Case a = case_du_trou(s.de), b = case_du_trou(s.vers);
     const QString sens = b.lig < a.lig ? t.haut : b.col > a.col ? t.droite : b.lig > a.lig ? t.bas : t.gauche;
     QString texte;
     if (r.cible == solveur::Cible::atteignable)
@@ -295,7 +288,7 @@ void TForm1::fleche(int direction)
         montrer_curseur_clavier(true);
         return;
     }
-    const Case ici = place(curseur_clavier_);
+    const Case ici = case_du_trou(curseur_clavier_);
     const Pas p = pas_direction(direction);
     const int suivant = numero_trou(ici.col + p.dc, ici.lig + p.dr);
     if (suivant != 0 && trou_expose(suivant)) {
@@ -364,7 +357,7 @@ void TForm1::glisserDebut(Sprite* source, QPoint global)
 {
     if (jeu_.pas_de_partie || !source)
         return;
-    const Case k = place(source->numero());
+    const Case k = case_du_trou(source->numero());
     const bool deja_prise = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
     if (!deja_prise) {
         jeu_.reposer_bille();
@@ -558,7 +551,7 @@ void TForm1::saut_fait(int de, int, int vers)
 {
     statistiques().saut();
     const TextesPlus& t = textes_plus(langue_);
-    const Case a = place(de), b = place(vers);
+    const Case a = case_du_trou(de), b = case_du_trou(vers);
     annonce_->annoncer(t.annonce_saut.arg(a.col).arg(a.lig).arg(b.col).arg(b.lig)
                            .arg(reste(t, kNbRepos - jeu_.nb_repos)));
     apres_changement();
@@ -597,7 +590,7 @@ bool TForm1::trou_expose(int n) const
 QString TForm1::nom_trou(int n) const
 {
     const TextesPlus& t = textes_plus(langue_);
-    const Case k = place(n);
+    const Case k = case_du_trou(n);
     QString etat;
     if (jeu_.pas_de_partie) {
         etat = t.vide;

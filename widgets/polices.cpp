@@ -68,6 +68,9 @@ QString famille_installee(const QString& famille, QFont::StyleHint style)
 
 void preparer_polices()
 {
+#ifdef TRELMO_FONTCONFIG
+    FcInit();
+#endif
     famille_installee(QStringLiteral("Verdana"));
     famille_installee(QStringLiteral("Arial"));
     famille_installee(QStringLiteral("Times New Roman"), QFont::Serif);

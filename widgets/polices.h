@@ -22,8 +22,9 @@ inline int points_en_pixels(int points)
 // the fonts each time a new size or weight of it is drawn.
 QString famille_installee(const QString& famille, QFont::StyleHint style = QFont::SansSerif);
 
-// Asks fontconfig for the four families now. The start-up does it in a
-// thread of its own, beside the toolkit's start.
+// Reads the fonts' configuration and asks fontconfig for the four families
+// now. The start-up does it in a thread of its own, beside the toolkit's
+// start: reading the configuration takes about as long as that start.
 void preparer_polices();
 
 inline QFont police(const QString& famille, int pixels, bool gras = false,

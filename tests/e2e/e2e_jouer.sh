@@ -38,12 +38,7 @@ touches() {
 }
 
 # A new English game.
-cliquer 546 345
-jeu_attend 30 "the variant dialog" fenetre_visible '^Level$'
-DLG=$(xdotool search --onlyvisible --name '^Level$' | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$DLG")"
-xdotool mousemove --sync "$((X + 150))" "$((Y + 14))" click 1
-jeu_attend 30 "the variant dialog to close" fenetre_absente '^Level$'
+nouvelle_partie "Level" 1
 jeu_attend 30 "the English board in the screen reader's tree" lecteur trous 33
 jeu_attend 30 "the marble of (5,3) able to jump" lecteur trou "Column 5, row 3: marble, can jump"
 

@@ -28,12 +28,7 @@ ECRAN="$TRAVAIL/ecran.png"
 taille() { [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]; }
 
 # New game: the variant dialog, first button (English board).
-cliquer 546 345
-jeu_attend 30 "the variant dialog" fenetre_visible '^Niveau de jeu$'
-DLG=$(xdotool search --onlyvisible --name '^Niveau de jeu$' | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$DLG")"
-xdotool mousemove --sync "$((X + 150))" "$((Y + 14))" click 1
-jeu_attend 30 "the variant dialog to close" fenetre_absente '^Niveau de jeu$'
+nouvelle_partie "Niveau de jeu" 1
 
 # The opening jump: pick the marble of hole 9 (5,3), drop it on hole 25 (5,5).
 # Holes 9 and 16 are then empty, holes 25 and 34 hold marbles.

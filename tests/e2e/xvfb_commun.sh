@@ -103,6 +103,18 @@ trous() {
   done
 }
 
+# nouvelle_partie <dialog title> <button>: New Game, then button 1, 2 or 3 of
+# the variant dialog (English, French, Mission Impossible).
+nouvelle_partie() {
+  cliquer 546 345
+  jeu_attend 30 "the variant dialog" fenetre_visible "^$1\$"
+  local dlg X Y WIDTH HEIGHT SCREEN WINDOW
+  dlg=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
+  eval "$(xdotool getwindowgeometry --shell "$dlg")"
+  xdotool mousemove --sync "$((X + 150))" "$((Y + 14 + 29 * ($2 - 1)))" click 1
+  jeu_attend 30 "the variant dialog to close" fenetre_absente "^$1\$"
+}
+
 # une fenetre nommée <titre> visible
 fenetre_visible() { xdotool search --onlyvisible --name "$1"; }
 fenetre_absente() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
