@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace trelmo {
 
@@ -13,6 +14,48 @@ namespace {
 uint32_t lu32(const uchar* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 uint16_t lu16(const uchar* p) { return uint16_t(p[0] | p[1] << 8); }
 
+// A 24-bit uncompressed bitmap read into a picture of its own size: the rows
+// straight from the file into the picture's memory, then put top down with
+// their red and blue in Qt's order. A null image when the file is not of
+// that kind or is cut short; `autre` tells the caller to try Qt's reader.
+QImage lire_24_bits(QFile& f, bool& autre)
+{
+    autre = true;
+    uchar e[54];
+    if (f.read(reinterpret_cast<char*>(e), sizeof e) != qint64(sizeof e) || e[0] != 'B' || e[1] != 'M')
+        return {};
+    const uint32_t debut = lu32(e + 10);
+    const uint32_t entete = lu32(e + 14);
+    const int32_t largeur = static_cast<int32_t>(lu32(e + 18));
+    const int32_t hauteur = static_cast<int32_t>(lu32(e + 22));
+    if (entete < 40 || lu16(e + 28) != 24 || lu32(e + 30) != 0)
+        return {};
+    autre = false;
+    // A bitmap of this kind that is cut short or out of bounds is not read.
+    const int h = hauteur < 0 ? -hauteur : hauteur;
+    if (largeur <= 0 || h <= 0 || largeur > 16384 || h > 16384)
+        return {};
+    const qint64 ligne = (qint64(largeur) * 3 + 3) & ~qint64(3);
+    if (qint64(debut) + ligne * h > f.size())
+        return {};
+    QImage image(largeur, h, QImage::Format_RGB888);
+    if (image.isNull() || image.bytesPerLine() != ligne || !f.seek(debut))
+        return {};
+    auto* pixels = image.bits();
+    if (f.read(reinterpret_cast<char*>(pixels), ligne * h) != ligne * h)
+        return {};
+    // Bottom-up rows (a positive height) are swapped end for end.
+    if (hauteur > 0)
+        for (int y = 0; y < h / 2; ++y)
+            std::swap_ranges(pixels + y * ligne, pixels + (y + 1) * ligne, pixels + (h - 1 - y) * ligne);
+    for (int y = 0; y < h; ++y) {
+        uchar* p = pixels + y * ligne;
+        for (int x = 0; x < largeur; ++x, p += 3)
+            std::swap(p[0], p[2]);
+    }
+    return image;
+}
+
 } // namespace
 
 QImage lire_bmp(const QString& chemin)
@@ -20,34 +63,15 @@ QImage lire_bmp(const QString& chemin)
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray octets = f.readAll();
-    const auto* d = reinterpret_cast<const uchar*>(octets.constData());
-    const qsizetype n = octets.size();
-    if (n >= 54 && d[0] == 'B' && d[1] == 'M') {
-        const uint32_t debut = lu32(d + 10);
-        const uint32_t entete = lu32(d + 14);
-        const int32_t largeur = static_cast<int32_t>(lu32(d + 18));
-        const int32_t hauteur = static_cast<int32_t>(lu32(d + 22));
-        const uint16_t bits = lu16(d + 28);
-        const uint32_t compression = lu32(d + 30);
-        const int h = hauteur < 0 ? -hauteur : hauteur;
-        const qsizetype ligne = (qsizetype(largeur) * 3 + 3) & ~qsizetype(3);
-        if (entete >= 40 && bits == 24 && compression == 0) {
-            // A bitmap of this kind that is cut short or out of bounds is not read.
-            if (largeur <= 0 || h <= 0 || largeur > 16384 || h > 16384 || qsizetype(debut) + ligne * h > n)
-                return {};
-            // Qt's converter does the byte order, a mirror the row order.
-            const QImage vue(d + debut, largeur, h, ligne, QImage::Format_BGR888);
-            QImage image = vue.convertToFormat(QImage::Format_RGB32);
-            if (hauteur > 0)
-                image.mirror(false, true);
-            return image;
-        }
-    }
-    // Any other kind of bitmap: Qt's reader.
-    QImage image;
-    image.loadFromData(octets, "BMP");
-    return image;
+    bool autre = false;
+    QImage image = lire_24_bits(f, autre);
+    if (!autre || !f.seek(0))
+        return image;
+    // Any other kind of bitmap: Qt's own BMP reader, asked by name so that
+    // no image plugin is loaded to guess the format.
+    QImageReader lecteur(&f, "bmp");
+    lecteur.setAutoDetectImageFormat(false);
+    return lecteur.read();
 }
 
 bool bmp_lisible(const QString& chemin)

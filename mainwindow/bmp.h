@@ -1,13 +1,15 @@
 #pragma once
-// The skins are 24-bit Windows bitmaps: read straight into the screen's 32-bit
-// format, row by row, without going through an image plugin.
+// The skins are 24-bit Windows bitmaps: read straight into a 24-bit picture,
+// without going through an image plugin or a pixel converter. They stay in
+// 24 bits, a quarter less memory than the screen's 32, and draw about as fast.
 #include <QImage>
 #include <QString>
 
 namespace trelmo {
 
 // The picture of a BMP file; a null image when the file cannot be read.
-// 24-bit uncompressed files are read directly, any other through Qt's reader.
+// 24-bit uncompressed files give a Format_RGB888 picture, read directly;
+// any other kind of bitmap goes through Qt's reader.
 QImage lire_bmp(const QString& chemin);
 
 // Whether the file can be opened and starts like a bitmap: checked at start-up

@@ -359,7 +359,8 @@ const QPixmap& TForm1::skin(int slot) const
             skin_illisible(slot);
         } else {
             etat = SkinChargee;
-            plateaux_[static_cast<size_t>(slot)] = QPixmap::fromImage(std::move(image));
+            // Kept in the reader's 24 bits: the pixmap takes the picture's memory as it is.
+            plateaux_[static_cast<size_t>(slot)] = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
         }
     }
     return plateaux_[static_cast<size_t>(slot)];

@@ -223,12 +223,12 @@ private slots:
         QCOMPARE(f.reglages().config.no_texture_plateau(), 1);
     }
 
-    // The skins' direct reader gives Qt's pixels, bottom-up or top-down rows,
-    // and hands any other bitmap to Qt's reader.
+    // The skins' direct reader gives Qt's pixels in 24 bits, bottom-up or
+    // top-down rows, and hands any other bitmap to Qt's reader.
     void bmp_direct()
     {
         const QString p1 = QStringLiteral(TRELMO_RUN_DIR "/Image/Skin/p1.bmp");
-        const QImage attendue = QImage(p1).convertToFormat(QImage::Format_RGB32);
+        const QImage attendue = QImage(p1).convertToFormat(QImage::Format_RGB888);
         QCOMPARE(lire_bmp(p1), attendue);
         QTemporaryDir d;
         QFile f(p1);
@@ -254,6 +254,10 @@ private slots:
         QVERIFY(huit.save(d.filePath(QStringLiteral("huit.bmp")), "BMP"));
         QCOMPARE(lire_bmp(d.filePath(QStringLiteral("huit.bmp"))).convertToFormat(QImage::Format_RGB32),
                  huit.convertToFormat(QImage::Format_RGB32));
+        // The skin on show keeps those 24 bits in its pixmap.
+        preparer(0);
+        TForm1 w;
+        QCOMPARE(w.skin(1).toImage(), attendue);
         QVERIFY(lire_bmp(d.filePath(QStringLiteral("absent.bmp"))).isNull());
     }
 
