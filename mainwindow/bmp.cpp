@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <cstring>
 #include <utility>
+#include <vector>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace trelmo {
 
@@ -13,6 +17,25 @@ namespace {
 
 uint32_t lu32(const uchar* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 uint16_t lu16(const uchar* p) { return uint16_t(p[0] | p[1] << 8); }
+
+// The pages of a fresh picture are given to the process in one call rather
+// than one at a time as the file's rows arrive: a skin is some 220 pages, and
+// on some machines (virtual ones especially) each page fault costs as much as
+// copying the page several times over. A kernel without the call (before
+// Linux 5.14) just takes the faults.
+void memoire_d_un_coup(uchar* debut, std::size_t taille)
+{
+#ifdef MADV_POPULATE_WRITE
+    const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto a = (reinterpret_cast<std::uintptr_t>(debut) + page - 1) & ~(page - 1);
+    const auto b = (reinterpret_cast<std::uintptr_t>(debut) + taille) & ~(page - 1);
+    if (b > a)
+        madvise(reinterpret_cast<void*>(a), b - a, MADV_POPULATE_WRITE);
+#else
+    (void)debut;
+    (void)taille;
+#endif
+}
 
 // A 24-bit uncompressed bitmap read into a picture of its own size: the rows
 // straight from the file into the picture's memory, then put top down with
@@ -42,16 +65,33 @@ QImage lire_24_bits(QFile& f, bool& autre)
     if (image.isNull() || image.bytesPerLine() != ligne || !f.seek(debut))
         return {};
     auto* pixels = image.bits();
+    memoire_d_un_coup(pixels, std::size_t(ligne) * std::size_t(h));
     if (f.read(reinterpret_cast<char*>(pixels), ligne * h) != ligne * h)
         return {};
-    // Bottom-up rows (a positive height) are swapped end for end.
-    if (hauteur > 0)
-        for (int y = 0; y < h / 2; ++y)
-            std::swap_ranges(pixels + y * ligne, pixels + (y + 1) * ligne, pixels + (h - 1 - y) * ligne);
-    for (int y = 0; y < h; ++y) {
-        uchar* p = pixels + y * ligne;
-        for (int x = 0; x < largeur; ++x, p += 3)
-            std::swap(p[0], p[2]);
+    // Red and blue in Qt's order, and bottom-up rows (a positive height)
+    // swapped end for end, in one pass over the picture.
+    const auto rgb = [largeur](const uchar* de, uchar* vers) {
+        for (int x = 0; x < largeur; ++x, de += 3, vers += 3) {
+            const uchar b = de[0], g = de[1], r = de[2];
+            vers[0] = r;
+            vers[1] = g;
+            vers[2] = b;
+        }
+    };
+    if (hauteur > 0) {
+        std::vector<uchar> tampon(static_cast<std::size_t>(ligne));
+        for (int y = 0; y < h / 2; ++y) {
+            uchar* haut = pixels + y * ligne;
+            uchar* bas = pixels + (h - 1 - y) * ligne;
+            std::memcpy(tampon.data(), haut, static_cast<std::size_t>(ligne));
+            rgb(bas, haut);
+            rgb(tampon.data(), bas);
+        }
+        if (h % 2)
+            rgb(pixels + (h / 2) * ligne, pixels + (h / 2) * ligne);
+    } else {
+        for (int y = 0; y < h; ++y)
+            rgb(pixels + y * ligne, pixels + y * ligne);
     }
     return image;
 }

@@ -279,7 +279,7 @@ TForm1::~TForm1()
     jeu_.observateur = nullptr;
 }
 
-QLabel* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
+LabelCliquable* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                             void (TForm1::*clic)())
 {
     auto* l = new LabelCliquable(this);
@@ -706,13 +706,13 @@ void TForm1::FormShow()
         FreewareMsg_->setAfficher(lit_apropos(chemin_ini()));
     }
     const Textes& t = textes(langue_);
-    for (QLabel* l : {static_cast<QLabel*>(charger_), sauver_, scores_}) {
+    for (LabelCliquable* l : {static_cast<LabelCliquable*>(charger_), sauver_, scores_}) {
         QFont f = l->font();
         f.setPixelSize(t.taille_boutons);
         l->setFont(f);
     }
     const struct {
-        QLabel* label;
+        LabelCliquable* label;
         const std::string& caption;
         const std::string& hint;
     } boutons[] = {

@@ -165,7 +165,7 @@ private:
     void redessiner_textures();
     const QPixmap& bille_courante() const;
     void montrer(Sprite* s, bool bille);
-    QLabel* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
+    LabelCliquable* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                         void (TForm1::*clic)());
     // Beyond the two-click protocol.
     void creer_commandes();
@@ -199,18 +199,18 @@ private:
     QLabel* plateau_ = nullptr;
     QWidget* Shape1_ = nullptr;
     QWidget* TopPosition_ = nullptr;
-    QLabel* billes_repos_ = nullptr;
-    QLabel* etat_jeux_ = nullptr;
-    QLabel* sauver_ = nullptr;
-    QLabel* scores_ = nullptr;
-    QLabel* chrono_ = nullptr;
-    QLabel* infos_ = nullptr;
-    QLabel* aide_ = nullptr;
-    QLabel* quitter_ = nullptr;
-    QLabel* texture_bille_ = nullptr;
+    LabelCliquable* billes_repos_ = nullptr;
+    LabelCliquable* etat_jeux_ = nullptr;
+    LabelCliquable* sauver_ = nullptr;
+    LabelCliquable* scores_ = nullptr;
+    LabelCliquable* chrono_ = nullptr;
+    LabelCliquable* infos_ = nullptr;
+    LabelCliquable* aide_ = nullptr;
+    LabelCliquable* quitter_ = nullptr;
+    LabelCliquable* texture_bille_ = nullptr;
     TLabel3D* charger_ = nullptr;
-    QLabel* texture_plateau_ = nullptr;
-    QLabel* lien_site_ = nullptr;
+    LabelCliquable* texture_plateau_ = nullptr;
+    LabelCliquable* lien_site_ = nullptr;
     QLabel* resultat_ = nullptr;
     QTimer* Timer1_ = nullptr;
     THintDesign* HintDesign1_ = nullptr;

@@ -68,10 +68,8 @@ void TForm1::creer_commandes()
 
     // Tab and Shift+Tab go through the board and the nine buttons in screen
     // order: the right-hand column from the top, then the bottom row.
-    const std::array<LabelCliquable*, 9> boutons = {charger_, static_cast<LabelCliquable*>(sauver_), static_cast<LabelCliquable*>(scores_),
-                static_cast<LabelCliquable*>(etat_jeux_), static_cast<LabelCliquable*>(texture_plateau_),
-                static_cast<LabelCliquable*>(texture_bille_), static_cast<LabelCliquable*>(infos_),
-                static_cast<LabelCliquable*>(aide_), static_cast<LabelCliquable*>(quitter_)};
+    const std::array<LabelCliquable*, 9> boutons = {charger_, sauver_, scores_, etat_jeux_, texture_plateau_,
+                                                    texture_bille_, infos_, aide_, quitter_};
     QWidget* avant = calque_;
     for (LabelCliquable* b : boutons) {
         setTabOrder(avant, b);

@@ -16,6 +16,24 @@ void LabelCliquable::setClavier(bool actif)
     setFocusPolicy(actif ? Qt::TabFocus : Qt::NoFocus);
 }
 
+void LabelCliquable::setText(const QString& texte)
+{
+    // QLabel decides on a text document when the text is set, from the
+    // focus policy: the caption is set while the label cannot take the focus.
+    const Qt::FocusPolicy politique = focusPolicy();
+    setFocusPolicy(Qt::NoFocus);
+    QLabel::setText(texte);
+    setFocusPolicy(politique);
+}
+
+bool LabelCliquable::event(QEvent* e)
+{
+    // Being polished is QLabel's other moment for building the document.
+    if (e->type() == QEvent::Polish)
+        return QFrame::event(e);
+    return QLabel::event(e);
+}
+
 void LabelCliquable::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
@@ -47,7 +65,8 @@ void LabelCliquable::keyPressEvent(QKeyEvent* e)
 void LabelCliquable::focusInEvent(QFocusEvent* e)
 {
     focus_clavier_ = raison_clavier(e->reason());
-    QLabel::focusInEvent(e);
+    // QLabel's own handler would build the text document to give it the focus.
+    QFrame::focusInEvent(e);
     update();
 }
 

@@ -177,6 +177,9 @@ private slots:
         // An arrow takes the keyboard back to the board.
         QTest::keyClick(f.get(), Qt::Key_Down);
         QVERIFY(f->calque()->hasFocus());
+        // Focused, clicked and captioned anew, no button has built a text document.
+        for (const char* nom : ordre)
+            QVERIFY2(f->label(nom)->findChildren<QObject*>().isEmpty(), nom);
     }
 
     // Undo and redo from their shortcuts leave the sprites as they were.
