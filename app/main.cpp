@@ -6,21 +6,21 @@
 #include "dialogs/saisie_nom.h"
 #include "dialogs/splash.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/preparation.h"
 #include "resources/ressources.h"
-#include "widgets/polices.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProgressBar>
 
 #include <memory>
-#include <thread>
 
 int main(int argc, char* argv[])
 {
     using namespace trelmo;
-    // The fonts are prepared beside the toolkit's start, and waited for
-    // before the first text.
-    std::thread polices(preparer_polices);
+    // The fonts and the skin are prepared beside the toolkit's start; the
+    // fonts are waited for before the first text, the skin by the window.
+    lancer_preparation(QDir::currentPath().toStdString() + "/");
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
     initialiser_ressources();
@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     // The product title.
     QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));
 
-    polices.join();
+    attendre_polices();
     auto splash = std::make_unique<TSplashForm>();
     splash->show();
     splash->repaint();

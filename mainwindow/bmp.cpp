@@ -98,14 +98,14 @@ QImage lire_24_bits(QFile& f, bool& autre)
 
 } // namespace
 
-QImage lire_bmp(const QString& chemin)
+QImage lire_bmp(const QString& chemin, bool lecteur_qt)
 {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
         return {};
     bool autre = false;
     QImage image = lire_24_bits(f, autre);
-    if (!autre || !f.seek(0))
+    if (!autre || !lecteur_qt || !f.seek(0))
         return image;
     // Any other kind of bitmap: Qt's own BMP reader, asked by name so that
     // no image plugin is loaded to guess the format.

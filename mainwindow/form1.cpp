@@ -10,6 +10,7 @@
 #include "game/textes.h"
 #include "mainwindow/bmp.h"
 #include "mainwindow/calque.h"
+#include "mainwindow/preparation.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/texte_label.h"
 #include "mainwindow/textes_plus.h"
@@ -317,7 +318,7 @@ void TForm1::setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* sais
 
 std::string TForm1::chemin_skin(int i) const
 {
-    return repertoire_ + "Image/Skin/p" + std::to_string(i) + ".bmp";
+    return trelmo::chemin_skin(repertoire_, i);
 }
 
 void TForm1::skin_illisible(int i) const
@@ -353,7 +354,10 @@ const QPixmap& TForm1::skin(int slot) const
         return aucune;
     auto& etat = skin_etat_[static_cast<size_t>(slot)];
     if (etat == SkinAttendue) {
-        QImage image = lire_bmp(QString::fromStdString(chemin_skin(slot)));
+        // Read beside the start-up when it is the skin the settings held.
+        QImage image = skin_preparee(chemin_skin(slot));
+        if (image.isNull())
+            image = lire_bmp(QString::fromStdString(chemin_skin(slot)));
         if (image.isNull()) {
             etat = SkinIllisible;
             skin_illisible(slot);

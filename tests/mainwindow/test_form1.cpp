@@ -4,6 +4,7 @@
 #include "dialogs/liens.h"
 #include "mainwindow/bmp.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/preparation.h"
 #include "mainwindow/sprite.h"
 #include "resources/ressources.h"
 #include "widgets/garde.h"
@@ -259,6 +260,26 @@ private slots:
         TForm1 w;
         QCOMPARE(w.skin(1).toImage(), attendue);
         QVERIFY(lire_bmp(d.filePath(QStringLiteral("absent.bmp"))).isNull());
+    }
+
+    // The skin read beside the start-up is the one the settings hold, and
+    // the window takes it from there; it is handed out once.
+    void skin_preparee_au_demarrage()
+    {
+        preparer();
+        const std::string rep = QDir::currentPath().toStdString() + "/";
+        {
+            Reglages r(rep);
+            r.recharger();
+            r.config.set_no_texture_plateau(3);
+            r.enregistrer();
+        }
+        lancer_preparation(rep);
+        attendre_polices();
+        TForm1 f;
+        QCOMPARE(f.reglages().config.no_texture_plateau(), 3);
+        QCOMPARE(f.skin(3).toImage(), lire_bmp(QString::fromStdString(chemin_skin(rep, 3))));
+        QVERIFY(skin_preparee(chemin_skin(rep, 3)).isNull());
     }
 
     void skin_illisible()
