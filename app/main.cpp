@@ -22,6 +22,7 @@ int main(int argc, char* argv[])
     // fonts are waited for before the first text, the skin by the window.
     lancer_preparation(QDir::currentPath().toStdString() + "/");
     QApplication app(argc, argv);
+    application_prete();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
     initialiser_ressources();
     enregistrer_tophand();
@@ -53,5 +54,7 @@ int main(int argc, char* argv[])
     splash.reset();
 
     Form1->show();
-    return app.exec();
+    const int fin = app.exec();
+    terminer_preparation();
+    return fin;
 }
