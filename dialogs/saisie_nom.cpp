@@ -51,10 +51,14 @@ Tsaisie_nom::Tsaisie_nom(Reglages& reglages, int32_t langue, QWidget* parent)
     t1->setObjectName(QStringLiteral("t1"));
     t2->setObjectName(QStringLiteral("t2"));
 
+    // The entry lays its text out as soon as it exists: made under its own
+    // font, it does so once, without first asking for the default one.
+    Panel1->setFont(police_arial(21));
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(24, 104, 264, 32);
     Edit1->setFont(police_arial(21));
+    Panel1->setFont(QFont());
     Edit1->setMaxLength(kLongueurNom);
     QPalette pal = Edit1->palette();
     pal.setColor(QPalette::Text, Qt::black);
