@@ -13,11 +13,17 @@
 #include <QDir>
 #include <QProgressBar>
 
+#include <QTimer>
+
+#include <malloc.h>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
     using namespace trelmo;
+    // The threads share one heap: a heap of a thread's own keeps the pages
+    // that thread freed (the fonts' configuration leaves many).
+    mallopt(M_ARENA_MAX, 1);
     // The fonts and the skin are prepared beside the toolkit's start; the
     // fonts are waited for before the first text, the skin by the window.
     lancer_preparation(QDir::currentPath().toStdString() + "/");
@@ -54,6 +60,9 @@ int main(int argc, char* argv[])
     splash.reset();
 
     Form1->show();
+    // The start-up's scratch memory goes back to the system once the board
+    // is on the screen.
+    QTimer::singleShot(1000, [] { malloc_trim(0); });
     const int fin = app.exec();
     terminer_preparation();
     return fin;

@@ -74,7 +74,7 @@ public:
     TConseil* conseil() const { return conseil_; }
     const QString& dernier_indice() const { return dernier_indice_; }
     TAnnonce* annonce() const { return annonce_; }
-    QMenu* menu() const { return menu_; }
+    QMenu* menu() const;       // the context menu, made on first use
     QAction* action(const char* nom) const;
     bool reperes() const { return reperes_; }
     // How a warning about the files reaches the player (a message box;
@@ -225,7 +225,7 @@ private:
 
     TCalque* calque_ = nullptr;
     TAnnonce* annonce_ = nullptr;
-    QMenu* menu_ = nullptr;
+    mutable QMenu* menu_ = nullptr;
     QAction* act_annuler_ = nullptr;
     QAction* act_refaire_ = nullptr;
     QAction* act_reperes_ = nullptr;

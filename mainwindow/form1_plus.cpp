@@ -34,9 +34,15 @@ namespace trelmo {
 
 void TForm1::creer_commandes()
 {
+    // The commands belong to the window, whose shortcuts work with no menu
+    // open; the menu itself, in the same order, is made the first time it
+    // is asked for.
     const TextesPlus& t = textes_plus(langue_);
-    menu_ = new QMenu(this);
-    menu_->setObjectName(QStringLiteral("menu"));
+    auto separateur = [this] {
+        auto* a = new QAction(this);
+        a->setSeparator(true);
+        addAction(a);
+    };
     auto commande = [this](const char* nom, const QString& texte, QList<QKeySequence> touches, auto faire) {
         auto* a = new QAction(texte, this);
         a->setObjectName(QString::fromLatin1(nom));
@@ -46,8 +52,7 @@ void TForm1::creer_commandes()
             garde([&] { faire(coche); });
             garde([this] { mettre_a_jour_commandes(); });
         });
-        addAction(a);          // the shortcut works with the menu closed
-        menu_->addAction(a);
+        addAction(a);
         return a;
     };
     act_annuler_ = commande("annuler", t.annuler, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
@@ -56,15 +61,14 @@ void TForm1::creer_commandes()
                             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                             [this](bool) { refaireClick(); });
     act_indice_ = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
-    menu_->addSeparator();
+    separateur();
     commande("problemes", t.problemes, {QKeySequence(Qt::Key_P)}, [this](bool) { problemesClick(); });
     commande("statistiques", t.statistiques, {QKeySequence(Qt::Key_S)}, [this](bool) { statistiquesClick(); });
-    menu_->addSeparator();
+    separateur();
     act_reperes_ = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
                             [this](bool coche) { reperesClick(coche); });
     act_reperes_->setCheckable(true);
     act_reperes_->setChecked(reperes_);
-    connect(menu_, &QMenu::aboutToShow, this, [this] { garde([this] { mettre_a_jour_commandes(); }); });
 
     // Tab and Shift+Tab go through the board and the nine buttons in screen
     // order: the right-hand column from the top, then the bottom row.
@@ -78,6 +82,18 @@ void TForm1::creer_commandes()
     }
     calque_->installEventFilter(this);
     mettre_a_jour_commandes();
+}
+
+QMenu* TForm1::menu() const
+{
+    if (!menu_) {
+        auto* moi = const_cast<TForm1*>(this);
+        menu_ = new QMenu(moi);
+        menu_->setObjectName(QStringLiteral("menu"));
+        menu_->addActions(actions());
+        connect(menu_, &QMenu::aboutToShow, moi, [moi] { garde([moi] { moi->mettre_a_jour_commandes(); }); });
+    }
+    return menu_;
 }
 
 QAction* TForm1::action(const char* nom) const
@@ -122,7 +138,7 @@ void TForm1::contextMenuEvent(QContextMenuEvent* e)
 {
     garde([&] {
         mettre_a_jour_commandes();
-        menu_->popup(e->globalPos());
+        menu()->popup(e->globalPos());
     });
 }
 
