@@ -51,13 +51,14 @@ Tsaisie_nom::Tsaisie_nom(Reglages& reglages, int32_t langue, QWidget* parent)
     t1->setObjectName(QStringLiteral("t1"));
     t2->setObjectName(QStringLiteral("t2"));
 
-    // The entry lays its text out as soon as it exists: made under its own
-    // font, it does so once, without first asking for the default one.
-    Panel1->setFont(police_arial(21));
+    // The entry lays its text out as soon as it exists. It is made under the
+    // splash screen's font, which the start-up has loaded already, and takes
+    // its own when the dialog first shows: the start-up loads no font for a
+    // dialog it does not show.
+    Panel1->setFont(police_ms_sans_serif(11));
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(24, 104, 264, 32);
-    Edit1->setFont(police_arial(21));
     Panel1->setFont(QFont());
     Edit1->setMaxLength(kLongueurNom);
     QPalette pal = Edit1->palette();
@@ -81,6 +82,7 @@ void Tsaisie_nom::showEvent(QShowEvent* e)
     remplir(bravo, t.nom_bravo, police_arial(points_en_pixels(t.nom_bravo_points), true));
     remplir(t1, t.nom_t1, police_arial(16, true));
     remplir(t2, t.nom_t2, police_arial(16, true));
+    Edit1->setFont(police_arial(21));
     Edit1->clear();
     centrer_ecran(this);
     QDialog::showEvent(e);
