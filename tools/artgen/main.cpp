@@ -53,7 +53,9 @@ void ressources(const QString& dir, const Tout& tout)
     ecrit_curseur(curseur_impossible(), dir + QStringLiteral("/impossible.png"));
     ecrit_curseur(curseur_tophand(), dir + QStringLiteral("/TopHand_D.png"));
     ecrit(icone_16_couleurs(), dir + QStringLiteral("/icone.png"), "PNG");
-    for (int n : {16, 48, 64, 128, 256})
+    // The sizes window managers draw a window's icon at; the larger ones
+    // are the desktop's, written by "icones".
+    for (int n : {16, 48})
         ecrit(icone(n), dir + QStringLiteral("/icone%1.png").arg(n), "PNG");
     ecrit(titre_splash(), dir + QStringLiteral("/titre.bmp"), "BMP");
     ecrit(cliquez_ici(), dir + QStringLiteral("/cliquez_ici.bmp"), "BMP");
