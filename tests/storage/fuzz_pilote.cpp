@@ -59,7 +59,8 @@ std::string texte_json(std::mt19937& alea)
         "{", "}", ",", ":", "\"commencees\"", "\"terminees\"", "\"serie\"", "\"resultats\"", "\"1\"",
         "\"\\ud800\"", "1", "-1", "1.5", "1e300", "true", "null",
     };
-    std::string s = "{\"version\": 1, \"jeux\": {\"anglais\": {";
+    // Now and then a file of a later version, which is left as it is.
+    std::string s = std::string("{\"version\": ") + (alea() % 5 ? "1" : "2") + ", \"jeux\": {\"anglais\": {";
     for (size_t i = alea() % 24; i > 0; --i)
         s += morceaux[alea() % morceaux.size()];
     return s + (alea() % 2 ? "}}}" : "");
@@ -86,9 +87,11 @@ int graines(const std::string& dossier)
     ecrit("config.bin", {reinterpret_cast<const char*>(r.config.octets.data()), r.config.octets.size()});
     for (int32_t niveau = 1; niveau <= 3; ++niveau)
         ecrit("partie" + std::to_string(niveau) + ".bin", record_de_partie(alea, 2000, niveau, "01:02:03"));
-    ecrit("statistiques.json", R"({"version": 1, "format": "trelmo-statistiques", "jeux": {"anglais": {)"
-                               R"("commencees": 3, "terminees": 2, "gagnees": 1, "moins_de_billes": 1, "meilleur_temps": 95, )"
-                               R"("total_billes": 5, "serie": 0, "meilleure_serie": 1, "indices": 2, "resultats": {"1": 1, "4": 1}}}})");
+    for (const char* version : {"1", "2"})
+        ecrit(std::string("statistiques") + (*version == '1' ? "" : "_recent") + ".json",
+              std::string(R"({"version": )") + version + R"(, "format": "trelmo-statistiques", "jeux": {"anglais": {)"
+                  R"("commencees": 3, "terminees": 2, "gagnees": 1, "moins_de_billes": 1, "meilleur_temps": 95, )"
+                  R"("total_billes": 5, "serie": 0, "meilleure_serie": 1, "indices": 2, "resultats": {"1": 1, "4": 1}}}})");
     ecrit("ini.txt", "; preferences\n[Fen\xC3\xAAtre]\nx=1\n\n[Propri\xC3\xA9t\xC3\xA9s]\napropos=0x1\n");
     return 0;
 }

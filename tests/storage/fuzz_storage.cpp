@@ -169,10 +169,11 @@ void statistiques(std::string_view octets)
     ecrit(chemin, octets);
     Statistiques s(chemin);
     const std::string message = s.charger(static_cast<int>(octets.size() % 3));
+    // A file set aside, or one written by a later version and left as it
+    // is (never overwritten): either way the statistics start afresh.
+    const bool laisse = !message.empty() && ::access(chemin.c_str(), F_OK) == 0;
     if (!message.empty()) {
-        // Set aside: the statistics start afresh.
         VERIFIE(s.tout().empty());
-        VERIFIE(::access(chemin.c_str(), F_OK) != 0);
         ::unlink((chemin + ".endommage").c_str());
     }
     for (const auto& [cle, j] : s.tout())
@@ -182,9 +183,18 @@ void statistiques(std::string_view octets)
     s.saut();
     s.fin(octets.empty() ? 1 : static_cast<uint8_t>(octets[0]) % 45, 10, octets.size() % 2 == 0);
     if (s.enregistrer()) {
+        VERIFIE(!laisse);
         Statistiques relu(chemin);
         VERIFIE(relu.charger(0).empty());
         VERIFIE(relu.tout() == s.tout());
+    }
+    if (laisse) {
+        std::string relu(octets.size() + 1, '\0');
+        const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+        VERIFIE(fd >= 0);
+        const ssize_t n = ::read(fd, relu.data(), relu.size());
+        ::close(fd);
+        VERIFIE(n == static_cast<ssize_t>(octets.size()) && std::string_view(relu.data(), size_t(n)) == octets);
     }
 }
 
