@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QProgressBar>
-
 #include <QTimer>
 
 #include <malloc.h>
@@ -28,7 +27,6 @@ int main(int argc, char* argv[])
     // fonts are waited for before the first text, the skin by the window.
     lancer_preparation(QDir::currentPath().toStdString() + "/");
     QApplication app(argc, argv);
-    application_prete();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
     initialiser_ressources();
     enregistrer_tophand();
@@ -63,7 +61,5 @@ int main(int argc, char* argv[])
     // The start-up's scratch memory goes back to the system once the board
     // is on the screen.
     QTimer::singleShot(1000, [] { malloc_trim(0); });
-    const int fin = app.exec();
-    terminer_preparation();
-    return fin;
+    return app.exec();
 }

@@ -1,11 +1,8 @@
 #include "mainwindow/preparation.h"
 
 #include "mainwindow/bmp.h"
-#include "resources/ressources.h"
 #include "storage/config.h"
 #include "widgets/polices.h"
-
-#include <QFontDatabase>
 
 #include <future>
 #include <mutex>
@@ -26,28 +23,12 @@ struct Preparation {
     std::promise<Skin> skin_lue;
     std::future<Skin> skin = skin_lue.get_future();
     std::mutex verrou;
-    // true once the application object exists; false when it never will
-    // (the process ends first).
-    std::promise<bool> application;
-    bool application_dite = false;
 
-    void dire_application(bool prete)
+    ~Preparation()
     {
-        std::lock_guard l(verrou);
-        if (!application_dite) {
-            application_dite = true;
-            application.set_value(prete);
-        }
-    }
-
-    void terminer()
-    {
-        dire_application(false);
         if (fil.joinable())
             fil.join();
     }
-
-    ~Preparation() { terminer(); }
 };
 
 Preparation*& preparation()
@@ -70,32 +51,14 @@ void lancer_preparation(const std::string& repertoire)
     // Lives to the end of the process; joined by its destructor at exit.
     static Preparation p;
     preparation() = &p;
-    p.fil = std::thread([repertoire, application = p.application.get_future()]() mutable {
+    p.fil = std::thread([repertoire] {
         preparer_polices();
         p.polices_pretes.set_value();
         // Only the direct reader of 24-bit files: Qt's image readers wait
         // for the application object.
-        const Textures textures = textures_enregistrees(repertoire);
-        const std::string chemin = chemin_skin(repertoire, textures.plateau);
+        const std::string chemin = chemin_skin(repertoire, texture_plateau_enregistree(repertoire));
         p.skin_lue.set_value({chemin, lire_bmp(QString::fromStdString(chemin), false)});
-        if (!application.get())
-            return;
-        // The splash screen's first text finds the font database filled.
-        QFontDatabase::families();
-        preparer_images(textures.plateau, textures.bille);
     });
-}
-
-void application_prete()
-{
-    if (Preparation* p = preparation())
-        p->dire_application(true);
-}
-
-void terminer_preparation()
-{
-    if (Preparation* p = preparation())
-        p->terminer();
 }
 
 void attendre_polices()

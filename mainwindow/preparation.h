@@ -1,10 +1,9 @@
 #pragma once
-// What the start-up prepares beside the GUI thread, in a thread of its own:
-// while the application object connects to the display, the fonts'
-// configuration, then the skin the settings ask for, read and converted;
-// once the application object exists, the toolkit's font database and the
-// pictures the windows show. On two cores this takes all of it off the
-// start-up's path; the windows take the skin and the pictures from here.
+// What the start-up prepares beside the toolkit's own start, in a thread of
+// its own while the application object connects to the display: the fonts'
+// configuration, then the skin the settings ask for, read and converted.
+// On two cores this takes both off the start-up's path; the window takes
+// the skin from here instead of reading it again.
 #include <QImage>
 
 #include <string>
@@ -19,17 +18,9 @@ std::string chemin_skin(const std::string& repertoire, int i);
 // process, later calls do nothing.
 void lancer_preparation(const std::string& repertoire);
 
-// Tells the preparation that the application object exists, so that it
-// goes on with what needs it.
-void application_prete();
-
 // Returns once the fonts are ready to be asked for: at once without a
 // preparation under way.
 void attendre_polices();
-
-// Returns once the preparation has done all it does; called before the
-// application object goes away.
-void terminer_preparation();
 
 // The picture of the skin file `chemin`, if that is the file prepared
 // (waiting for it if need be); handed out once. A null image otherwise, or

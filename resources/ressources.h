@@ -18,15 +18,6 @@ inline constexpr int curseur_tophand_id = -1018;   // raised finger: clickable c
 // Makes the compiled-in pictures available; safe to call more than once.
 void initialiser_ressources();
 
-// Decodes, in the calling thread, the compiled-in pictures the windows built
-// at start-up show besides the splash screen (the balloon's granite, the
-// window icon, the marble of textures `plateau` and `bille`, the pictures of
-// the dialogs), so that the GUI thread finds them ready. Each picture
-// prepared is handed out once, to its first reader; a picture asked for
-// before it is prepared is decoded by its reader and not prepared again.
-// Needs the application object; safe beside the GUI thread.
-void preparer_images(int plateau, int bille);
-
 // Marble picture bille<s><m>, 21 x 22, 8 bits per pixel: s the board texture
 // (1-4), m the marble texture (1-7). A null pixmap when either is out of range.
 QPixmap bille(int s, int m);

@@ -194,14 +194,14 @@ Config Reglages::fusion(const Config& disque) const
     return resultat;
 }
 
-Textures textures_enregistrees(const std::string& repertoire)
+int32_t texture_plateau_enregistree(const std::string& repertoire)
 {
     Config c;
     size_t n = 0;
     if (lire_debut(repertoire + "TRL.CFG", c.octets.data(), c.octets.size(), &n) != 0 || n != Config::kTaille)
-        return {};
+        return 1;
     corrige_textures(c);
-    return {c.no_texture_plateau(), c.no_texture_bille()};
+    return c.no_texture_plateau();
 }
 
 Reglages::Disque Reglages::lit_disque(Config& disque) const

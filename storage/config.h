@@ -50,14 +50,11 @@ public:
     bool operator==(const Config&) const = default;
 };
 
-// The texture indexes that Reglages::recharger() would find in the record
-// of the program directory `repertoire` (ending with '/'), read without
-// writing anything: 1 for a missing, short or unreadable file, as for an
-// index out of range.
-struct Textures {
-    int32_t plateau = 1, bille = 1;
-};
-Textures textures_enregistrees(const std::string& repertoire);
+// The board texture index that Reglages::recharger() would find in the
+// record of the program directory `repertoire` (ending with '/'), read
+// without writing anything: 1 for a missing, short or unreadable file, as
+// for an index out of range.
+int32_t texture_plateau_enregistree(const std::string& repertoire);
 
 class Reglages {
 public:
