@@ -52,12 +52,23 @@ void lancer_preparation(const std::string& repertoire)
     static Preparation p;
     preparation() = &p;
     p.fil = std::thread([repertoire] {
-        preparer_polices();
-        p.polices_pretes.set_value();
-        // Only the direct reader of 24-bit files: Qt's image readers wait
-        // for the application object.
-        const std::string chemin = chemin_skin(repertoire, texture_plateau_enregistree(repertoire));
-        p.skin_lue.set_value({chemin, lire_bmp(QString::fromStdString(chemin), false)});
+        bool polices = false;
+        try {
+            preparer_polices();
+            polices = true;
+            p.polices_pretes.set_value();
+            // Only the direct reader of 24-bit files: Qt's image readers wait
+            // for the application object.
+            const std::string chemin = chemin_skin(repertoire, texture_plateau_enregistree(repertoire));
+            p.skin_lue.set_value({chemin, lire_bmp(QString::fromStdString(chemin), false)});
+        } catch (...) {
+            // Out of memory, say: the start-up does without what was not
+            // prepared (the toolkit reads the fonts' configuration itself, the
+            // window its skin).
+            if (!polices)
+                p.polices_pretes.set_value();
+            p.skin_lue.set_value({});
+        }
     });
 }
 
