@@ -355,9 +355,10 @@ const QPixmap& TForm1::skin(int slot) const
     auto& etat = skin_etat_[static_cast<size_t>(slot)];
     if (etat == SkinAttendue) {
         // Read beside the start-up when it is the skin the settings held.
-        QImage image = skin_preparee(chemin_skin(slot));
+        const std::string chemin = chemin_skin(slot);
+        QImage image = skin_preparee(chemin);
         if (image.isNull())
-            image = lire_bmp(QString::fromStdString(chemin_skin(slot)));
+            image = lire_bmp(QString::fromStdString(chemin));
         if (image.isNull()) {
             etat = SkinIllisible;
             skin_illisible(slot);
