@@ -218,7 +218,7 @@ TStatistiques::TStatistiques(int32_t langue, const Statistiques& stats, QWidget*
     chiffres->setGeometry(page->rect());
     par_probleme = new QTreeWidget(page);
     par_probleme->setObjectName(QStringLiteral("par_probleme"));
-    par_probleme->setGeometry(262, 176, 272, 144);
+    par_probleme->setGeometry(14, 246, 518, 74);
     par_probleme->setAccessibleName(QString::fromStdString(t.nom_par_probleme));
     par_probleme->setRootIsDecorated(false);
     par_probleme->setUniformRowHeights(true);
@@ -232,6 +232,7 @@ TStatistiques::TStatistiques(int32_t langue, const Statistiques& stats, QWidget*
         par_probleme->setHeaderLabels(entetes);
         par_probleme->header()->setFont(police_arial(12, true));
         par_probleme->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        par_probleme->header()->setSectionResizeMode(0, QHeaderView::Stretch);
         par_probleme->header()->setStretchLastSection(false);
         QPalette pal = par_probleme->palette();
         pal.setColor(QPalette::Base, QColor(250, 246, 236));
@@ -346,7 +347,7 @@ void TStatistiques::montrer_page(int page)
     }
     const bool problemes_joues = par_probleme->topLevelItemCount() > 0;
     par_probleme->setVisible(problemes_joues);
-    graphique->setGeometry(266, 14, 266, problemes_joues ? 156 : 300);
+    graphique->setGeometry(266, 14, 266, problemes_joues ? 226 : 300);
     chiffres->setLignes(lignes);
 }
 

@@ -74,7 +74,7 @@ public:
     // (after OK with Tab), named by the page.
     TListeLue* chiffres = nullptr;
     // On the problems page, once a problem was played: each problem's own
-    // figures (started, won, best time, hints), under a smaller chart.
+    // figures (started, won, best time, hints), along the foot of the page.
     QTreeWidget* par_probleme = nullptr;
 
 protected:

@@ -209,6 +209,8 @@ private slots:
         QVERIFY2(lignes.contains(croix + QStringLiteral("|1|1|00:00:20|2")), qPrintable(lignes.join(QLatin1Char(';'))));
         QVERIFY2(lignes.contains(plus + QStringLiteral("|2|1|00:00:45|0")), qPrintable(lignes.join(QLatin1Char(';'))));
         QVERIFY(!table->geometry().intersects(dlg.graphique->geometry()));
+        for (QLabel* l : dlg.valeurs)
+            QVERIFY(!l->isVisible() || !table->geometry().intersects(l->geometry()));
         QCOMPARE(liste()->child(liste()->childCount() - 1)->text(QAccessible::Name).isEmpty(), false);
         // Back on a board, the table goes.
         touche(Qt::Key_Left);
