@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -179,7 +180,8 @@ void TListeLue::focusInEvent(QFocusEvent* e)
     focus_clavier_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
     QWidget::focusInEvent(e);
     update();
-    signaler();
+    // After the list's own focus event, so that a reader goes on to the row.
+    QTimer::singleShot(0, this, [this] { signaler(); });
 }
 
 void TListeLue::focusOutEvent(QFocusEvent* e)

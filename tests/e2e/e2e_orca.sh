@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# What the Orca screen reader says while the game is played from the keyboard,
+# read from its debug log as it is written (no sound is made): the first arrow, picking up and
+# putting back a marble, a jump, the hint naming both holes, and the top ten
+# walked as a list.
+set -euo pipefail
+. "$(dirname "$0")/xvfb_commun.sh"
+RUN_DIR=$1
+for outil in dbus-daemon orca; do
+  command -v "$outil" >/dev/null || { echo "SKIP: $outil not installed"; exit 77; }
+done
+[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core not installed"; exit 77; }
+
+demarrer_x
+dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$TRAVAIL/bus" 4>"$TRAVAIL/buspid"
+BUSPID=$(tr -d '[:space:]' <"$TRAVAIL/buspid")
+OPID=""
+trap 'rc=$?; set +e; arreter_processus "$OPID"; kill "$BUSPID" 2>/dev/null; (exit "$rc"); terminer' EXIT
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$TRAVAIL/bus")
+export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+mkdir -p "$TRAVAIL/config" "$TRAVAIL/home"
+printf '[Propriétés]\nastuce=1\n' >"$TRAVAIL/config/trelmo.ini"
+JOURNAL="$TRAVAIL/orca.log"
+# Orca writes its log line by line only to a terminal: it is given one, whose
+# output script(1) copies into the journal as it comes.
+HOME="$TRAVAIL/home" XDG_CONFIG_HOME="$TRAVAIL/config" \
+  script -qfec "orca --replace -u '$TRAVAIL/orca' --debug-file /dev/tty" "$JOURNAL" </dev/null >/dev/null 2>&1 &
+OPID=$!
+# orca_dit <regex>: Orca has spoken a text matching the regex.
+orca_dit() { grep -a 'SPEECH OUTPUT' "$JOURNAL" 2>/dev/null | grep -Eq "$1"; }
+jeu_attend 60 "Orca started" orca_dit 'Screen reader on'
+demarrer_jeu "$RUN_DIR" en_US.UTF-8
+touches() {
+  xdotool windowfocus --sync "$FENETRE" >/dev/null 2>&1 || true
+  xdotool key --delay 300 "$@"
+}
+
+nouvelle_partie "Level" 1
+jeu_attend 30 "the new game spoken" orca_dit "'notification New game\\. 32 marbles left\\.'"
+xdotool mousemove --sync 5 5
+touches Up
+jeu_attend 30 "the first arrow spoken" orca_dit "'notification Column 5, row 5: empty\\.'"
+touches Up Up space
+jeu_attend 30 "the pick spoken" orca_dit "'notification Column 5, row 3: marble picked up\\.'"
+touches Escape
+jeu_attend 30 "the put-back spoken" orca_dit "'notification Column 5, row 3: marble put back\\.'"
+touches space Down Down Return
+jeu_attend 30 "the jump spoken" orca_dit "'notification Jump from column 5, row 3 to column 5, row 5\\. 31 marbles left\\.'"
+touches h
+jeu_attend 30 "the hint spoken with both holes" \
+  orca_dit "'notification Jump from column [1-9], row [1-9] to column [1-9], row [1-9]: you can still finish with 1 marble\\.'"
+
+# The top ten: Tab from OK to the list, then its rows one by one.
+cliquer 571 280
+jeu_attend 30 "the score table" fenetre_visible "^LES 10 MEILLEURS SCORES\$"
+jeu_attend 30 "the score table's OK spoken" orca_dit "Ok push button"
+xdotool key --delay 300 Tab
+jeu_attend 30 "the list spoken" orca_dit "'List with 10 items\\.'"
+xdotool key --delay 300 Down
+jeu_attend 30 "the second row spoken" orca_dit "'2\\. Player: , balls: 44, Time: '"
+echo "what Orca says: ok"
