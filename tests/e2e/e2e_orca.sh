@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What the Orca screen reader says while the game is played from the keyboard,
 # read from its debug log as it is written (no sound is made): the first arrow, picking up and
-# putting back a marble, a jump, the hint naming both holes, and the top ten
-# walked as a list.
+# putting back a marble, a jump, the hint naming both holes, the top ten
+# walked as a list, and the statistics' figures.
 set -euo pipefail
 . "$(dirname "$0")/xvfb_commun.sh"
 RUN_DIR=$1
@@ -28,6 +28,15 @@ HOME="$TRAVAIL/home" XDG_CONFIG_HOME="$TRAVAIL/config" \
 OPID=$!
 # orca_dit <regex>: Orca has spoken a text matching the regex.
 orca_dit() { grep -a 'SPEECH OUTPUT' "$JOURNAL" 2>/dev/null | grep -Eq "$1"; }
+# orca_attend <what> <regex>: waits for Orca to say it; says what it said otherwise.
+orca_attend() {
+  local etat=0
+  attendre_pendant "$GPID" 30 orca_dit "$2" || etat=$?
+  [ "$etat" -eq 0 ] && return 0
+  echo "not within 30 s: $1; the last things Orca said:"
+  grep -a 'SPEECH OUTPUT' "$JOURNAL" | tail -n 8 | cut -c1-200
+  exit 1
+}
 jeu_attend 60 "Orca started" orca_dit 'Screen reader on'
 demarrer_jeu "$RUN_DIR" en_US.UTF-8
 touches() {
@@ -36,26 +45,35 @@ touches() {
 }
 
 nouvelle_partie "Level" 1
-jeu_attend 30 "the new game spoken" orca_dit "'notification New game\\. 32 marbles left\\.'"
+orca_attend "the new game spoken" "'notification New game\\. 32 marbles left\\.'"
 xdotool mousemove --sync 5 5
 touches Up
-jeu_attend 30 "the first arrow spoken" orca_dit "'notification Column 5, row 5: empty\\.'"
+orca_attend "the first arrow spoken" "'notification Column 5, row 5: empty\\.'"
 touches Up Up space
-jeu_attend 30 "the pick spoken" orca_dit "'notification Column 5, row 3: marble picked up\\.'"
+orca_attend "the pick spoken" "'notification Column 5, row 3: marble picked up\\.'"
 touches Escape
-jeu_attend 30 "the put-back spoken" orca_dit "'notification Column 5, row 3: marble put back\\.'"
+orca_attend "the put-back spoken" "'notification Column 5, row 3: marble put back\\.'"
 touches space Down Down Return
-jeu_attend 30 "the jump spoken" orca_dit "'notification Jump from column 5, row 3 to column 5, row 5\\. 31 marbles left\\.'"
+orca_attend "the jump spoken" "'notification Jump from column 5, row 3 to column 5, row 5\\. 31 marbles left\\.'"
 touches h
-jeu_attend 30 "the hint spoken with both holes" \
-  orca_dit "'notification Jump from column [1-9], row [1-9] to column [1-9], row [1-9]: you can still finish with 1 marble\\.'"
+orca_attend "the hint spoken with both holes" \
+  "'notification Jump from column [1-9], row [1-9] to column [1-9], row [1-9]: you can still finish with 1 marble\\.'"
 
 # The top ten: Tab from OK to the list, then its rows one by one.
 cliquer 571 280
 jeu_attend 30 "the score table" fenetre_visible "^LES 10 MEILLEURS SCORES\$"
-jeu_attend 30 "the score table's OK spoken" orca_dit "Ok push button"
+orca_attend "the score table's OK spoken" "Ok push button"
 xdotool key --delay 300 Tab
-jeu_attend 30 "the list spoken" orca_dit "'List with 10 items\\.'"
+orca_attend "the list spoken" "'List with 10 items\\.'"
 xdotool key --delay 300 Down
-jeu_attend 30 "the second row spoken" orca_dit "'2\\. Player: , balls: 44, Time: '"
+orca_attend "the second row spoken" "'2\\. Player: , balls: 44, Time: '"
+xdotool key Escape
+jeu_attend 30 "the score table closed" fenetre_absente "^LES 10 MEILLEURS SCORES\$"
+
+# The statistics: past OK, the page's figures as labelled rows.
+touches s
+jeu_attend 30 "the statistics window" fenetre_visible "^Statistics\$"
+xdotool key --delay 300 Tab Tab
+orca_attend "the figures named by their page" "'English\\.'"
+orca_attend "the first figure spoken" "'Games started: 1\\.'"
 echo "what Orca says: ok"
