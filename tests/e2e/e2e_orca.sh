@@ -2,7 +2,8 @@
 # What the Orca screen reader says while the game is played from the keyboard,
 # read from its debug log as it is written (no sound is made): the first arrow, picking up and
 # putting back a marble, a jump, the hint naming both holes, the top ten
-# walked as a list, and the statistics' figures.
+# walked as a list, the statistics' figures, and the moves on the one-hole
+# problems' board.
 set -euo pipefail
 . "$(dirname "$0")/xvfb_commun.sh"
 RUN_DIR=$1
@@ -76,4 +77,16 @@ jeu_attend 30 "the statistics window" fenetre_visible "^Statistics\$"
 xdotool key --delay 300 Tab Tab
 orca_attend "the figures named by their page" "'English\\.'"
 orca_attend "the first figure spoken" "'Games started: 1\\.'"
+xdotool key Escape
+jeu_attend 30 "the statistics closed" fenetre_absente "^Statistics\$"
+
+# The one-hole problems: each move on the board is spoken.
+touches p
+jeu_attend 30 "the problems" fenetre_visible "^Problems\$"
+xdotool key --delay 200 Down Down Down Down Down Down Down Down Down Down
+orca_attend "the one-hole series" "One empty hole"
+xdotool key --delay 300 Return Right
+orca_attend "a move on the board spoken" "'notification Hole f5, empty, possible start"
+xdotool key --delay 300 Left Return
+orca_attend "the start chosen, spoken" "'notification Hole e5, .*Choose the hole of the last marble"
 echo "what Orca says: ok"
