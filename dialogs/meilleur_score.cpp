@@ -3,6 +3,7 @@
 #include "dialogs/commun.h"
 #include "dialogs/saisie_nom.h"
 #include "game/textes.h"
+#include "dialogs/textes_problemes.h"
 #include "storage/config.h"
 #include "widgets/garde.h"
 #include "widgets/polices.h"
@@ -52,6 +53,12 @@ Tmeilleur_score::Tmeilleur_score(Reglages& reglages, int32_t langue, QWidget* pa
 
     OkBtn = barre_ok(this, QRect(0, 321, 300, 24), 211, &barre);
     connect(OkBtn, &QAbstractButton::clicked, this, &Tmeilleur_score::BitBtn1Click);
+
+    table = new TListeLue(Panel1);
+    table->setObjectName(QStringLiteral("table"));
+    table->setGeometry(Panel1->rect());
+    table->setAccessibleName(QString::fromStdString(textes_problemes(langue_).nom_scores));
+    setTabOrder(OkBtn, table);
 }
 
 void Tmeilleur_score::showEvent(QShowEvent* e)
@@ -78,6 +85,14 @@ void Tmeilleur_score::FormActivate()
             b[i]->setText(QString::number(reglages_.config.billes(rang)));
             d[i]->setText(qs(reglages_.config.duree(rang)));
         }
+        const QString modele = QString::fromStdString(textes_problemes(langue_).ligne_score);
+        QList<TListeLue::Ligne> lignes;
+        for (size_t i = 0; i < 10; ++i)
+            lignes.append({modele.arg(i + 1)
+                               .arg(joueur->text(), n[i]->text(), bille->text(), b[i]->text(), duree->text(),
+                                    d[i]->text()),
+                           n[i]->geometry().united(d[i]->geometry())});
+        table->setLignes(lignes);
     });
 }
 

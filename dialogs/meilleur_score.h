@@ -3,6 +3,7 @@
 // time it is shown.
 #include "dialogs/bouton.h"
 #include "widgets/label3d.h"
+#include "widgets/liste_lue.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -31,6 +32,8 @@ public:
     std::array<QLabel*, 10> d{};
     TPanneauDegrade* barre = nullptr;
     TBoutonArrondi* OkBtn = nullptr;
+    // The ten rows as one list for the keyboard and screen readers (after OK with Tab).
+    TListeLue* table = nullptr;
 
 public slots:
     void BitBtn1Click();

@@ -56,7 +56,8 @@ void Tmode::showEvent(QShowEvent* e)
 void Tmode::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), QColor(0x80, 0x00, 0x80));
+    // The dialogs' grey shows round the buttons' rounded ends.
+    p.fillRect(rect(), QColor(kGrisPanneau));
 }
 
 void Tmode::choisir(int32_t niveau)

@@ -722,6 +722,7 @@ TProblemes::TProblemes(int32_t langue, const Statistiques& stats, QWidget* paren
         if (courant_)
             lancer();
     });
+    annonce = new TAnnonce(this);
     connect(plateau, &TPlateauChoix::changement, this, &TProblemes::actualiser);
     connect(plateau, &TPlateauChoix::valide, this, &TProblemes::lancer);
     remplir();
@@ -857,6 +858,18 @@ void TProblemes::actualiser()
             const bool seul = ligne && un_seul_depart(series_[static_cast<std::size_t>(ligne->data(RoleIndex).toInt())]);
             etat->setText(seul ? QString() : QString::fromStdString(t.autre_depart));
         }
+    }
+    // A change of the description alone is not spoken: each move and each
+    // choice on the board is told as it is made.
+    if (plateau->hasFocus() && plateau->en_choix() && !plateau->accessibleDescription().isEmpty()) {
+        QStringList dit{plateau->accessibleDescription()};
+        if (courant_)
+            dit << nom->text() << detail->text();
+        else
+            dit << detail->text();
+        const QString texte = dit.join(QStringLiteral(". "));
+        if (texte != annonce->derniere())
+            annonce->annoncer(texte);
     }
     nom->setFont(police_ajustee(police_arial(18, true), nom->text(), nom->width() - 4));
     etat->setFont(police_ajustee(police_arial(13), etat->text(), etat->width() - 4));

@@ -5,6 +5,7 @@
 // starts empty, then the hole of the last marble.
 #include "dialogs/bouton.h"
 #include "game/problemes.h"
+#include "widgets/annonce.h"
 #include "widgets/label3d.h"
 
 #include <QDialog>
@@ -119,6 +120,8 @@ public:
     QLabel* etat = nullptr;
     TBoutonArrondi* jouer = nullptr;
     TBoutonArrondi* annuler = nullptr;
+    // Speaks what the board offers as the keyboard moves and chooses on it.
+    TAnnonce* annonce = nullptr;
 
     // Roles of the list's rows.
     enum Role { RoleGenre = Qt::UserRole, RoleIndex, RoleResolu };

@@ -68,6 +68,8 @@ Tsaisie_nom::Tsaisie_nom(Reglages& reglages, int32_t langue, QWidget* parent)
 
     OkBtn = barre_ok(this, QRect(0, 156, 312, 24), 223, &barre);
     connect(OkBtn, &QAbstractButton::clicked, this, &Tsaisie_nom::BitBtn1Click);
+    // OK is the default: Enter in the entry confirms the name.
+    connect(Edit1, &QLineEdit::returnPressed, this, &Tsaisie_nom::BitBtn1Click);
 }
 
 void Tsaisie_nom::showEvent(QShowEvent* e)
@@ -82,6 +84,9 @@ void Tsaisie_nom::showEvent(QShowEvent* e)
     remplir(bravo, t.nom_bravo, police_arial(points_en_pixels(t.nom_bravo_points), true));
     remplir(t1, t.nom_t1, police_arial(16, true));
     remplir(t2, t.nom_t2, police_arial(16, true));
+    // A screen reader names the entry by the dialog's prompt.
+    Edit1->setAccessibleName(t2->text());
+    Edit1->setAccessibleDescription(t1->text());
     Edit1->setFont(police_arial(21));
     Edit1->clear();
     centrer_ecran(this);

@@ -9,6 +9,7 @@
 #include "widgets/polices.h"
 
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -212,10 +213,40 @@ TStatistiques::TStatistiques(int32_t langue, const Statistiques& stats, QWidget*
     graphique = new TGraphiqueResultats(langue, page);
     graphique->setGeometry(266, 14, 266, 300);
 
+    chiffres = new TListeLue(page);
+    chiffres->setObjectName(QStringLiteral("chiffres"));
+    chiffres->setGeometry(page->rect());
+    par_probleme = new QTreeWidget(page);
+    par_probleme->setObjectName(QStringLiteral("par_probleme"));
+    par_probleme->setGeometry(14, 246, 518, 74);
+    par_probleme->setAccessibleName(QString::fromStdString(t.nom_par_probleme));
+    par_probleme->setRootIsDecorated(false);
+    par_probleme->setUniformRowHeights(true);
+    par_probleme->setFrameShape(QFrame::NoFrame);
+    par_probleme->setFont(police_arial(12));
+    par_probleme->setCursor(Qt::ArrowCursor);
+    {
+        QStringList entetes;
+        for (const std::string& e : t.par_probleme)
+            entetes << QString::fromStdString(e);
+        par_probleme->setHeaderLabels(entetes);
+        par_probleme->header()->setFont(police_arial(12, true));
+        par_probleme->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        par_probleme->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        par_probleme->header()->setStretchLastSection(false);
+        QPalette pal = par_probleme->palette();
+        pal.setColor(QPalette::Base, QColor(250, 246, 236));
+        pal.setColor(QPalette::Text, kEncre);
+        par_probleme->setPalette(pal);
+    }
+    par_probleme->hide();
+
     OkBtn = barre_ok(this, QRect(0, 406, 560, 24), 471, nullptr);
     connect(OkBtn, &QAbstractButton::clicked, this, &QDialog::accept);
     connect(onglets, &QTabBar::currentChanged, this, &TStatistiques::montrer_page);
     setTabOrder(onglets, OkBtn);
+    setTabOrder(OkBtn, chiffres);
+    setTabOrder(chiffres, par_probleme);
     montrer_page(Anglais);
 }
 
@@ -288,6 +319,36 @@ void TStatistiques::montrer_page(int page)
         haut += 33;
     }
     graphique->setResultats(s.resultats);
+
+    QList<TListeLue::Ligne> lignes;
+    for (int c : ordre) {
+        const auto i = static_cast<std::size_t>(c);
+        lignes.append({valeurs[i]->accessibleName(), noms[i]->geometry().united(valeurs[i]->geometry())});
+    }
+    chiffres->setAccessibleName(onglets->tabText(page));
+
+    // Each problem played, in the catalogue's order.
+    par_probleme->clear();
+    if (page == Problemes) {
+        const QString modele = QString::fromStdString(t.ligne_probleme);
+        for (const Probleme& p : catalogue()) {
+            const StatsJeu u = stats_.stats(cle_probleme(p.id));
+            if (u.commencees == 0 && u.indices == 0)
+                continue;
+            const QString nom = QString::fromStdString(p.nom(langue_));
+            const QString temps = u.meilleur_temps >= 0 ? QString::fromStdString(duree(u.meilleur_temps)) : aucun;
+            const QStringList colonnes{nom, QString::number(u.commencees), QString::number(u.gagnees), temps,
+                                       QString::number(u.indices)};
+            auto* ligne = new QTreeWidgetItem(par_probleme, colonnes);
+            for (int c = 1; c < colonnes.size(); ++c)
+                ligne->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+            lignes.append({modele.arg(nom, colonnes[1], colonnes[2], temps, colonnes[4]), par_probleme->geometry()});
+        }
+    }
+    const bool problemes_joues = par_probleme->topLevelItemCount() > 0;
+    par_probleme->setVisible(problemes_joues);
+    graphique->setGeometry(266, 14, 266, problemes_joues ? 226 : 300);
+    chiffres->setLignes(lignes);
 }
 
 void TStatistiques::showEvent(QShowEvent* e)

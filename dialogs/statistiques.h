@@ -1,14 +1,16 @@
 #pragma once
 // The Statistics window: one page per board's standard start and one for the
-// problems, with the counts, the records, the winning streaks and a bar chart
+// problems (with each played problem's own figures), with the counts, the records, the winning streaks and a bar chart
 // of the marbles left at the end of the games.
 #include "dialogs/bouton.h"
 #include "storage/statistiques.h"
 #include "widgets/label3d.h"
+#include "widgets/liste_lue.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QTabBar>
+#include <QTreeWidget>
 
 #include <array>
 #include <cstdint>
@@ -68,6 +70,12 @@ public:
     std::array<QLabel*, NbChiffres> valeurs{};
     TGraphiqueResultats* graphique = nullptr;
     TBoutonArrondi* OkBtn = nullptr;
+    // The page's figures as one list for the keyboard and screen readers
+    // (after OK with Tab), named by the page.
+    TListeLue* chiffres = nullptr;
+    // On the problems page, once a problem was played: each problem's own
+    // figures (started, won, best time, hints), along the foot of the page.
+    QTreeWidget* par_probleme = nullptr;
 
 protected:
     void showEvent(QShowEvent*) override;

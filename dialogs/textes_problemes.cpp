@@ -56,6 +56,15 @@ TextesProblemes francais()
     t.graphique_barre = "%1 billes restantes : %2 parties";
     t.nom_onglets = "Plateaux";
     t.decimale = ',';
+    t.par_probleme[0] = "Problème";
+    t.par_probleme[1] = "Commencées";
+    t.par_probleme[2] = "Gagnées";
+    t.par_probleme[3] = "Meilleur temps";
+    t.par_probleme[4] = "Conseils";
+    t.ligne_probleme = "%1 : commencées %2, gagnées %3, meilleur temps %4, conseils %5";
+    t.nom_par_probleme = "Par problème";
+    t.nom_scores = "Les 10 meilleurs scores";
+    t.ligne_score = "%1. %2 : %3, %4 : %5, %6 : %7";
     return t;
 }
 
@@ -109,6 +118,15 @@ TextesProblemes anglais()
     t.graphique_barre = "%1 marbles left: %2 games";
     t.nom_onglets = "Boards";
     t.decimale = '.';
+    t.par_probleme[0] = "Problem";
+    t.par_probleme[1] = "Started";
+    t.par_probleme[2] = "Won";
+    t.par_probleme[3] = "Best time";
+    t.par_probleme[4] = "Hints";
+    t.ligne_probleme = "%1: started %2, won %3, best time %4, hints %5";
+    t.nom_par_probleme = "Per problem";
+    t.nom_scores = "The ten best scores";
+    t.ligne_score = "%1. %2: %3, %4: %5, %6: %7";
     return t;
 }
 
@@ -162,6 +180,15 @@ TextesProblemes allemand()
     t.graphique_barre = "%1 Restkugeln: %2 Spiele";
     t.nom_onglets = "Bretter";
     t.decimale = ',';
+    t.par_probleme[0] = "Aufgabe";
+    t.par_probleme[1] = "Begonnen";
+    t.par_probleme[2] = "Gewonnen";
+    t.par_probleme[3] = "Bestzeit";
+    t.par_probleme[4] = "Tipps";
+    t.ligne_probleme = "%1: begonnen %2, gewonnen %3, Bestzeit %4, Tipps %5";
+    t.nom_par_probleme = "Je Aufgabe";
+    t.nom_scores = "Die zehn besten Ergebnisse";
+    t.ligne_score = "%1. %2: %3, %4: %5, %6: %7";
     return t;
 }
 

@@ -36,6 +36,16 @@ struct TextesProblemes {
     std::string graphique_vide;         // no finished game
     std::string graphique_barre;        // "%1 marbles left: %2 games", for screen readers
     std::string nom_onglets;
+    // The figures of each problem played: the table's headings, and a row as
+    // a screen reader reads it ("%1: started %2, won %3, best time %4, hints %5").
+    std::string par_probleme[5];        // problem, started, won, best time, hints
+    std::string ligne_probleme;
+    std::string nom_par_probleme;       // the table's accessible name
+
+    // Score table, for screen readers: its name, and a row "%1. %2: %3, %4: %5, %6: %7"
+    // (rank, then each heading with its value).
+    std::string nom_scores;
+    std::string ligne_score;
     char decimale = '.';                // decimal separator of the mean
 };
 

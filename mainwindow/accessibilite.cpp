@@ -251,17 +251,6 @@ private:
     }
 };
 
-class AnnonceAccessible : public QAccessibleWidget {
-public:
-    explicit AnnonceAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return static_cast<TAnnonce*>(widget())->derniere();
-        return QAccessibleWidget::text(t);
-    }
-};
-
 QAccessibleInterface* fabrique(const QString& classe, QObject* o)
 {
     if (!o || !o->isWidgetType())
@@ -271,8 +260,6 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* o)
         return new FenetreAccessible(w);
     if (classe == QLatin1String("trelmo::TCalque"))
         return new PlateauAccessible(w);
-    if (classe == QLatin1String("trelmo::TAnnonce"))
-        return new AnnonceAccessible(w);
     if ((classe == QLatin1String("trelmo::LabelCliquable") || classe == QLatin1String("trelmo::TLabel3D"))
         && w->property("bouton").toBool())
         return new BoutonAccessible(w);
@@ -326,29 +313,6 @@ void signaler_focus_trou(QWidget* plateau, int n)
     QAccessibleEvent focus(plateau, QAccessible::Focus);
     focus.setChild(index);
     QAccessible::updateAccessibility(&focus);
-}
-
-TAnnonce::TAnnonce(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("annonce"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 1, 1);
-    setProperty("accessible", true);
-}
-
-void TAnnonce::annoncer(const QString& texte)
-{
-    derniere_ = texte;
-    setAccessibleName(texte);
-    if (!QAccessible::isActive())
-        return;
-    // Shown anew, the notification is spoken.
-    hide();
-    show();
-    QAccessibleEvent e(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&e);
 }
 
 } // namespace trelmo

@@ -4,6 +4,8 @@
 // buttons as push buttons named by their caption with their hint as
 // description; the counters by what they count; and a notification that
 // speaks each jump, undo, hint and end of game.
+#include "widgets/annonce.h"
+
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -31,18 +33,5 @@ void definir_source_accessible(QWidget* plateau, ISourceAccessible* source);
 void signaler_plateau_change(QWidget* plateau);
 // The keyboard cursor moved: focus follows it when the board has the focus.
 void signaler_focus_trou(QWidget* plateau, int n);
-
-// A one-pixel notification: each announcement changes its name and shows it
-// again, which screen readers speak.
-class TAnnonce : public QWidget {
-    Q_OBJECT
-public:
-    explicit TAnnonce(QWidget* parent);
-    void annoncer(const QString& texte);
-    const QString& derniere() const { return derniere_; }
-
-private:
-    QString derniere_;
-};
 
 } // namespace trelmo

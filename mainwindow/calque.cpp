@@ -127,6 +127,15 @@ void TCalque::setAtterrissages(const std::vector<int>& trous)
         rafraichir(t);
 }
 
+void TCalque::setPrise(int trou)
+{
+    if (trou == prise_)
+        return;
+    rafraichir(prise_);
+    prise_ = trou;
+    rafraichir(prise_);
+}
+
 void TCalque::montrerSaut(int de, int vers)
 {
     update(rectSaut());
@@ -168,6 +177,10 @@ void TCalque::paintEvent(QPaintEvent*)
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(centre(t), 12.0, 12.0);
         }
+
+        // The held marble: a solid ring hugging it, inside the cursor's.
+        if (prise_ != 0)
+            anneau(p, centre(prise_), 10.0, lumiere, 2.0, 120);
 
         // The hinted jump: the marble pulses, a trail leads to its landing hole.
         if (saut_de_ != 0) {

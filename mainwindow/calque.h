@@ -1,7 +1,7 @@
 #pragma once
 // A transparent layer over the sprites of the main window that draws the
-// marks added to the board: the keyboard cursor, the holes where a held
-// marble may land, the hinted jump, and the focus of a button reached with
+// marks added to the board: the keyboard cursor, the held marble, the holes
+// where it may land, the hinted jump, and the focus of a button reached with
 // Tab. It never takes the pointer; it takes the keyboard for the board.
 #include <QRect>
 #include <QTimer>
@@ -26,6 +26,8 @@ public:
     void setCurseur(int trou);                 // the keyboard cursor's hole; 0 hides it
     int curseur() const { return curseur_; }
     void setAtterrissages(const std::vector<int>& trous);   // empty: none
+    void setPrise(int trou);                   // the held marble's hole; 0 for none
+    int prise() const { return prise_; }
     const std::vector<int>& atterrissages() const { return atterrissages_; }
     // Marks a jump for about two seconds; `de` 0 clears it.
     void montrerSaut(int de, int vers);
@@ -44,6 +46,7 @@ private:
     int skin_ = 1;
     int curseur_ = 0;
     std::vector<int> atterrissages_;
+    int prise_ = 0;
     int saut_de_ = 0, saut_vers_ = 0;
     int phase_ = 0;                            // of the hint's pulse
     QTimer pouls_;

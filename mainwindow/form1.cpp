@@ -144,7 +144,12 @@ TForm1::TForm1(QWidget* parent)
     charger_->setProperty("bouton", true);
     charger_->setProperty("accessible", true);
     charger_->setClavier(true);
-    connect(charger_, &TLabel3D::clicked, this, [this] { garde([this] { chargerClick(); }); });
+    connect(charger_, &TLabel3D::clicked, this, [this] {
+        garde([this] {
+            abandonner_glisse();
+            chargerClick();
+        });
+    });
 
     texture_plateau_ = creer_label("texture_plateau", {145, 413, 91, 24}, verdana, 13, Qt::black, &TForm1::texture_plateauClick);
     lien_site_ = creer_label("lien_site", {183, 440, 273, 18}, verdana, 16, Qt::yellow, &TForm1::lien_siteClick);
@@ -296,7 +301,12 @@ LabelCliquable* TForm1::creer_label(const char* nom, QRect r, const QString& fam
         l->setProperty("bouton", true);
         l->setClavier(true);
         l->setCursor(curseur(CUR_TOPHAND));
-        connect(l, &LabelCliquable::clicked, this, [this, clic] { garde([this, clic] { (this->*clic)(); }); });
+        connect(l, &LabelCliquable::clicked, this, [this, clic] {
+            garde([this, clic] {
+                abandonner_glisse();   // a button pressed from the keyboard while a marble is dragged
+                (this->*clic)();
+            });
+        });
     }
     return l;
 }
@@ -643,6 +653,8 @@ void TForm1::chargerClick()
     if (restauree_) {
         restauree_ = false;
         retrouver_probleme();
+        const TextesPlus& t = textes_plus(langue_);
+        annonce_->annoncer(t.partie_chargee.arg(reste(t, kNbRepos - jeu_.nb_repos)));
         apres_changement();
     }
 }

@@ -111,6 +111,9 @@ public:
     void glisserDebut(Sprite* source, QPoint global);
     void glisserVers(QPoint global);
     void glisserFin(QPoint global);
+    // Ends a drag that a command or the loss of the pointer cut short: the
+    // marble back in its hole, the pictures and the cursor as they should be.
+    void abandonner_glisse();
 
     // ISprites
     void trou_image(int n, bool bille) override;
@@ -153,6 +156,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -171,6 +175,10 @@ private:
     void creer_commandes();
     void mettre_a_jour_commandes();
     void apres_changement();         // marks, screen reader, commands after any change of the game
+    void marquer_prise();            // the ring of the held marble, when it shows
+    void annoncer_prise();           // a marble picked up, put back, or that cannot jump, spoken
+    // Where the hint's balloon hides none of the window's controls.
+    bool bulle_libre(const QRect& global) const;
     std::vector<int> atterrissages() const;   // the landing holes to mark now
     void fleche(int direction);      // the keyboard cursor, one hole in a direction
     void montrer_curseur_clavier(bool visible);
@@ -243,6 +251,9 @@ private:
     QLabel* glisse_ = nullptr;        // the marble under the pointer while dragging
     QPoint glisse_prise_;             // where the marble was taken, in its picture
     bool restauree_ = false;
+    int prise_dite_ = 0;              // the held marble's hole as last spoken, 0 for none
+    bool par_clavier_ = false;        // the click being handled comes from the keyboard
+    bool prise_clavier_ = false;      // the held marble was picked up with the keyboard
     QStringList avertissements_;      // waiting for the window to show
 
     TFreewareMsg* FreewareMsg_ = nullptr;

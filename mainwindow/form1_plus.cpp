@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <algorithm>
@@ -49,7 +50,10 @@ void TForm1::creer_commandes()
         a->setShortcuts(touches);
         a->setShortcutContext(Qt::WindowShortcut);
         connect(a, &QAction::triggered, this, [this, faire](bool coche) {
-            garde([&] { faire(coche); });
+            garde([&] {
+                abandonner_glisse();
+                faire(coche);
+            });
             garde([this] { mettre_a_jour_commandes(); });
         });
         addAction(a);
@@ -91,7 +95,12 @@ QMenu* TForm1::menu() const
         menu_ = new QMenu(moi);
         menu_->setObjectName(QStringLiteral("menu"));
         menu_->addActions(actions());
-        connect(menu_, &QMenu::aboutToShow, moi, [moi] { garde([moi] { moi->mettre_a_jour_commandes(); }); });
+        connect(menu_, &QMenu::aboutToShow, moi, [moi] {
+            garde([moi] {
+                moi->abandonner_glisse();
+                moi->mettre_a_jour_commandes();
+            });
+        });
     }
     return menu_;
 }
@@ -124,7 +133,16 @@ std::vector<int> TForm1::atterrissages() const
 
 void TForm1::apres_changement()
 {
+    abandonner_glisse();
+    // The hint's marks belong to the position it was asked for.
+    calque_->montrerSaut(0, 0);
+    if (THintManager* bulles = THintManager::instance();
+        bulles && bulles->messageShown() && !dernier_indice_.isEmpty() && bulles->window()
+        && bulles->window()->text() == dernier_indice_)
+        bulles->hideHint();
+    prise_dite_ = jeu_.bille_prise ? numero_trou(jeu_.col_prise, jeu_.lig_prise) : 0;
     calque_->setAtterrissages(atterrissages());
+    marquer_prise();
     if (!trou_expose(curseur_clavier_))
         curseur_clavier_ = 25;
     if (curseur_visible_)
@@ -137,6 +155,7 @@ void TForm1::apres_changement()
 void TForm1::contextMenuEvent(QContextMenuEvent* e)
 {
     garde([&] {
+        abandonner_glisse();
         mettre_a_jour_commandes();
         menu()->popup(e->globalPos());
     });
@@ -159,7 +178,9 @@ void TForm1::refaireClick()
 void TForm1::reperesClick(bool actif)
 {
     reperes_ = actif;
-    apres_changement();
+    calque_->setAtterrissages(atterrissages());
+    marquer_prise();
+    mettre_a_jour_commandes();
     // A preference that cannot be kept is only not kept: the marks still show.
     try {
         ecrit_preference(chemin_ini(), "reperes", actif);
@@ -258,24 +279,51 @@ void TForm1::montrer_indice()
     const TextesPlus& t = textes_plus(langue_);
     const Case a = case_du_trou(s.de), b = case_du_trou(s.vers);
     const QString sens = b.lig < a.lig ? t.haut : b.col > a.col ? t.droite : b.lig > a.lig ? t.bas : t.gauche;
-    QString texte;
-    if (r.cible == solveur::Cible::atteignable)
-        texte = t.cible_atteignable.arg(sens);
-    else if (r.cible == solveur::Cible::impossible)
-        texte = t.cible_perdue.arg(sens).arg(r.meilleur);
-    else if (!r.prouve)
-        texte = t.non_prouve.arg(sens).arg(r.meilleur);
-    else if (r.meilleur == 1)
-        texte = t.finir_une.arg(sens);
-    else
-        texte = t.meilleur_n.arg(sens).arg(r.meilleur);
+    // The balloon names the direction; the spoken hint names both holes,
+    // and in a problem the target too.
+    auto phrase = [&](const QString& saut) {
+        if (r.cible == solveur::Cible::atteignable)
+            return t.cible_atteignable.arg(saut);
+        if (r.cible == solveur::Cible::impossible)
+            return t.cible_perdue.arg(saut).arg(r.meilleur);
+        if (!r.prouve)
+            return t.non_prouve.arg(saut).arg(r.meilleur);
+        if (r.meilleur == 1)
+            return t.finir_une.arg(saut);
+        return t.meilleur_n.arg(saut).arg(r.meilleur);
+    };
+    const QString texte = phrase(sens);
+    QString dit = phrase(t.saut_conseille.arg(a.col).arg(a.lig).arg(b.col).arg(b.lig));
+    if (jeu_.cible != 0) {
+        const Case c = case_du_trou(jeu_.cible);
+        dit += QLatin1Char(' ') + t.cible_trou.arg(c.col).arg(c.lig);
+    }
     calque_->montrerSaut(s.de, s.vers);
+    // The keyboard goes on from the hinted marble.
+    curseur_clavier_ = s.de;
+    if (curseur_visible_) {
+        calque_->setCurseur(s.de);
+        signaler_focus_trou(calque_, s.de);
+    }
     const QRect marble = trous_[static_cast<size_t>(s.de)]->geometry();
     if (THintManager* bulles = THintManager::instance())
-        bulles->showMessage(this, mapToGlobal(marble.topLeft() + QPoint(10, 4)), texte, 5000);
-    annonce_->annoncer(texte);
+        bulles->showMessage(this, mapToGlobal(marble.topLeft() + QPoint(10, 4)), texte, 5000,
+                            [this](const QRect& r) { return bulle_libre(r); });
+    annonce_->annoncer(dit);
     dernier_indice_ = texte;
     indice_montre();
+}
+
+bool TForm1::bulle_libre(const QRect& global) const
+{
+    const QRect r(mapFromGlobal(global.topLeft()), global.size());
+    for (const QObject* o : children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w && w != calque_ && w != resultat_ && !w->isHidden() && w->property("accessible").toBool()
+            && qobject_cast<const QLabel*>(w) && w->geometry().intersects(r))
+            return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------- the keyboard
@@ -298,8 +346,9 @@ void TForm1::fleche(int direction)
     if (!trou_expose(curseur_clavier_))
         curseur_clavier_ = 25;
     if (!visible) {
-        // The first arrow shows the cursor where it is.
+        // The first arrow shows the cursor where it is, and says where.
         montrer_curseur_clavier(true);
+        annonce_->annoncer(nom_trou(curseur_clavier_));
         return;
     }
     const Case ici = case_du_trou(curseur_clavier_);
@@ -316,6 +365,16 @@ void TForm1::keyPressEvent(QKeyEvent* e)
 {
     bool pris = true;
     garde([&] {
+        // A key while a marble is dragged ends the drag first.
+        switch (e->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+            break;
+        default:
+            abandonner_glisse();
+        }
         switch (e->key()) {
         case Qt::Key_Up: fleche(HAUT); break;
         case Qt::Key_Right: fleche(DROITE); break;
@@ -326,6 +385,8 @@ void TForm1::keyPressEvent(QKeyEvent* e)
         case Qt::Key_Enter:
             if (calque_->hasFocus()) {
                 montrer_curseur_clavier(true);
+                par_clavier_ = true;
+                const auto fin = qScopeGuard([this] { par_clavier_ = false; });
                 clicTrou(curseur_clavier_);
             } else {
                 pris = false;
@@ -369,6 +430,7 @@ bool TForm1::eventFilter(QObject* o, QEvent* e)
 
 void TForm1::glisserDebut(Sprite* source, QPoint global)
 {
+    abandonner_glisse();
     if (jeu_.pas_de_partie || !source)
         return;
     const Case k = case_du_trou(source->numero());
@@ -408,6 +470,10 @@ void TForm1::glisserVers(QPoint global)
 {
     if (!glisse_de_)
         return;
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        abandonner_glisse();   // the button went up where the window did not see it
+        return;
+    }
     const QPoint ici = mapFromGlobal(global);
     glisse_->move(ici - glisse_prise_);
     // The cursor says what letting go here would do, as it does for a click.
@@ -431,7 +497,9 @@ void TForm1::glisserFin(QPoint global)
     auto* dessous = qobject_cast<Sprite*>(childAt(mapFromGlobal(global)));
     const bool sur_trou = dessous && dessous != source && dessous->actif()
                           && dessous == trous_[static_cast<size_t>(dessous->numero())];
-    if (sur_trou && jeu_.saut_permis(source->numero(), dessous->numero())) {
+    const Case k = case_du_trou(source->numero());
+    const bool tenue = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
+    if (tenue && sur_trou && jeu_.saut_permis(source->numero(), dessous->numero())) {
         jeu_.pmove(dessous->numero());
         jeu_.deplacement();
         apres_changement();
@@ -441,6 +509,29 @@ void TForm1::glisserFin(QPoint global)
     if (jeu_.marques[static_cast<size_t>(source->numero())] == 1)
         trou_image(source->numero(), true);
     jeu_.reposer_bille();
+}
+
+void TForm1::abandonner_glisse()
+{
+    if (!glisse_de_)
+        return;
+    Sprite* source = glisse_de_;
+    glisse_de_ = nullptr;
+    source->annulerGlisse();
+    glisse_->hide();
+    QGuiApplication::restoreOverrideCursor();
+    // The hole shows what the board holds now, whatever changed meanwhile.
+    const int n = source->numero();
+    trou_image(n, jeu_.marques[static_cast<size_t>(n)] == 1);
+    jeu_.reposer_bille();
+}
+
+void TForm1::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    // Another window took the pointer: the drag ends there.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow())
+        garde([this] { abandonner_glisse(); });
 }
 
 // ---------------------------------------------------------------- the game's events
@@ -548,6 +639,8 @@ void TForm1::partie_commencee()
     if (!jeu_.probleme)
         probleme_id_.clear();
     statistiques().nouvelle_partie(cle_partie());
+    const TextesPlus& t = textes_plus(langue_);
+    annonce_->annoncer(t.partie_commencee.arg(reste(t, kNbRepos - jeu_.nb_repos)));
     apres_changement();
 }
 
@@ -556,6 +649,7 @@ void TForm1::partie_arretee()
     probleme_id_.clear();
     statistiques().arret();
     enregistrer_statistiques();
+    annonce_->annoncer(textes_plus(langue_).partie_arretee);
     apres_changement();
 }
 
@@ -580,9 +674,47 @@ void TForm1::saut_annule(int, int, int)
 
 void TForm1::prise_changee()
 {
+    // Escape or a click while dragging: the drag is over.
+    abandonner_glisse();
+    if (jeu_.bille_prise && numero_trou(jeu_.col_prise, jeu_.lig_prise) != prise_dite_)
+        prise_clavier_ = par_clavier_;
     calque_->setAtterrissages(atterrissages());
+    marquer_prise();
+    annoncer_prise();
     if (curseur_visible_)
         signaler_focus_trou(calque_, curseur_clavier_);
+}
+
+void TForm1::marquer_prise()
+{
+    // Ringed while held from the keyboard, and for the mouse too when the
+    // landing holes are marked.
+    const int n = jeu_.bille_prise && !jeu_.pas_de_partie ? numero_trou(jeu_.col_prise, jeu_.lig_prise) : 0;
+    calque_->setPrise(n != 0 && trou_expose(n) && (prise_clavier_ || reperes_) ? n : 0);
+}
+
+void TForm1::annoncer_prise()
+{
+    const TextesPlus& t = textes_plus(langue_);
+    const int avant = prise_dite_;
+    const int maintenant = jeu_.bille_prise ? numero_trou(jeu_.col_prise, jeu_.lig_prise) : 0;
+    prise_dite_ = maintenant;
+    auto dire = [&](int n, const QString& etat) {
+        const Case k = case_du_trou(n);
+        return t.trou.arg(k.col).arg(k.lig).arg(etat);
+    };
+    const int ici = jeu_.trou_courant;
+    if (maintenant != 0 && maintenant != avant) {
+        annonce_->annoncer(dire(maintenant, t.prise_faite));
+    } else if (maintenant == 0 && avant != 0) {
+        // A click on a hole it cannot land on puts the marble back.
+        QString texte = dire(avant, t.prise_reposee);
+        if (ici >= 1 && ici <= kNbTrous && ici != avant && trou_expose(ici))
+            texte = dire(ici, t.pas_d_arrivee) + QLatin1Char(' ') + texte;
+        annonce_->annoncer(texte);
+    } else if (maintenant == 0 && ici >= 1 && ici <= kNbTrous && trou_expose(ici)) {
+        annonce_->annoncer(dire(ici, t.pas_de_saut));
+    }
 }
 
 void TForm1::partie_finie(int32_t billes, bool gagnee)
@@ -631,7 +763,10 @@ int TForm1::trou_focus() const { return curseur_visible_ ? curseur_clavier_ : 0;
 void TForm1::activer_trou(int n)
 {
     garde([&] {
+        abandonner_glisse();
         curseur_clavier_ = n;
+        par_clavier_ = true;
+        const auto fin = qScopeGuard([this] { par_clavier_ = false; });
         clicTrou(n);
     });
 }

@@ -63,14 +63,14 @@ void Sprite::mouseReleaseEvent(QMouseEvent* e)
     QLabel::mouseReleaseEvent(e);
     if (e->button() != Qt::LeftButton)
         return;
-    const bool glissait = glisse_;
+    const bool glissait = glisse_, appuye = appui_;
     appui_ = false;
     glisse_ = false;
     if (glissait) {
         emit lache(numero_, e->globalPosition().toPoint());
         return;
     }
-    if (actif_ && rect().contains(e->position().toPoint()))
+    if (appuye && actif_ && rect().contains(e->position().toPoint()))
         emit clic(numero_);
 }
 

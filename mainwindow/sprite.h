@@ -17,6 +17,9 @@ public:
     // Answered by the receiver of glisse(): whether the drag is taken. A drag
     // that is not taken ends as a click, as if the pointer had not moved.
     void setGlisseAccepte(bool accepte) { glisse_accepte_ = accepte; }
+    // The drag that began here was ended by the window: the button's release
+    // that follows is neither a drop nor a click.
+    void annulerGlisse() { appui_ = glisse_ = false; }
 
 signals:
     void survol(int numero);

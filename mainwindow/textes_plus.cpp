@@ -39,6 +39,15 @@ TextesPlus francais()
     t.non_prouve = QStringLiteral("%1 : meilleur résultat trouvé, %2 billes (non prouvé).");
     t.cible_atteignable = QStringLiteral("%1 : vous pouvez encore finir sur la cible.");
     t.cible_perdue = QStringLiteral("%1 : la cible n'est plus accessible ; le mieux est de laisser %2 billes.");
+    t.prise_faite = QStringLiteral("bille prise");
+    t.prise_reposee = QStringLiteral("bille reposée");
+    t.pas_de_saut = QStringLiteral("pas de saut possible d'ici");
+    t.pas_d_arrivee = QStringLiteral("impossible d'arriver ici.");
+    t.partie_commencee = QStringLiteral("Nouvelle partie. %1");
+    t.partie_chargee = QStringLiteral("Partie chargée. %1");
+    t.partie_arretee = QStringLiteral("Partie arrêtée.");
+    t.saut_conseille = QStringLiteral("Saut de la colonne %1, ligne %2 à la colonne %3, ligne %4");
+    t.cible_trou = QStringLiteral("La cible est la colonne %1, ligne %2.");
     return t;
 }
 
@@ -77,6 +86,15 @@ TextesPlus anglais()
     t.non_prouve = QStringLiteral("%1: best found so far, %2 marbles (not proven).");
     t.cible_atteignable = QStringLiteral("%1: you can still finish on the target.");
     t.cible_perdue = QStringLiteral("%1: the target is out of reach; the best you can reach is %2 marbles.");
+    t.prise_faite = QStringLiteral("marble picked up");
+    t.prise_reposee = QStringLiteral("marble put back");
+    t.pas_de_saut = QStringLiteral("cannot jump from here");
+    t.pas_d_arrivee = QStringLiteral("cannot land here.");
+    t.partie_commencee = QStringLiteral("New game. %1");
+    t.partie_chargee = QStringLiteral("Game loaded. %1");
+    t.partie_arretee = QStringLiteral("Game stopped.");
+    t.saut_conseille = QStringLiteral("Jump from column %1, row %2 to column %3, row %4");
+    t.cible_trou = QStringLiteral("The target is column %1, row %2.");
     return t;
 }
 
@@ -115,6 +133,15 @@ TextesPlus allemand()
     t.non_prouve = QStringLiteral("%1: Bisher bestes Ergebnis %2 Kugeln (nicht bewiesen).");
     t.cible_atteignable = QStringLiteral("%1: Sie können noch auf dem Zielfeld enden.");
     t.cible_perdue = QStringLiteral("%1: Das Zielfeld ist nicht mehr erreichbar; bestenfalls bleiben %2 Kugeln.");
+    t.prise_faite = QStringLiteral("Kugel aufgenommen");
+    t.prise_reposee = QStringLiteral("Kugel zurückgelegt");
+    t.pas_de_saut = QStringLiteral("von hier kein Sprung möglich");
+    t.pas_d_arrivee = QStringLiteral("hier keine Landung möglich.");
+    t.partie_commencee = QStringLiteral("Neues Spiel. %1");
+    t.partie_chargee = QStringLiteral("Partie geladen. %1");
+    t.partie_arretee = QStringLiteral("Spiel abgebrochen.");
+    t.saut_conseille = QStringLiteral("Sprung von Spalte %1, Reihe %2 nach Spalte %3, Reihe %4");
+    t.cible_trou = QStringLiteral("Das Zielfeld ist Spalte %1, Reihe %2.");
     return t;
 }
 

@@ -22,6 +22,13 @@ struct TextesPlus {
     QString annonce_annule;          // "Jump undone. %1"
     QString reste_une, reste_n;      // "1 marble left." / "%1 marbles left."
     QString annonce_gagne, annonce_perdu;   // end of the game; %1 marbles left
+    // What becomes of a marble, after "Column %1, row %2: ".
+    QString prise_faite, prise_reposee;  // "marble picked up" / "marble put back"
+    QString pas_de_saut;                 // "cannot jump from here"
+    QString pas_d_arrivee;               // "cannot land here."
+    QString partie_commencee;            // "New game. %1" (marbles left)
+    QString partie_chargee;              // "Game loaded. %1"
+    QString partie_arretee;              // "Game stopped."
     // A restored game that is damaged.
     QString partie_endommagee;
     // The hint: the jump's direction, then what is still reachable.
@@ -31,6 +38,8 @@ struct TextesPlus {
     QString non_prouve;                  // "%1: best found so far: %2 marbles (not proven)."
     QString cible_atteignable;           // "%1: you can still finish on the target."
     QString cible_perdue;                // "%1: the target is out of reach; the best is %2 marbles."
+    QString saut_conseille;              // spoken: "Jump from column %1, row %2 to column %3, row %4"
+    QString cible_trou;                  // spoken in a problem: "The target is column %1, row %2."
 };
 
 // Any index outside 0-2 gives English.

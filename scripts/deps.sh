@@ -15,6 +15,8 @@ if [ "${1:-}" = "--test" ]; then
   # The screen reader's view: Qt's accessibility switch for the offscreen
   # tests, and AT-SPI with a session bus for the end-to-end test.
   PKGS+=(qt6-base-private-dev dbus at-spi2-core python3-pyatspi)
+  # What the Orca screen reader would say, from its debug log.
+  PKGS+=(orca)
 fi
 missing=()
 for p in "${PKGS[@]}"; do

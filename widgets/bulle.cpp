@@ -242,7 +242,7 @@ void TNewDesign::prepare(const QRect& rect, const QString& text, const QPoint& p
 
     const THintDesign* s = THintDesign::FindHintDesign();
     m_shadow = s->shadow();
-    m_placement = s->position();
+    m_placement = m_override ? *m_override : s->position();
     m_link = s->linkStyle();
 
     m_w = rect.width();
@@ -467,6 +467,12 @@ QWidget* THintManager::tipSource(QWidget* w)
 
 void THintManager::showMessage(QWidget* owner, const QPoint& global, const QString& text, int ms)
 {
+    showMessage(owner, global, text, ms, {});
+}
+
+void THintManager::showMessage(QWidget* owner, const QPoint& global, const QString& text, int ms,
+                               const std::function<bool(const QRect&)>& libre)
+{
     if (!owner || text.isEmpty())
         return;
     m_wait.stop();
@@ -482,7 +488,17 @@ void THintManager::showMessage(QWidget* owner, const QPoint& global, const QStri
         delete m_window;
     if (!m_window)
         m_window = new TNewDesign(window);
+    if (libre && scr) {
+        for (THintPosition p : {hiTopRight, hiTopLeft, hiBottomRight, hiBottomLeft}) {
+            m_window->setPlacementOverride(p);
+            m_window->prepare(rect, text, global, scr->geometry());
+            if (libre(QRect(m_window->X(), m_window->Y(), m_window->W(), m_window->H())))
+                break;
+            m_window->setPlacementOverride(std::nullopt);
+        }
+    }
     m_window->ActivateHint(rect, text, global);
+    m_window->setPlacementOverride(std::nullopt);
     if (m_window->isVisible()) {
         m_message = true;
         m_showTime.start(std::max(0, ms));

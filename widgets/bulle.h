@@ -38,6 +38,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 namespace trelmo {
 
 // The settings of the balloons. The first one created (normally the main
@@ -142,6 +145,10 @@ public:
     void prepare(const QRect& rect, const QString& text, const QPoint& pointer,
                  const QRect& screen);
 
+    // The side the next balloons open to, instead of the settings' Position;
+    // nullopt goes back to the settings.
+    void setPlacementOverride(std::optional<THintPosition> p) { m_override = p; }
+
     bool FitsLeft() const;
     bool FitsRight() const;
     bool FitsAbove() const;
@@ -181,6 +188,7 @@ private:
     int m_TH = 0;
     TLinkStyle m_link = liNone;
     THintPosition m_placement = hiTopRight;
+    std::optional<THintPosition> m_override;
     bool m_shadow = false;
     int m_x = 0, m_y = 0, m_w = 0, m_h = 0;
     QRect m_screen;
@@ -205,6 +213,11 @@ public:
     // `global`, for `ms` milliseconds; a click, a key or another message hides
     // it sooner, the pointer's moves do not.
     void showMessage(QWidget* owner, const QPoint& global, const QString& text, int ms);
+    // The same, opened to the first side (top right, top left, bottom right,
+    // bottom left) whose balloon, in global coordinates, `libre` accepts; the
+    // settings' side when none is.
+    void showMessage(QWidget* owner, const QPoint& global, const QString& text, int ms,
+                     const std::function<bool(const QRect&)>& libre);
     bool messageShown() const { return m_message; }
 
     // How long a balloon stays up while the pointer rests, in milliseconds.

@@ -9,6 +9,7 @@
 #include "resources/ressources.h"
 #include "storage/config.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -193,6 +195,18 @@ private slots:
         }
     }
 
+    // The variant dialog paints its own grey round its rounded buttons.
+    void modeFond()
+    {
+        QTemporaryDir dir;
+        Reglages r(repertoire(dir));
+        Tmode dlg(r, ANGLAIS);
+        montrer(dlg);
+        const QImage image = dlg.grab().toImage();
+        for (QPoint coin : {QPoint(0, 0), QPoint(304, 0), QPoint(0, 87), QPoint(304, 87), QPoint(1, 29)})
+            QCOMPARE(QColor(image.pixel(coin)), QColor(0xE6, 0xE6, 0xE6));
+    }
+
     void saisieNom()
     {
         QTemporaryDir dir;
@@ -230,13 +244,18 @@ private slots:
         QTest::mouseClick(dlg.OkBtn, Qt::LeftButton);
         QCOMPARE(r.nom_joueur, std::string("ABCDEFGHIJKLMNO"));
 
-        // Enter does not confirm.
+        // Enter confirms, as OK would; a screen reader names the entry by the prompt.
         montrer(dlg);
+        QCOMPARE(QAccessible::queryAccessibleInterface(dlg.Edit1)->text(QAccessible::Name), dlg.t2->text());
         QTest::keyClicks(dlg.Edit1, QStringLiteral("Zoe"));
         QTest::keyClick(dlg.Edit1, Qt::Key_Return);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(r.nom_joueur, std::string("Zoe"));
+        montrer(dlg);
+        QTest::keyClicks(dlg.Edit1, QStringLiteral("ABCDEFGHIJKLMNO"));
         QTest::keyClick(dlg.Edit1, Qt::Key_Enter);
-        QVERIFY(dlg.isVisible());
         QCOMPARE(r.nom_joueur, std::string("ABCDEFGHIJKLMNO"));
+        montrer(dlg);
 
         // The close box keeps the earlier name.
         dlg.close();
@@ -328,6 +347,26 @@ private slots:
         QCOMPARE(dlg.d[0]->text(), QStringLiteral("00:09:59"));
         QCOMPARE(dlg.n[1]->text(), QStringLiteral("Ana"));
         QCOMPARE(dlg.b[1]->text(), QStringLiteral("5"));
+        // A screen reader walks the ten rows as a list.
+        {
+            QAccessibleInterface* liste = nullptr;
+            std::function<void(QAccessibleInterface*)> chercher = [&](QAccessibleInterface* i) {
+                if (!i || liste)
+                    return;
+                if (i->role() == QAccessible::List)
+                    liste = i;
+                for (int k = 0; k < i->childCount(); ++k)
+                    chercher(i->child(k));
+            };
+            chercher(QAccessible::queryAccessibleInterface(&dlg));
+            QVERIFY(liste);
+            QCOMPARE(liste->childCount(), 10);
+            QCOMPARE(liste->child(0)->role(), QAccessible::ListItem);
+            QCOMPARE(liste->child(0)->text(QAccessible::Name),
+                     QString::fromUtf8("1. Joueur : <b>Bob</b>, Billes : 1, Dur\xC3\xA9" "e : 00:09:59"));
+            QCOMPARE(liste->child(1)->text(QAccessible::Name),
+                     QString::fromUtf8("2. Joueur : Ana, Billes : 5, Dur\xC3\xA9" "e : 00:03:10"));
+        }
         QCOMPARE(dlg.n[2]->text(), QStringLiteral("Caro & Co"));
         QCOMPARE(dlg.d[2]->text(), QStringLiteral("00:01:00"));
         QCOMPARE(dlg.b[3]->text(), QStringLiteral("44"));

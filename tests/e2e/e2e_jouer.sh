@@ -4,7 +4,7 @@
 # keyboard alone, undone and made again with Ctrl+Z and Ctrl+Y, a jump made
 # by dragging a marble, a hint; and what a screen reader finds through AT-SPI
 # along the way (the holes named by place and state, the buttons, the spoken
-# announcements).
+# announcements, the score table's rows).
 set -euo pipefail
 . "$(dirname "$0")/xvfb_commun.sh"
 RUN_DIR=$1
@@ -44,8 +44,14 @@ jeu_attend 30 "the marble of (5,3) able to jump" lecteur trou "Column 5, row 3: 
 
 # The keyboard alone: the cursor up to (5,3), pick it up, down to the centre, jump.
 xdotool mousemove --sync 5 5
-touches Up Up Up space
+touches Up
+jeu_attend 30 "the first arrow spoken" lecteur annonce '^Column 5, row 5: empty$'
+touches Up Up space
 jeu_attend 30 "the held marble in the screen reader's tree" lecteur trou "Column 5, row 3: marble, held"
+jeu_attend 30 "the pick spoken" lecteur annonce '^Column 5, row 3: marble picked up$'
+touches Escape
+jeu_attend 30 "the marble put back, spoken" lecteur annonce '^Column 5, row 3: marble put back$'
+touches space
 touches Down Down Return
 jeu_attend 30 "the jump made with the keyboard" \
   trous "336 133 vide" "336 171 vide" "336 209 bille"
@@ -69,5 +75,13 @@ jeu_attend 30 "the jump made by dragging" trous "262 171 vide" "299 171 vide" "3
 # A hint: spoken, and the English board can still end with one marble here.
 xdotool mousemove --sync 5 5
 touches h
-jeu_attend 30 "the hint" lecteur annonce '^Jump (up|down|left|right): you can still finish with 1 marble\.$'
+jeu_attend 30 "the hint, naming both holes" lecteur annonce \
+  '^Jump from column [1-9], row [1-9] to column [1-9], row [1-9]: you can still finish with 1 marble\.$'
+
+# The top ten: a list of ten rows a screen reader walks.
+cliquer 571 280
+jeu_attend 30 "the score table" fenetre_visible "^LES 10 MEILLEURS SCORES\$"
+jeu_attend 30 "the score table's rows in the screen reader's tree" \
+  lecteur liste "The ten best scores" 10 '^1\. Player: .*, balls: 44, Time: $'
+repondre "LES 10 MEILLEURS SCORES"
 echo "end-to-end ways to play: ok"

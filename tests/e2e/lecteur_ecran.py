@@ -5,6 +5,7 @@
 #   trous <n>       the board has n holes
 #   annonce <regex> the last announcement matches
 #   boutons         the nine text buttons are push buttons with a description
+#   liste <name> <n> <regex>  a list of that name has n items, the first matching
 # Exit status 0 when the check holds, 1 otherwise (it says what it found).
 import re
 import sys
@@ -50,6 +51,15 @@ def principal():
         ok = any(re.search(arg, a) for a in annonces)
         if not ok:
             print("announcements: %s" % annonces)
+        return 0 if ok else 1
+    if quoi == "liste":
+        # The dialogs are windows of their own: the whole application is searched.
+        listes = [o for o in tous if o.getRoleName() == "list" and o.name == arg]
+        elements = [c.name for l in listes for c in l if c is not None]
+        n, motif = int(sys.argv[3]), sys.argv[4]
+        ok = bool(listes) and len(elements) == n and re.search(motif, elements[0])
+        if not ok:
+            print("lists %s: %s" % ([l.name for l in tous if l.getRoleName() == "list"], elements[:3]))
         return 0 if ok else 1
     if quoi == "boutons":
         boutons = {o.name: o.description for o in tous if o.getRoleName() == "push button"}

@@ -22,6 +22,7 @@
 #define TRELMO_ACCESSIBILITE_PLATEFORME 1
 #endif
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -442,6 +443,199 @@ private slots:
         });
         f->sauverClick();
         QVERIFY(!QFile::exists(QDir::current().filePath(QStringLiteral("GAME.probleme"))));
+    }
+
+    // A drag that a command cuts short ends there: the marble back in its
+    // hole, no loose picture, no cursor left over, and the next clicks work.
+    void glisser_interrompu()
+    {
+        auto f = fenetre();
+        f->etat_jeuxClick();
+        QWindow* w = f->windowHandle();
+        auto commencer = [&](int n) {
+            QTest::mousePress(w, Qt::LeftButton, {}, centre(*f, n));
+            QTest::mouseMove(w, centre(*f, n) + QPoint(0, 12));
+            QTest::mouseMove(w, centre(*f, n) + QPoint(0, 20));
+            QVERIFY(!f->trou(n)->montreImage());
+        };
+        auto propre = [&](int n, const char* quoi) {
+            const Case k = case_du_trou(n);
+            QVERIFY2(f->trou(n)->montreImage() == f->jeu().grille.bille(k.col, k.lig), quoi);
+            QVERIFY2(!QGuiApplication::overrideCursor(), quoi);
+            auto* loose = f->findChild<QLabel*>(QStringLiteral("glisse"));
+            QVERIFY2(!loose || loose->isHidden(), quoi);
+            QVERIFY2(!f->jeu().bille_prise, quoi);
+        };
+        auto lacher = [&](int n) {
+            QTest::mouseMove(w, centre(*f, n));
+            QTest::mouseRelease(w, Qt::LeftButton, {}, centre(*f, n));
+        };
+        // Escape, then let go over the landing hole: no jump.
+        commencer(9);
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        propre(9, "escape");
+        lacher(25);
+        QCOMPARE(f->jeu().nb_repos, 12);
+        propre(9, "escape, let go");
+        QVERIFY(f->trou(9)->montreImage());
+        // H asks for a hint and puts the marble back.
+        commencer(9);
+        QTest::keyClick(f.get(), Qt::Key_H);
+        propre(9, "hint");
+        lacher(25);
+        QCOMPARE(f->jeu().nb_repos, 12);
+        // Undo and redo while dragging.
+        f->clicTrou(9);
+        f->clicTrou(25);
+        commencer(14);                                     // (3,4) over (4,4) into (5,4)
+        QTest::keySequence(f.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        propre(14, "undo");
+        lacher(16);
+        QCOMPARE(f->jeu().nb_repos, 12);
+        propre(14, "undo, let go");
+        commencer(23);                                     // (3,5) towards (5,5)
+        QTest::keySequence(f.get(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+        propre(23, "redo");
+        lacher(25);
+        QCOMPARE(f->jeu().nb_repos, 13);
+        propre(23, "redo, let go");
+        // A right click opens the menu over the drag.
+        QTest::keySequence(f.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        commencer(9);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, centre(*f, 9) + QPoint(0, 20),
+                               f->mapToGlobal(centre(*f, 9) + QPoint(0, 20)));
+        QApplication::sendEvent(f->trou(9), &menu);
+        QTRY_VERIFY(f->menu()->isVisible());
+        propre(9, "menu");
+        f->menu()->hide();
+        lacher(25);
+        QCOMPARE(f->jeu().nb_repos, 12);
+        propre(9, "menu, let go");
+        // Another window takes the pointer.
+        f->activateWindow();
+        QTRY_VERIFY(f->isActiveWindow());
+        commencer(9);
+        QWidget autre;
+        autre.resize(50, 50);
+        autre.show();
+        autre.activateWindow();
+        QTRY_VERIFY(!f->isActiveWindow());
+        propre(9, "another window");
+        autre.close();
+        f->activateWindow();
+        QTRY_VERIFY(f->isActiveWindow());
+        lacher(25);
+        QCOMPARE(f->jeu().nb_repos, 12);
+        // The two clicks and a whole drag still work.
+        QTest::mouseClick(w, Qt::LeftButton, {}, centre(*f, 9));
+        QTest::mouseClick(w, Qt::LeftButton, {}, centre(*f, 25));
+        QCOMPARE(f->jeu().nb_repos, 13);
+        commencer(14);
+        lacher(16);
+        QCOMPARE(f->jeu().nb_repos, 14);
+        propre(14, "a whole drag");
+        QVERIFY(f->trou(16)->montreImage());
+    }
+
+    // What the board does is spoken: picking up, putting back, a marble that
+    // cannot jump, a hole it cannot land on, the first arrow, a new game,
+    // a stop and a load.
+    void annonces()
+    {
+        auto f = fenetre();
+        f->etat_jeuxClick();
+        QCOMPARE(f->annonce()->derniere(), QStringLiteral("New game. 32 marbles left."));
+        auto dit = [&] { return f->annonce()->derniere(); };
+        QTest::keyClick(f.get(), Qt::Key_Up);
+        QCOMPARE(dit(), QStringLiteral("Column 5, row 5: empty"));
+        aller(*f, 9);
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QCOMPARE(dit(), QStringLiteral("Column 5, row 3: marble picked up"));
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        QCOMPARE(dit(), QStringLiteral("Column 5, row 3: marble put back"));
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        aller(*f, 10);
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QCOMPARE(dit(), QStringLiteral("Column 6, row 3: cannot land here. Column 5, row 3: marble put back"));
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QCOMPARE(dit(), QStringLiteral("Column 6, row 3: cannot jump from here"));
+        QTest::mouseClick(f->windowHandle(), Qt::LeftButton, {}, centre(*f, 23));
+        QCOMPARE(dit(), QStringLiteral("Column 3, row 5: marble picked up"));
+        QTest::mouseClick(f->windowHandle(), Qt::LeftButton, {}, centre(*f, 25));
+        QCOMPARE(dit(), QStringLiteral("Jump from column 3, row 5 to column 5, row 5. 31 marbles left."));
+        auto ok_a_venir = [] {
+            QTimer::singleShot(0, [] {
+                if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                    b->button(QMessageBox::Ok)->click();
+            });
+        };
+        ok_a_venir();
+        f->sauverClick();
+        f->etat_jeuxClick();
+        QCOMPARE(dit(), QStringLiteral("Game stopped."));
+        ok_a_venir();
+        f->chargerClick();
+        QCOMPARE(dit(), QStringLiteral("Game loaded. 31 marbles left."));
+    }
+
+    // The hint: gone the moment the position changes; spoken with both holes
+    // and the target; the keyboard cursor goes to the marble; the balloon
+    // covers no control of the window.
+    void indice_precis()
+    {
+        auto f = fenetre();
+        f->etat_jeuxClick();
+        f->clicTrou(9);
+        f->clicTrou(25);
+        QTest::keyClick(f.get(), Qt::Key_H);
+        QTRY_VERIFY_WITH_TIMEOUT(f->calque()->sautMontre(), 10000);
+        QTest::keySequence(f.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(!f->calque()->sautMontre());
+        QVERIFY(!THintManager::instance()->messageShown());
+        // Two marbles in column 5; the target is the centre.
+        const uint64_t deux = (uint64_t{1} << (9 - 1)) | (uint64_t{1} << (16 - 1));
+        f->jeu().commencer_probleme(1, deux, 25);
+        QTest::keyClick(f.get(), Qt::Key_Down);           // the cursor shows at the centre
+        QTest::keyClick(f.get(), Qt::Key_H);
+        QTRY_VERIFY_WITH_TIMEOUT(f->calque()->sautMontre(), 10000);
+        QCOMPARE(f->dernier_indice(), QStringLiteral("Jump down: you can still finish on the target."));
+        QCOMPARE(f->annonce()->derniere(),
+                 QStringLiteral("Jump from column 5, row 3 to column 5, row 5: you can still finish on the target. "
+                                "The target is column 5, row 5."));
+        QCOMPARE(f->calque()->curseur(), 9);
+        QVERIFY(THintManager::instance()->messageShown());
+        const QRect g = THintManager::instance()->window()->geometry();
+        const QRect bulle(f->mapFromGlobal(g.topLeft()), g.size());
+        for (LabelCliquable* l : f->findChildren<LabelCliquable*>())
+            if (l->isVisible() && l->property("accessible").toBool())
+                QVERIFY2(!l->geometry().intersects(bulle), qPrintable(l->objectName()));
+    }
+
+    // The held marble is ringed when it is held from the keyboard, or with
+    // the landing holes shown; mouse play without them looks as it did.
+    void bille_tenue()
+    {
+        auto f = fenetre();
+        f->etat_jeuxClick();
+        auto zone = [&](int n) { return f->grab().toImage().copy(f->trou(n)->geometry().adjusted(-4, -4, 4, 4)); };
+        const QImage avant = f->grab().toImage();
+        f->clicTrou(9);
+        QCOMPARE(f->grab().toImage(), avant);
+        f->clicTrou(9);
+        aller(*f, 9);
+        const QImage curseur = zone(9);
+        QTest::keyClick(f.get(), Qt::Key_Space);
+        QVERIFY(f->jeu().bille_prise);
+        QVERIFY(zone(9) != curseur);
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        QCOMPARE(zone(9), curseur);
+        f->action("reperes")->trigger();
+        QTest::mouseMove(f->windowHandle(), centre(*f, 23));
+        const QImage libre = zone(23);
+        f->clicTrou(23);
+        QVERIFY(zone(23) != libre);
+        f->clicTrou(25);
+        QVERIFY(!f->trou(23)->montreImage());
     }
 
     // The end-of-game texts of the three languages fit their overlay.

@@ -8,9 +8,13 @@
 #include "resources/ressources.h"
 #include "storage/statistiques.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 using namespace trelmo;
 
@@ -127,6 +131,90 @@ private slots:
         touche(Qt::Key_Escape);
         QCOMPARE(dlg.result(), int(QDialog::Rejected));
         QCOMPARE(dlg.choisi(), nullptr);
+    }
+
+    // What a screen reader is told and can reach: each move and choice on
+    // the one-hole board is spoken; the statistics' figures are a list of
+    // labelled rows; each problem played has its own figures.
+    void lecteurEtParProbleme()
+    {
+        QTemporaryDir dir;
+        Statistiques stats(dir.filePath(QStringLiteral("statistiques.json")).toStdString());
+        partie(stats, kCleAnglais, 1, 130);
+        partie(stats, cle_probleme("croix"), 1, 20, 2);
+        partie(stats, cle_probleme("plus"), 3, 50);
+        partie(stats, cle_probleme("plus"), 1, 45);
+
+        {
+            TProblemes dlg(ANGLAIS, stats);
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
+            dlg.liste->setCurrentRow(ligne(dlg.liste, QStringLiteral("One empty hole")));
+            touche(Qt::Key_Return);
+            auto* annonce = dlg.findChild<QWidget*>(QStringLiteral("annonce"));
+            QVERIFY(annonce);
+            touche(Qt::Key_Right);
+            QVERIFY2(annonce->accessibleName().startsWith(QStringLiteral("Hole f5")), qPrintable(annonce->accessibleName()));
+            touche(Qt::Key_Left);
+            touche(Qt::Key_Return);
+            QVERIFY(annonce->accessibleName().contains(QStringLiteral("Choose the hole of the last marble")));
+            touche(Qt::Key_Up);
+            touche(Qt::Key_Return);
+            QVERIFY(annonce->accessibleName().contains(dlg.nom->text()));
+        }
+
+        TStatistiques dlg(FRANCAIS, stats);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto liste = [&] {
+            QAccessibleInterface* trouvee = nullptr;
+            std::function<void(QAccessibleInterface*)> chercher = [&](QAccessibleInterface* i) {
+                if (!i || trouvee)
+                    return;
+                if (i->role() == QAccessible::List)
+                    trouvee = i;
+                for (int k = 0; k < i->childCount(); ++k)
+                    chercher(i->child(k));
+            };
+            chercher(QAccessible::queryAccessibleInterface(&dlg));
+            return trouvee;
+        };
+        QVERIFY(liste());
+        QCOMPARE(liste()->childCount(), 9);
+        QCOMPARE(liste()->text(QAccessible::Name), QStringLiteral("Anglais"));
+        QCOMPARE(liste()->child(0)->text(QAccessible::Name), QString::fromUtf8("Parties commencées: 1"));
+        // Tab goes on from OK to the figures.
+        touche(Qt::Key_Tab);
+        touche(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != dlg.OkBtn);
+        QCOMPARE(liste()->focusChild(), liste()->child(0));
+        touche(Qt::Key_Down);
+        QCOMPARE(liste()->focusChild(), liste()->child(1));
+
+        // The problems page: each problem played, with its own figures.
+        dlg.onglets->setFocus(Qt::TabFocusReason);
+        touches(Qt::Key_Right, 3);
+        auto* table = dlg.findChild<QTreeWidget*>();
+        QVERIFY(table && table->isVisible());
+        QCOMPARE(table->topLevelItemCount(), 2);
+        QStringList lignes;
+        for (int i = 0; i < table->topLevelItemCount(); ++i) {
+            QStringList cellules;
+            for (int c = 0; c < table->columnCount(); ++c)
+                cellules << table->topLevelItem(i)->text(c);
+            lignes << cellules.join(QLatin1Char('|'));
+        }
+        const QString croix = QString::fromStdString(probleme("croix")->nom(FRANCAIS));
+        const QString plus = QString::fromStdString(probleme("plus")->nom(FRANCAIS));
+        QVERIFY2(lignes.contains(croix + QStringLiteral("|1|1|00:00:20|2")), qPrintable(lignes.join(QLatin1Char(';'))));
+        QVERIFY2(lignes.contains(plus + QStringLiteral("|2|1|00:00:45|0")), qPrintable(lignes.join(QLatin1Char(';'))));
+        QVERIFY(!table->geometry().intersects(dlg.graphique->geometry()));
+        for (QLabel* l : dlg.valeurs)
+            QVERIFY(!l->isVisible() || !table->geometry().intersects(l->geometry()));
+        QCOMPARE(liste()->child(liste()->childCount() - 1)->text(QAccessible::Name).isEmpty(), false);
+        // Back on a board, the table goes.
+        touche(Qt::Key_Left);
+        QVERIFY(!table->isVisible());
     }
 
     // The mouse finds every hole of the three boards at its centre, and
