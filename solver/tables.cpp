@@ -200,7 +200,20 @@ bool Table::charger(const std::string& chemin, int plateau)
 bool Table::verifier_lentement() const
 {
     ::madvise(carte_, taille_carte_, MADV_SEQUENTIAL);
-    const bool bonne = somme_table(en_tete_, entrees_, filtre_) == en_tete_.somme && std::is_sorted(entrees_, entrees_ + nombre_);
+    // One pass over the entries for their checksum and their order.
+    const EnTeteTable& t = en_tete_;
+    const std::uint64_t champs[] = {t.version, t.plateau, t.seuil, t.filtre_de, t.nombre, t.filtre_mots, t.filtre_valeur};
+    std::uint64_t h = somme_de(champs, std::size(champs), 0x243F6A8885A308D3ull), avant = 0;
+    bool rangees = true;
+    for (std::size_t i = 0; i < nombre_; ++i) {
+        const std::uint64_t e = entrees_[i];
+        rangees &= avant <= e;
+        avant = e;
+        h ^= e;
+        h *= 0x9E3779B97F4A7C15ull;
+        h ^= h >> 29;
+    }
+    const bool bonne = rangees && somme_de(filtre_, mots_, h) == t.somme;
     ::madvise(carte_, taille_carte_, MADV_RANDOM);
     return bonne;
 }
