@@ -60,8 +60,8 @@ bool somme_attendue(const std::string& o, std::uint64_t& somme)
         || o.size() != sizeof t + 8 * (t.nombre + t.filtre_mots))
         return false;
     std::vector<std::uint64_t> e(t.nombre), f(t.filtre_mots);
-    std::memcpy(e.data(), o.data() + sizeof t, 8 * e.size());
-    std::memcpy(f.data(), o.data() + sizeof t + 8 * e.size(), 8 * f.size());
+    if (!e.empty()) std::memcpy(e.data(), o.data() + sizeof t, 8 * e.size());
+    if (!f.empty()) std::memcpy(f.data(), o.data() + sizeof t + 8 * e.size(), 8 * f.size());
     const std::vector<std::uint64_t> champs{t.version, t.plateau, t.seuil, t.filtre_de, t.nombre, t.filtre_mots, t.filtre_valeur};
     somme = somme_controle(f, somme_controle(e, somme_controle(champs)));
     return true;
