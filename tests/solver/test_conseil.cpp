@@ -78,7 +78,7 @@ private slots:
         std::mt19937 rng(8);
         c->demander(au_hasard(1, 10, rng));
         QTRY_VERIFY_WITH_TIMEOUT(!c->occupe(), 10000);
-        QTest::qWait(20);   // an answer would be queued by now
+        QCoreApplication::processEvents();
         QVERIFY(!c->reponse().has_value());
         TConseil::avant_recherche = nullptr;
         const Position p = au_hasard(1, 12, rng);
