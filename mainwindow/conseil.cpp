@@ -78,9 +78,39 @@ bool TConseil::occupe() const
     return en_cours_ || a_faire_.has_value();
 }
 
+void TConseil::repondre(const solveur::Position& p, std::uint64_t generation, std::stop_token fin_recherche,
+                        std::stop_token arret)
+{
+    // Stopped by a newer position or by the end of the program.
+    std::stop_callback fin(arret, [this] {
+        std::lock_guard l(verrou_);
+        recherche_.request_stop();
+    });
+    if (avant_recherche)
+        avant_recherche();
+    solveur::Reponse r = solveur::resoudre_avec(certificats_, p, budget, fin_recherche);
+    {
+        std::lock_guard l(verrou_);
+        en_cours_ = false;
+        if (generation != generation_ || fin_recherche.stop_requested())
+            return;
+    }
+    QMetaObject::invokeMethod(this, [this, r = std::move(r), generation] {
+        garde([&] {
+            {
+                std::lock_guard l(verrou_);
+                if (generation != generation_)
+                    return;   // the board changed meanwhile
+            }
+            reponse_ = r;
+            emit pret();
+        });
+    }, Qt::QueuedConnection);
+}
+
 void TConseil::travailler(std::stop_token arret)
 {
-    for (;;) {
+    for (;;) try {
         solveur::Position p;
         std::uint64_t generation;
         std::stop_token fin_recherche;
@@ -95,29 +125,11 @@ void TConseil::travailler(std::stop_token arret)
             fin_recherche = recherche_.get_token();
             en_cours_ = true;
         }
-        // Stopped by a newer position or by the end of the program.
-        std::stop_callback fin(arret, [this] {
-            std::lock_guard l(verrou_);
-            recherche_.request_stop();
-        });
-        solveur::Reponse r = solveur::resoudre(p, budget, fin_recherche);
-        {
-            std::lock_guard l(verrou_);
-            en_cours_ = false;
-            if (generation != generation_ || fin_recherche.stop_requested())
-                continue;
-        }
-        QMetaObject::invokeMethod(this, [this, r = std::move(r), generation] {
-            garde([&] {
-                {
-                    std::lock_guard l(verrou_);
-                    if (generation != generation_)
-                        return;   // the board changed meanwhile
-                }
-                reponse_ = r;
-                emit pret();
-            });
-        }, Qt::QueuedConnection);
+        repondre(p, generation, fin_recherche, arret);
+    } catch (...) {
+        // No answer for this position; the next one is thought about as usual.
+        std::lock_guard l(verrou_);
+        en_cours_ = false;
     }
 }
 

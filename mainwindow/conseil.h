@@ -2,7 +2,11 @@
 // The hint's thinking: the solver runs in a worker thread on the position on
 // the board, started again after every change, so that the answer is usually
 // ready before the player asks. A newer position stops an older search at
-// once; the user interface never waits for it.
+// once; the user interface never waits for it. The lines found are kept as
+// certificates: a position on a line already found is answered from it at
+// once, and never worse than that line. A search that fails (out of memory)
+// gives no answer for its position and nothing more.
+#include "solver/certificat.h"
 #include "solver/solveur.h"
 
 #include <QObject>
@@ -34,11 +38,16 @@ public:
 
     std::chrono::milliseconds budget{1000};
 
+    // Tests only: called in the worker before each search (to make one fail).
+    static inline void (*avant_recherche)() = nullptr;
+
 signals:
     void pret();   // the answer for the position last asked for has come
 
 private:
     void travailler(std::stop_token arret);
+    void repondre(const solveur::Position& p, std::uint64_t generation, std::stop_token fin_recherche,
+                  std::stop_token arret);
 
     mutable std::mutex verrou_;
     std::condition_variable_any attente_;
@@ -48,6 +57,7 @@ private:
     bool en_cours_ = false;
     std::optional<solveur::Position> derniere_;  // the position last asked for
     std::optional<solveur::Reponse> reponse_;
+    solveur::Certificats certificats_;           // the worker's only
     std::jthread fil_;                           // started at the first request
 };
 

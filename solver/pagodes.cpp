@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
+#include <unordered_map>
 
 namespace trelmo::solveur::interne {
 
@@ -22,13 +22,23 @@ constexpr Brute kBrutes[] = {
 const std::vector<Poids>& famille_pagodes()
 {
     static const std::vector<Poids> famille = [] {
-        std::set<Poids> vus;
+        // Built at every start of the solver: duplicates found by a hash of
+        // the weights (then compared), without a copy of each set aside.
+        std::unordered_multimap<std::uint64_t, std::size_t> vus(8 * std::size(kBrutes));
         std::vector<Poids> r;
+        r.reserve(8 * std::size(kBrutes));
+        std::array<std::array<std::size_t, kTrous>, 8> images{};
+        for (int s = 0; s < 8; ++s)
+            for (int h = 1; h <= kTrous; ++h) images[static_cast<std::size_t>(s)][static_cast<std::size_t>(h - 1)] = static_cast<std::size_t>(image(s, h));
         for (const Brute& b : kBrutes)
-            for (int s = 0; s < 8; ++s) {
-                Poids w{};
-                for (int h = 1; h <= kTrous; ++h) w[static_cast<std::size_t>(image(s, h))] = b.w[static_cast<std::size_t>(h - 1)];
-                if (vus.insert(w).second) r.push_back(w);
+            for (const auto& im : images) {
+                Poids& w = r.emplace_back();
+                for (std::size_t h = 0; h < kTrous; ++h) w[im[h]] = b.w[h];
+                std::uint64_t cle = 0;
+                for (std::int32_t v : w) cle = (cle ^ static_cast<std::uint32_t>(v)) * 0x9E3779B97F4A7C15ull;
+                const auto [de, a] = vus.equal_range(cle);
+                if (std::any_of(de, a, [&](const auto& e) { return r[e.second] == w; })) r.pop_back();
+                else vus.emplace(cle, r.size() - 1);
             }
         return r;
     }();

@@ -9,9 +9,17 @@
 // position reached from the start that the filter does not hold cannot get
 // down to that count; the filter says nothing of other positions. A table
 // that is missing or fails any check is not used: the solver then searches.
+//
+// Tables are mapped, not read. Opening one checks that it is a regular file
+// of at most kTailleMaxTable bytes whose size is the one its header gives;
+// the checksum and the order of the entries are checked in full before the
+// first entry or filter word is used, once per process, so that a call that
+// never needs a table never reads it.
 #include "solver/geometrie.h"
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -31,6 +39,9 @@ struct EnTeteTable {
 };
 
 constexpr std::uint32_t kVersionTable = 2;
+// No table of a standard board comes near this; a larger file is refused
+// unread.
+constexpr std::uint64_t kTailleMaxTable = std::uint64_t{64} << 20;
 
 // The Bloom filter: five bits of one 64-bit word for each position.
 void filtre_ajouter(std::vector<std::uint64_t>& mots, Masque cle);
@@ -38,11 +49,24 @@ bool filtre_contient(const std::vector<std::uint64_t>& mots, Masque cle);
 
 class Table {
 public:
-    // Reads and checks a table file; false (and an empty table) on any fault.
+    Table() = default;
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+    ~Table();
+
+    // Maps and checks a table file in full; false (and an empty table) on
+    // any fault.
     bool charger(const std::string& chemin, int plateau);
-    bool vide() const { return entrees_.empty(); }
+    // Maps a table file and checks its header and size; false (and an empty
+    // table) on any fault. The rest of the check comes at the first use: a
+    // table that fails it holds nothing from then on.
+    bool ouvrir(const std::string& chemin, int plateau);
+    // Runs the rest of the check now; false when the table is empty or fails it.
+    bool verifier() const;
+
+    bool vide() const { return carte_ == nullptr; }
     int seuil() const { return seuil_; }
-    std::size_t taille() const { return entrees_.size(); }
+    std::size_t taille() const { return nombre_; }
     // The fewest marbles that can be left from the canonical position `cle`,
     // or -1 when the table does not hold it.
     int valeur(Masque cle) const;
@@ -51,23 +75,36 @@ public:
     // position `cle`.
     int filtre_de() const { return filtre_de_; }
     int filtre_valeur() const { return filtre_valeur_; }
-    bool filtre_peut_tenir(Masque cle) const { return filtre_contient(filtre_, cle); }
+    bool filtre_peut_tenir(Masque cle) const;
 
 private:
-    std::vector<std::uint64_t> entrees_, filtre_;
+    void fermer();
+    bool verifier_lentement() const;
+
+    void* carte_ = nullptr;
+    std::size_t taille_carte_ = 0;
+    const std::uint64_t* entrees_ = nullptr;
+    const std::uint64_t* filtre_ = nullptr;
+    std::size_t nombre_ = 0, mots_ = 0;
+    EnTeteTable en_tete_{};
     int seuil_ = 0, filtre_de_ = 0, filtre_valeur_ = 0;
+    // 0 not checked yet, 1 good, 2 refused.
+    mutable std::atomic<int> etat_{0};
+    mutable std::mutex verrou_;
 };
 
 std::uint64_t somme_controle(const std::vector<std::uint64_t>& entrees, std::uint64_t depart = 0x243F6A8885A308D3ull);
 std::string nom_table(int plateau);
-// Writes a table; entries sorted by the caller, the filter optional.
+// Writes a table (complete or not at all); entries sorted by the caller, the
+// filter optional.
 bool ecrire_table(const std::string& chemin, int plateau, int seuil, const std::vector<std::uint64_t>& entrees,
                   int filtre_de = 0, int filtre_valeur = 0, const std::vector<std::uint64_t>& filtre = {});
 
-// The table of a standard board, loaded on the first use after a directory
+// The table of a standard board, opened on the first use after a directory
 // was chosen (once: later choices do not reload); nullptr when there is none.
 const Table* table_du_plateau(int plateau);
 void choisir_repertoire(const std::string& repertoire);
+// Opens the tables and checks them in full now.
 void charger_tables();
 
 } // namespace trelmo::solveur::interne

@@ -2,6 +2,7 @@
 // proven counts agree with a slow exhaustive search, it knows the classic
 // results, it stops when asked, and it handles targets, grids and tables.
 #include "outils.h"
+#include "solver/certificat.h"
 #include "solver/pagodes.h"
 #include "solver/tables.h"
 
@@ -9,8 +10,11 @@
 #include <QTest>
 
 #include <cstddef>
+#include <cstring>
 #include <fstream>
 #include <thread>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace essai_solveur;
 using namespace std::chrono_literals;
@@ -345,6 +349,102 @@ private slots:
         ecrire("");
         QVERIFY(!t.charger(chemin, 1));
         QVERIFY(!t.charger(dir.filePath("absent.tab").toStdString(), 1));
+
+        // Opened without the full check: a damaged entry is found at the
+        // first use, and from then on the table holds nothing and its filter
+        // rules nothing out.
+        abime = octets;
+        abime[sizeof(EnTeteTable) + 8] ^= 0x01;   // the count of position 9: 2
+        ecrire(abime);
+        QVERIFY(t.ouvrir(chemin, 1));
+        QCOMPARE(t.valeur(9), -1);
+        QVERIFY(!t.verifier());
+        for (Masque m = 1; m <= 1000; ++m) QVERIFY(t.filtre_peut_tenir(m << 20));
+        ecrire(octets);
+        QVERIFY(t.ouvrir(chemin, 1));
+        QCOMPARE(t.valeur(9), 3);
+        // A header claiming more entries than any table holds, in a sparse
+        // file of the matching size; a FIFO; a directory: refused at once.
+        abime = octets.substr(0, sizeof(EnTeteTable));
+        const std::uint64_t nombre = std::uint64_t{1} << 32, mots = 0;
+        std::memcpy(abime.data() + offsetof(EnTeteTable, nombre), &nombre, 8);
+        std::memcpy(abime.data() + offsetof(EnTeteTable, filtre_mots), &mots, 8);
+        std::memset(abime.data() + offsetof(EnTeteTable, filtre_de), 0, 4);
+        ecrire(abime);
+        QVERIFY(::truncate(chemin.c_str(), static_cast<off_t>(sizeof(EnTeteTable) + 8 * nombre)) == 0);
+        QVERIFY(!t.ouvrir(chemin, 1));
+        QVERIFY(t.vide());
+        const std::string fifo = dir.filePath("fifo.tab").toStdString();
+        QVERIFY(::mkfifo(fifo.c_str(), 0600) == 0);
+        QVERIFY(!t.ouvrir(fifo, 1));
+        QVERIFY(!t.ouvrir(dir.path().toStdString(), 1));
+    }
+
+    // Lines kept as certificates: the rest of a proven line proves the
+    // positions along it; an unproven line bounds them; a line that does
+    // not replay is not kept; a target reached stays reached.
+    void certificats()
+    {
+        Certificats c;
+        const Position d = depart(3);
+        const Reponse r = resoudre(d, 5s);
+        QVERIFY(r.prouve);
+        QCOMPARE(r.meilleur, 1);
+        QCOMPARE(c.retenir(d, r).meilleur, 1);
+        Position p = d;
+        for (std::size_t i = 0; i < r.ligne.size(); ++i) {
+            p = jouer(p, r.ligne[i]);
+            const auto e = c.pour(p);
+            QVERIFY(e && e->prouve && e->meilleur == 1);
+            QCOMPARE(rejouer(p, e->ligne), 1);
+        }
+        // The search cut short finds some line; joined with the one kept,
+        // the answer is never worse than it.
+        std::stop_source arret;
+        arret.request_stop();
+        const Position q = jouer(jouer(d, r.ligne[0]), r.ligne[1]);
+        const Reponse court = resoudre(q, 1s, arret.get_token());
+        const Reponse j = c.retenir(q, court);
+        QCOMPARE(j.meilleur, 1);
+        QVERIFY(j.prouve);
+        QCOMPARE(rejouer(q, j.ligne), 1);
+        QCOMPARE(resoudre_avec(c, q, 1s, arret.get_token()).meilleur, 1);
+
+        // An unproven line: a bound, not a proof.
+        Certificats b;
+        std::mt19937 rng(4);
+        const Position m = au_hasard(1, 8, rng);
+        Reponse faux{};
+        faux.meilleur = billes(m) - 2;
+        faux.ligne = {tous_les_sauts(m)[0]};
+        faux.ligne.push_back(tous_les_sauts(jouer(m, faux.ligne[0]))[0]);
+        b.retenir(m, faux);
+        const auto borne = b.pour(jouer(m, faux.ligne[0]));
+        QVERIFY(borne && !borne->prouve);
+        QCOMPARE(borne->meilleur, billes(m) - 2);
+        Reponse pire = faux;
+        pire.meilleur = billes(m) - 1;
+        pire.ligne.pop_back();
+        QCOMPARE(b.retenir(m, pire).meilleur, billes(m) - 2);
+        // Not a line from its position: not kept.
+        Reponse mensonge = faux;
+        mensonge.meilleur = 1;
+        QCOMPARE(b.retenir(depart(1), mensonge).meilleur, 1);
+        QVERIFY(!b.pour(depart(1)));
+
+        // A target: the rest of a line to it reaches it too.
+        Position t = depart(1);
+        t.cible = 25;
+        const Reponse rt = resoudre(t, 5s);
+        QCOMPARE(rt.cible, Cible::atteignable);
+        Certificats ct;
+        ct.retenir(t, rt);
+        const auto suite = ct.pour(jouer(t, rt.ligne[0]));
+        QVERIFY(suite && definitive(*suite));
+        QCOMPARE(suite->cible, Cible::atteignable);
+        Position fin;
+        QCOMPARE(rejouer(jouer(t, rt.ligne[0]), suite->ligne, &fin), 1);
+        QCOMPARE(fin.billes, bit(25));
     }
 };
 

@@ -1,21 +1,22 @@
 // trelmo-solve: the fewest marbles that can be left from a position, and a
 // line of jumps that leaves them.
-//   trelmo-solve [--json] [--budget-ms N] [FILE]
+//   trelmo-solve [--json] [--budget-ms N] [FILE [JUMP...]]
 // FILE (or standard input when absent or "-") holds a saved game (1325
 // bytes) or a board picture: up to 9 lines of up to 9 characters, 'o' a
-// marble, '.' an empty hole, anything else no hole.
+// marble, '.' an empty hole, anything else no hole. Each JUMP (e3-e5) leads
+// to the next position to answer; the lines found along the way are kept as
+// certificates, so that a position on a line already found is answered at
+// once and never worse.
+#include "solver/certificat.h"
+#include "solver/entree.h"
 #include "solver/solveur.h"
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,13 +25,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kTaillePartie = 1325;
-constexpr std::size_t kDebutGrille = 29;
-
-const char* const kUsage = "usage: trelmo-solve [--json] [--budget-ms N] [FILE]\n";
+const char* const kUsage = "usage: trelmo-solve [--json] [--budget-ms N] [FILE [JUMP...]]\n";
 
 const char* const kAide =
-    "usage: trelmo-solve [--json] [--budget-ms N] [FILE]\n"
+    "usage: trelmo-solve [--json] [--budget-ms N] [FILE [JUMP...]]\n"
     "\n"
     "Finds the fewest marbles that can be left from a Trelmo position and a line\n"
     "of jumps that leaves them.\n"
@@ -39,79 +37,17 @@ const char* const kAide =
     "lines of up to 9 characters, 'o' for a marble, '.' for an empty hole, any\n"
     "other character for no hole; a picture of 7 lines is centred on the board.\n"
     "Without FILE, or with '-', the position is read from standard input.\n"
+    "Each JUMP (as e3-e5) is played in turn, and each position reached is answered\n"
+    "as well; a position on a line found before is answered from that line.\n"
     "\n"
     "  --json         one JSON object: {\"best\": N, \"proven\": true, \"line\": [...], \"ms\": T}\n"
     "  --budget-ms N  search time in milliseconds (default 1000)\n"
     "  --help         this text\n"
     "\n"
     "Output: 'best N', then 'proven' or 'unproven', then one jump a line as FROM-TO,\n"
-    "columns a-i from the left, rows 1-9 from the top (e3-e5).\n"
-    "Exit status: 0 solved, 2 bad option or bad input.\n";
-
-struct Erreur {
-    std::string texte;
-};
-
-int trou_de(int col, int lig)
-{
-    for (int t = 1; t <= 49; ++t) {
-        const std::string n = nom_trou(t);
-        if (n[0] - 'a' + 1 == col && n[1] - '0' == lig) return t;
-    }
-    return 0;
-}
-
-Position depuis_partie(const std::string& octets)
-{
-    std::array<std::int32_t, 324> grille{};
-    for (std::size_t i = 0; i < grille.size(); ++i) {
-        const auto* p = reinterpret_cast<const unsigned char*>(octets.data() + kDebutGrille + 4 * i);
-        grille[i] = static_cast<std::int32_t>(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-                                              | std::uint32_t(p[3]) << 24);
-    }
-    Masque tous = 0;
-    for (int t = 1; t <= 49; ++t) tous |= bit(t);
-    const Position p = depuis_grille(grille, tous);
-    if (p.trous == 0) throw Erreur{"the saved game has no hole on its board"};
-    return p;
-}
-
-Position depuis_image(const std::string& texte)
-{
-    std::vector<std::string> lignes;
-    std::string ligne;
-    std::istringstream flux(texte);
-    while (std::getline(flux, ligne)) {
-        if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-        lignes.push_back(ligne);
-    }
-    while (!lignes.empty() && lignes.back().find_first_not_of(" \t") == std::string::npos) lignes.pop_back();
-    if (lignes.size() > 9) throw Erreur{"the picture has more than 9 lines"};
-    std::size_t largeur = 0;
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
-        if (lignes[i].size() > 9)
-            throw Erreur{"line " + std::to_string(i + 1) + " of the picture is longer than 9 characters"};
-        largeur = std::max(largeur, lignes[i].size());
-    }
-    // A 7 x 7 picture stands for the middle of the board.
-    const int dl = lignes.size() == 7 ? 1 : 0;
-    const int dc = lignes.size() == 7 && largeur <= 7 ? 1 : 0;
-    Position p;
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        for (std::size_t j = 0; j < lignes[i].size(); ++j) {
-            const char c = lignes[i][j];
-            if (c != 'o' && c != '.') continue;
-            const int col = int(j) + 1 + dc, lig = int(i) + 1 + dl;
-            const int t = trou_de(col, lig);
-            if (t == 0)
-                throw Erreur{"line " + std::to_string(i + 1) + ", column " + std::to_string(j + 1)
-                             + ": no hole of the board stands there"};
-            p.trous |= bit(t);
-            if (c == 'o') p.billes |= bit(t);
-        }
-    if (p.trous == 0) throw Erreur{"the picture holds no hole ('o' for a marble, '.' for an empty hole)"};
-    return p;
-}
+    "columns a-i from the left, rows 1-9 from the top (e3-e5); with JUMPs, one such\n"
+    "answer a position, separated by blank lines (with --json, one object a line).\n"
+    "Exit status: 0 solved, 1 the solver failed, 2 bad option or bad input.\n";
 
 // The directory of the tables: beside the executable, else in ../share/trelmo.
 std::string repertoire_tables(const char* argv0)
@@ -126,13 +62,26 @@ std::string repertoire_tables(const char* argv0)
 
 std::string nom_saut(const Saut& s) { return nom_trou(s.de) + "-" + nom_trou(s.vers); }
 
-} // namespace
+void ecrire(const Reponse& r, bool json)
+{
+    if (json) {
+        std::cout << "{\"best\": " << r.meilleur << ", \"proven\": " << (r.prouve ? "true" : "false") << ", \"line\": [";
+        for (std::size_t i = 0; i < r.ligne.size(); ++i) std::cout << (i ? ", " : "") << '"' << nom_saut(r.ligne[i]) << '"';
+        char ms[32];
+        std::snprintf(ms, sizeof ms, "%.1f", r.ms);
+        std::cout << "], \"ms\": " << ms << "}\n";
+    } else {
+        std::cout << "best " << r.meilleur << "\n" << (r.prouve ? "proven" : "unproven") << "\n";
+        for (const Saut& s : r.ligne) std::cout << nom_saut(s) << "\n";
+    }
+}
 
-int main(int argc, char** argv)
+int principal(int argc, char** argv)
 {
     bool json = false;
     long budget = 1000;
     std::optional<std::string> fichier;
+    std::vector<std::string> sauts;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
@@ -152,45 +101,57 @@ int main(int argc, char** argv)
         } else if (a.size() > 1 && a[0] == '-') {
             std::cerr << "trelmo-solve: unknown option " << a << "\n" << kUsage;
             return 2;
-        } else if (fichier) {
-            std::cerr << "trelmo-solve: one position at a time\n" << kUsage;
+        } else if (!fichier) {
+            fichier = a;
+        } else if (a.size() != 5 || a[2] != '-') {
+            std::cerr << "trelmo-solve: \"" << a.substr(0, 16) << "\" is not a jump (FROM-TO, as e3-e5)\n" << kUsage;
             return 2;
         } else {
-            fichier = a;
+            sauts.push_back(a);
         }
     }
 
-    std::string octets;
-    if (!fichier || *fichier == "-") {
-        octets.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream f(*fichier, std::ios::binary);
-        if (!f) {
-            std::cerr << "trelmo-solve: cannot read " << *fichier << "\n";
+    const Lu<std::string> octets = !fichier || *fichier == "-" ? lire_descripteur(0, "standard input") : lire_fichier(*fichier);
+    if (!octets.valeur) {
+        std::cerr << "trelmo-solve: " << octets.erreur << "\n";
+        return 2;
+    }
+    const Lu<Position> lu = lire_position(*octets.valeur);
+    if (!lu.valeur) {
+        std::cerr << "trelmo-solve: " << lu.erreur << "\n";
+        return 2;
+    }
+    // Every jump checked before any answer.
+    std::vector<Position> positions{*lu.valeur};
+    for (const std::string& t : sauts) {
+        const Lu<Saut> s = lire_saut(t, positions.back());
+        if (!s.valeur) {
+            std::cerr << "trelmo-solve: jump " << positions.size() << ": " << s.erreur << "\n";
             return 2;
         }
-        octets.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    }
-
-    Position p;
-    try {
-        p = octets.size() == kTaillePartie ? depuis_partie(octets) : depuis_image(octets);
-    } catch (const Erreur& e) {
-        std::cerr << "trelmo-solve: " << e.texte << "\n";
-        return 2;
+        positions.push_back(jouer(positions.back(), *s.valeur));
     }
 
     definir_repertoire_tables(repertoire_tables(argv[0]));
-    const Reponse r = resoudre(p, std::chrono::milliseconds(budget));
-    if (json) {
-        std::cout << "{\"best\": " << r.meilleur << ", \"proven\": " << (r.prouve ? "true" : "false") << ", \"line\": [";
-        for (std::size_t i = 0; i < r.ligne.size(); ++i) std::cout << (i ? ", " : "") << '"' << nom_saut(r.ligne[i]) << '"';
-        char ms[32];
-        std::snprintf(ms, sizeof ms, "%.1f", r.ms);
-        std::cout << "], \"ms\": " << ms << "}\n";
-    } else {
-        std::cout << "best " << r.meilleur << "\n" << (r.prouve ? "proven" : "unproven") << "\n";
-        for (const Saut& s : r.ligne) std::cout << nom_saut(s) << "\n";
+    Certificats certificats;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        if (i > 0 && !json) std::cout << "\n";
+        ecrire(resoudre_avec(certificats, positions[i], std::chrono::milliseconds(budget)), json);
     }
-    return 0;
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return principal(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "trelmo-solve: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "trelmo-solve: the solver failed\n";
+    }
+    return 1;
 }
