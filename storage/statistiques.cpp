@@ -225,16 +225,14 @@ std::string message_pas_de_cote(int langue, const std::string& chemin)
 
 std::string message_ecriture(int langue, const std::string& chemin, int err)
 {
-    return QString::fromStdString(texte(langue,
-                                        "Le fichier des statistiques « %1 » ne peut pas être écrit (%2) : les "
-                                        "statistiques de cette session ne seront pas gardées.",
-                                        "The statistics file “%1” cannot be written (%2): the statistics of this "
-                                        "session will not be kept.",
-                                        "Die Statistikdatei „%1“ kann nicht geschrieben werden (%2): Die Statistik "
-                                        "dieser Sitzung wird nicht gespeichert.",
-                                        q(chemin)))
-        .arg(q(raison_erreur(langue, err)))
-        .toStdString();
+    const char* t = langue == 1 ? "The statistics file “%1” cannot be written (%2): the statistics of this "
+                                  "session will not be kept."
+                    : langue == 2 ? "Die Statistikdatei „%1“ kann nicht geschrieben werden (%2): Die Statistik "
+                                    "dieser Sitzung wird nicht gespeichert."
+                                  : "Le fichier des statistiques « %1 » ne peut pas être écrit (%2) : les "
+                                    "statistiques de cette session ne seront pas gardées.";
+    // Both at once: a "%2" in the path stays as it is.
+    return QString::fromUtf8(t).arg(q(chemin), q(raison_erreur(langue, err))).toStdString();
 }
 
 } // namespace
