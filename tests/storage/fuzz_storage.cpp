@@ -158,9 +158,11 @@ void partie(std::string_view octets)
     if (octets.size() < Partie::kTaille)
         VERIFIE(!restauree);
     if (restauree) {
-        // Only a tray count that fits the grid is restored.
+        // Only a tray count that fits a grid with marbles, and a time the
+        // chronometer can take up, are restored.
         VERIFIE(b.jeu.nb_repos == s.partie.repos() && SauvegardePartie::coherente(s.partie));
-        VERIFIE(b.jeu.nb_repos >= 0 && b.jeu.nb_repos <= kNbRepos);
+        VERIFIE(SauvegardePartie::temps_lisible(s.partie));
+        VERIFIE(b.jeu.nb_repos >= 0 && b.jeu.nb_repos < kNbRepos);
         VERIFIE(!b.jeu.pas_de_partie && !b.jeu.bille_prise);
     }
 
