@@ -33,7 +33,7 @@ private slots:
     void ecritureRefuseeParLesDroits();
     void lienPendantSuivi();
     void temporairesNettoyes();
-    void fichierTropGrandOuSpecial();
+    void fichierTropGrandOuTube();
 };
 
 void TestIni::cp1252TousLesOctets()
@@ -285,7 +285,7 @@ void TestIni::temporairesNettoyes()
                                             QStringLiteral("trelmo.ini"), QStringLiteral("trelmo.ini.Ab12Cd")}));
 }
 
-void TestIni::fichierTropGrandOuSpecial()
+void TestIni::fichierTropGrandOuTube()
 {
     // A file far larger than preferences need is not read: its values read
     // as missing, and it is not rewritten. A pipe in its place never makes
