@@ -14,12 +14,16 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include <csignal>
 #include <malloc.h>
 #include <memory>
 
 int main(int argc, char* argv[])
 {
     using namespace trelmo;
+    // A write past the file size limit fails with EFBIG, which the game
+    // reports as a full disk, instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The threads share one heap: a heap of a thread's own keeps the pages
     // that thread freed (the fonts' configuration leaves many).
     mallopt(M_ARENA_MAX, 1);

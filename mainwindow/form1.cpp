@@ -70,19 +70,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-// A fingerprint of a file's bytes (FNV-1a); 0 for a file that cannot be read.
-quint64 empreinte_fichier(const std::string& chemin)
-{
-    QFile f(QString::fromStdString(chemin));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    quint64 h = 1469598103934665603ULL;
-    for (const char c : f.readAll()) {
-        h ^= static_cast<unsigned char>(c);
-        h *= 1099511628211ULL;
-    }
-    return h;
-}
 
 namespace {
 
@@ -661,7 +648,7 @@ void TForm1::chargerClick()
 
 void TForm1::sauverClick()
 {
-    const quint64 avant = empreinte_fichier(sauvegarde_.chemin());
+    const quint64 avant = sauvegarde_.empreinte();
     sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_);
     noter_probleme_sauve(avant);
 }

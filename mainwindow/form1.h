@@ -24,9 +24,6 @@ class QTimer;
 
 namespace trelmo {
 
-// A fingerprint of a file's bytes; 0 for a file that cannot be read.
-quint64 empreinte_fichier(const std::string& chemin);
-
 class LabelCliquable;
 class Sprite;
 class TConseil;

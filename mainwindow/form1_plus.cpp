@@ -20,10 +20,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QSaveFile>
 #include <QScopeGuard>
 #include <QTimer>
 
@@ -554,7 +552,7 @@ void TForm1::enregistrer_statistiques()
     if (!stats_)
         return;
     std::string raison;
-    if (!stats_->enregistrer(&raison) && !stats_ecriture_signalee_) {
+    if (!stats_->enregistrer(&raison) && !raison.empty() && !stats_ecriture_signalee_) {
         stats_ecriture_signalee_ = true;
         avertir(QString::fromStdString(raison));
     }
@@ -595,39 +593,23 @@ void TForm1::statistiquesClick()
     fenetre.exec();
 }
 
-// The saved game's problem lives beside it, in "GAME.probleme": the problem's
-// id and the fingerprint of the "GAME" it belongs to, so that a game saved
-// by an older run or another program is never taken for a problem.
+// The saved game's problem lives beside it, in "GAME.probleme".
 void TForm1::noter_probleme_sauve(quint64 avant)
 {
-    const quint64 apres = empreinte_fichier(sauvegarde_.chemin());
+    const quint64 apres = sauvegarde_.empreinte();
     if (apres == avant || apres == 0)
         return;   // nothing was saved
-    const QString chemin = QString::fromStdString(sauvegarde_.chemin() + ".probleme");
-    if (!jeu_.probleme || probleme_id_.empty()) {
-        QFile::remove(chemin);
-        return;
-    }
-    QSaveFile f(chemin);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(QByteArray::fromStdString(probleme_id_) + '\n' + QByteArray::number(apres) + '\n');
-        f.commit();
-    }
+    sauvegarde_.noter_probleme(jeu_.probleme ? probleme_id_ : std::string(), apres);
 }
 
 void TForm1::retrouver_probleme()
 {
     probleme_id_.clear();
-    QFile f(QString::fromStdString(sauvegarde_.chemin() + ".probleme"));
-    if (f.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> lignes = f.readAll().split('\n');
-        const Probleme* p = lignes.size() >= 2 ? probleme(lignes[0].toStdString()) : nullptr;
-        if (p && lignes[1].toULongLong() == empreinte_fichier(sauvegarde_.chemin())
-            && Jeu::niveau_de_grille(jeu_.grille) == p->niveau) {
-            probleme_id_ = p->id;
-            jeu_.probleme = true;
-            jeu_.cible = p->cible;
-        }
+    const Probleme* p = probleme(sauvegarde_.probleme_note());
+    if (p && Jeu::niveau_de_grille(jeu_.grille) == p->niveau) {
+        probleme_id_ = p->id;
+        jeu_.probleme = true;
+        jeu_.cible = p->cible;
     }
     statistiques().partie_restauree(cle_partie());
 }

@@ -1,12 +1,14 @@
 #include "storage/config.h"
 
 #include "game/erreur.h"
+#include "storage/erreur_es.h"
 #include "storage/fichier.h"
 #include "storage/octets.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace trelmo {
 
@@ -141,37 +143,6 @@ void place_rang(Config& c, int rang, std::string_view nom, int32_t billes, std::
     c.set_duree(rang, duree);
 }
 
-// Why a file could not be read or written, in the interface language.
-std::string raison(int32_t langue, int err)
-{
-    const int l = langue == 1 || langue == 2 ? langue : 0;
-    auto choix = [l](const char* fr, const char* en, const char* de) { return std::string(l == 1 ? en : l == 2 ? de : fr); };
-    switch (err) {
-    case EACCES:
-    case EPERM:
-        return choix("Permission non accordée", "permission denied", "Zugriff verweigert");
-    case EROFS:
-        return choix("Système de fichiers en lecture seule", "read-only file system", "schreibgeschütztes Dateisystem");
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return choix("Disque plein", "disk full", "Datenträger voll");
-    case ENOENT:
-        return choix("Dossier introuvable", "folder not found", "Ordner nicht gefunden");
-    case EISDIR:
-        return choix("Un dossier porte ce nom", "a folder has that name", "ein Ordner trägt diesen Namen");
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-    case EINVAL:
-        return choix("Nom de fichier incorrect", "invalid file name", "ungültiger Dateiname");
-    case EIO:
-        return choix("Erreur d'entrée-sortie du disque", "disk input/output error", "Ein-/Ausgabefehler des Datenträgers");
-    default:
-        return choix("Erreur système ", "system error ", "Systemfehler ") + std::to_string(err);
-    }
-}
-
 } // namespace
 
 Config Reglages::fusion(const Config& disque) const
@@ -218,20 +189,27 @@ Reglages::Disque Reglages::lit_disque(Config& disque) const
         return {Disque::Lu, 0};
     }
     // Missing or too short: the defaults. A short file is kept aside first
-    // (an empty one holds nothing worth keeping), once: a copy with the same
-    // bytes is not written again.
+    // (an empty one holds nothing worth keeping) under the first free name
+    // of "TRL.CFG.bak", "TRL.CFG.bak2", "TRL.CFG.bak3"..., so that no copy
+    // kept earlier is lost; a copy with the same bytes is not written again.
     disque = base_;
     defauts(disque);
     disque.set_nom_logiciel("Trelmo");
     if (err == 0 && n > 0) {
-        const std::string bak = chemin() + ".bak";
-        std::array<uint8_t, Config::kTaille> copie{};
-        size_t n_copie = 0;
-        const bool deja = lire_debut(bak, copie.data(), copie.size(), &n_copie) == 0 && n_copie == n
-                          && std::equal(lu.begin(), lu.begin() + static_cast<std::ptrdiff_t>(n), copie.begin());
-        if (!deja)
-            if (const int e = remplacer_fichier(bak, lu.data(), n, false); e != 0)
-                return {Disque::Defauts, e};
+        for (int numero = 1;; ++numero) {
+            const std::string bak = chemin() + ".bak" + (numero > 1 ? std::to_string(numero) : std::string());
+            struct stat st {};
+            if (::lstat(bak.c_str(), &st) != 0) {
+                if (const int e = remplacer_fichier(bak, lu.data(), n, false); e != 0)
+                    return {Disque::Defauts, e};
+                break;
+            }
+            std::array<uint8_t, Config::kTaille> copie{};
+            size_t n_copie = 0;
+            if (lire_debut(bak, copie.data(), copie.size(), &n_copie) == 0 && n_copie == n
+                && std::equal(lu.begin(), lu.begin() + static_cast<std::ptrdiff_t>(n), copie.begin()))
+                break;
+        }
     }
     return {Disque::Defauts, 0};
 }
@@ -250,7 +228,7 @@ void Reglages::signale(Echec echec, int err)
         return;
     averti_ = true;
     const std::string fichier = chemin();
-    const std::string pourquoi = raison(langue_, err);
+    const std::string pourquoi = raison_erreur(langue_, err);
     std::string texte;
     if (echec == Echec::Lecture) {
         switch (langue_) {

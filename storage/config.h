@@ -80,7 +80,8 @@ public:
     // Reads the record into `config`, then re-applies the changes of this
     // instance that no store has written yet. A missing file is created with
     // the defaults. A file too short to hold the record is first kept as
-    // "TRL.CFG.bak" (unless that copy exists already), then replaced by the
+    // "TRL.CFG.bak", or "TRL.CFG.bak2", "3"... when that name is taken
+    // (unless one of them holds the same bytes), then replaced by the
     // defaults. A file that cannot be read leaves `config` as it was (the
     // defaults if nothing was ever read). Texture indexes out of range (board
     // 1-4, marbles 1-7) read as 1. Sets nom_logiciel to "Trelmo".

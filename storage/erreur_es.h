@@ -1,5 +1,6 @@
 #pragma once
 // Input/output error codes of the stored files and their fixed French texts.
+#include <cstdint>
 #include <string>
 
 namespace trelmo {
@@ -22,6 +23,11 @@ std::string texte_erreur_es(int code);
 //   EACCES, EPERM, EROFS, EISDIR, ETXTBSY, EBUSY -> 5; ENOSPC, EDQUOT, EFBIG -> 101;
 //   anything else -> 1000 + errno.
 int code_erreur_es(int errno_value);
+
+// Why a file could not be read or written (a system error number), in the
+// interface language (0 French, 1 English, 2 German), for the game's own
+// messages about its files.
+std::string raison_erreur(int32_t langue, int err);
 
 // Throws trelmo::Erreur(texte_erreur_es(code)).
 [[noreturn]] void lever_erreur_es(int code);

@@ -1,5 +1,6 @@
 #include "storage/fichier.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -120,34 +121,95 @@ std::string dossier_de(const std::string& chemin)
     return barre == 0 ? "/" : chemin.substr(0, barre);
 }
 
-int lire_debut(const std::string& chemin, uint8_t* dst, size_t n, size_t* lus)
+namespace {
+
+// Opens a regular file for reading, without waiting on a pipe planted in
+// its place; -1 with errno set otherwise.
+int ouvre_regulier(const std::string& chemin)
 {
-    *lus = 0;
-    // Without waiting on a pipe planted in the file's place.
     const int fd = ouvre(chemin.c_str(), O_RDONLY | O_NONBLOCK);
     if (fd < 0)
-        return errno;
+        return -1;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int e = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
-        return e;
+        errno = e;
+        return -1;
     }
+    return fd;
+}
+
+// Reads up to n bytes from position `debut`.
+int lit_fd_depuis(int fd, uint8_t* dst, size_t n, size_t debut, size_t* lus)
+{
+    *lus = 0;
     while (*lus < n) {
-        const ssize_t r = ::pread(fd, dst + *lus, n - *lus, static_cast<off_t>(*lus));
+        const ssize_t r = ::pread(fd, dst + *lus, n - *lus, static_cast<off_t>(debut + *lus));
         if (r < 0 && errno == EINTR)
             continue;
-        if (r < 0) {
-            const int e = errno;
-            ::close(fd);
-            return e;
-        }
+        if (r < 0)
+            return errno;
         if (r == 0)
             break;
         *lus += static_cast<size_t>(r);
     }
-    ::close(fd);
     return 0;
+}
+
+} // namespace
+
+int lire_debut(const std::string& chemin, uint8_t* dst, size_t n, size_t* lus)
+{
+    *lus = 0;
+    const int fd = ouvre_regulier(chemin);
+    if (fd < 0)
+        return errno;
+    const int e = lit_fd_depuis(fd, dst, n, 0, lus);
+    ::close(fd);
+    return e;
+}
+
+int lire_fichier(const std::string& chemin, std::string& contenu, size_t max)
+{
+    contenu.clear();
+    const int fd = ouvre_regulier(chemin);
+    if (fd < 0)
+        return errno;
+    struct stat st {};
+    int e = ::fstat(fd, &st) != 0 ? errno : 0;
+    if (e == 0 && static_cast<uint64_t>(st.st_size) > max)
+        e = EFBIG;
+    // Read to the end, which may lie past the size seen (the file grows
+    // meanwhile), but never more than one byte past `max`.
+    size_t total = 0;
+    while (e == 0) {
+        const size_t voulu = std::min(max + 1 - total, std::max<size_t>(total + 1, static_cast<size_t>(st.st_size) + 1));
+        contenu.resize(total + voulu);
+        size_t lus = 0;
+        e = lit_fd_depuis(fd, reinterpret_cast<uint8_t*>(contenu.data()) + total, voulu, total, &lus);
+        total += lus;
+        if (e == 0 && total > max)
+            e = EFBIG;
+        if (lus < voulu)
+            break;
+    }
+    ::close(fd);
+    contenu.resize(e == 0 ? total : 0);
+    return e;
+}
+
+uint64_t empreinte_fichier(const std::string& chemin, size_t max)
+{
+    std::string contenu;
+    if (lire_fichier(chemin, contenu, max) != 0)
+        return 0;
+    uint64_t h = 1469598103934665603ULL;
+    for (const char c : contenu) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ULL;
+    }
+    return h;
 }
 
 int remplacer_fichier(const std::string& chemin, const uint8_t* src, size_t n, bool garder_queue)

@@ -15,6 +15,19 @@ namespace trelmo {
 // Anything but a regular file is refused: EISDIR for a directory, else EINVAL.
 int lire_debut(const std::string& chemin, uint8_t* dst, size_t n, size_t* lus);
 
+// Reads a whole text file into `contenu`, as lire_debut() opens it (a pipe
+// or a device in its place never makes it wait). A file longer than `max`
+// bytes is not read: EFBIG.
+int lire_fichier(const std::string& chemin, std::string& contenu, size_t max);
+
+// Largest sizes of the text files the game reads.
+constexpr size_t kMaxTexte = 64 * 1024;          // trelmo.ini, GAME.probleme
+constexpr size_t kMaxJson = 4 * 1024 * 1024;     // statistiques.json
+
+// A fingerprint of a file's bytes (FNV-1a 64 bits), the file read whole up
+// to `max` bytes; 0 for a file that cannot be read or is longer.
+uint64_t empreinte_fichier(const std::string& chemin, size_t max);
+
 // Replaces the file by one that starts with the n bytes of src. With
 // garder_queue, the bytes the old file holds past n follow them, as they
 // were. The old file's permissions are kept. A symbolic link in the file's

@@ -152,34 +152,11 @@ Position cherche(const std::vector<Ligne>& lignes, std::string_view nom_cle)
 
 enum class Lecture { Ok, Absent, Refus };
 
+// A file larger than kMaxTexte is refused: read as missing values, never rewritten.
 Lecture lit_fichier(const std::string& chemin, std::string& contenu)
 {
-    int fd;
-    do {
-        fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return errno == ENOENT ? Lecture::Absent : Lecture::Refus;
-    if (struct stat st {}; ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);   // a directory, a pipe...: not a file to read
-        return Lecture::Refus;
-    }
-    contenu.clear();
-    char tampon[8192];
-    for (;;) {
-        const ssize_t r = ::read(fd, tampon, sizeof tampon);
-        if (r < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            return Lecture::Refus;
-        }
-        if (r == 0)
-            break;
-        contenu.append(tampon, static_cast<size_t>(r));
-    }
-    ::close(fd);
-    return Lecture::Ok;
+    const int e = lire_fichier(chemin, contenu, kMaxTexte);
+    return e == 0 ? Lecture::Ok : e == ENOENT ? Lecture::Absent : Lecture::Refus;
 }
 
 [[noreturn]] void refus()

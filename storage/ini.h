@@ -13,7 +13,8 @@ std::string chemin_ini();
 
 // The value under [Propriétés] apropos: decimal, $hex or 0x hex, any non-zero
 // integer is true. Section and key match without regard to case. Never throws;
-// a missing or unreadable file, section or key, or a non-integer, gives false.
+// a missing or unreadable file (anything but a regular file, or one larger
+// than kMaxTexte), section or key, or a non-integer, gives false.
 // Called once at start-up, it also removes the temporary file that a write
 // killed half-way may have left beside the INI file.
 bool lit_apropos(const std::string& chemin);
@@ -23,7 +24,8 @@ bool lit_apropos(const std::string& chemin);
 // the old one in a single rename, so a failed write leaves the old file whole.
 // A symbolic link is followed: the file it names is written (created when
 // missing) and the link stays.
-// Throws Erreur("Impossible d'écrire dans trelmo.ini") when the write is refused.
+// Throws Erreur("Impossible d'écrire dans trelmo.ini") when the write is
+// refused, also when the file in place cannot be read (it is then kept).
 void ecrit_apropos(const std::string& chemin, bool valeur);
 
 // Any other yes-or-no preference of the section, read and written like

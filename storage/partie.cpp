@@ -10,6 +10,8 @@
 #include "storage/octets.h"
 
 #include <cerrno>
+#include <unistd.h>
+#include <optional>
 
 namespace trelmo {
 
@@ -73,21 +75,32 @@ bool SauvegardePartie::coherente(const Partie& p)
     for (int c = 1; c <= kColonnes; ++c)
         for (int r = 1; r <= kLignes; ++r)
             billes += g.bille(c, r) ? 1 : 0;
-    return repos == kNbRepos - billes;
+    // A board without a marble is no game that can be played on.
+    return billes > 0 && repos == kNbRepos - billes;
 }
 
 namespace {
 
 // Characters debut..debut+1 (counted from 1) of the stored time, as an integer.
-int32_t compteur(std::string_view temps, size_t debut)
+std::optional<int32_t> compteur(std::string_view temps, size_t debut)
 {
     const std::string_view morceau = debut - 1 < temps.size() ? temps.substr(debut - 1, 2) : std::string_view{};
-    if (const auto valeur = entier_depuis_texte(morceau))
-        return *valeur;
-    throw Erreur("'" + depuis_cp1252(morceau) + "' n'est pas une valeur entière correcte");
+    return entier_depuis_texte(morceau);
+}
+
+// The stored time, as stored (Windows-1252): "HH:MM:SS".
+std::string_view temps_stocke(const Partie& p)
+{
+    return octets_chaine_courte(&p.octets[Partie::kTemps], 10);
 }
 
 } // namespace
+
+bool SauvegardePartie::temps_lisible(const Partie& p)
+{
+    const std::string_view temps = temps_stocke(p);
+    return compteur(temps, 1) && compteur(temps, 4) && compteur(temps, 7);
+}
 
 void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes)
 {
@@ -97,7 +110,7 @@ void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& mes
     }
     // Checked before the question: once the player has agreed to give up
     // the game on the board, a refusal would read as a broken promise.
-    if (!coherente(partie)) {
+    if (!coherente(partie) || !temps_lisible(partie)) {
         messages.information(textes.partie_endommagee);
         return;
     }
@@ -120,12 +133,10 @@ void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& mes
     jeu.affichage.etat_jeux(jeu.textes.reposer, jeu.textes.reposer_hint);
     jeu.affiche_score();
 
-    // The stored time, as stored (Windows-1252): "HH:MM:SS".
-    const Partie& p = partie;
-    const std::string_view temps = octets_chaine_courte(&p.octets[Partie::kTemps], 10);
-    jeu.heures = compteur(temps, 1);
-    jeu.minutes = compteur(temps, 4);
-    jeu.secondes = compteur(temps, 7);
+    const std::string_view temps = temps_stocke(partie);
+    jeu.heures = *compteur(temps, 1);
+    jeu.minutes = *compteur(temps, 4);
+    jeu.secondes = *compteur(temps, 7);
 
     jeu.minuterie.timer1(true);
 }
@@ -154,6 +165,43 @@ void SauvegardePartie::sauverClick(Jeu& jeu, Reglages& reglages, IMessages& mess
     if (const int e = remplacer_fichier(chemin(), p.octets.data(), Partie::kTaille, true); e != 0)
         lever_erreur_es(code_erreur_es(e));
     partie = p;
+}
+
+std::string SauvegardePartie::chemin_probleme() const { return chemin() + ".probleme"; }
+
+uint64_t SauvegardePartie::empreinte() const
+{
+    return empreinte_fichier(chemin(), kMaxPartieLongue);
+}
+
+void SauvegardePartie::noter_probleme(const std::string& id, uint64_t empreinte_partie) const
+{
+    if (id.empty()) {
+        ::unlink(chemin_probleme().c_str());   // a link in its place goes, not what it names
+        return;
+    }
+    const std::string texte = id + "\n" + std::to_string(empreinte_partie) + "\n";
+    VerrouDossier verrou(repertoire_);
+    nettoyer_temporaires(chemin_probleme());
+    // Without it the saved game is restored as a plain game: nothing to tell.
+    (void)remplacer_fichier(chemin_probleme(), reinterpret_cast<const uint8_t*>(texte.data()), texte.size(), false);
+}
+
+std::string SauvegardePartie::probleme_note() const
+{
+    std::string texte;
+    if (lire_fichier(chemin_probleme(), texte, kMaxTexte) != 0)
+        return {};
+    const size_t fin_id = texte.find('\n');
+    if (fin_id == std::string::npos || fin_id == 0)
+        return {};
+    const size_t fin_empreinte = texte.find('\n', fin_id + 1);
+    const std::string empreinte_notee =
+        texte.substr(fin_id + 1, fin_empreinte == std::string::npos ? std::string::npos : fin_empreinte - fin_id - 1);
+    const uint64_t actuelle = empreinte();
+    if (actuelle == 0 || empreinte_notee != std::to_string(actuelle))
+        return {};
+    return texte.substr(0, fin_id);
 }
 
 } // namespace trelmo

@@ -67,20 +67,42 @@ public:
     bool lit_partie();
 
     // Whether the record's tray count fits its grid: 0 to 44, and 44 less
-    // the marbles the grid holds (by the grid's reading rules).
+    // the marbles the grid holds (by the grid's reading rules), at least one.
     static bool coherente(const Partie& p);
+    // Whether the stored time gives the chronometer its three counts
+    // (characters 1-2, 4-5 and 7-8 read as integers).
+    static bool temps_lisible(const Partie& p);
 
     // The "Charger" command: restores the saved game onto the board. A
-    // record whose tray count does not fit its grid is refused (message
-    // partie_endommagee) before any question is asked and before anything
-    // on the board changes.
+    // record whose tray count does not fit its grid, or whose time cannot
+    // be read, is refused (message partie_endommagee) before any question
+    // is asked and before anything on the board changes.
     void chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes);
     // The "Sauver" command: stores the game on the board. The new record
     // replaces the file whole (in one rename, under a lock on the
     // directory); the old record need not be readable.
     void sauverClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes);
 
+    // "GAME.probleme", beside the saved game: the id of the problem the
+    // saved game is, with the fingerprint of the "GAME" it belongs to, so
+    // that a game saved by an older run or another program is never taken
+    // for a problem.
+    std::string chemin_probleme() const;   // chemin() + ".probleme"
+    // The fingerprint of "GAME" as it is now; 0 when it cannot be read.
+    uint64_t empreinte() const;
+    // Notes that the saved game of fingerprint `empreinte_partie` is the
+    // problem `id`; an empty id removes the note. Written whole in one
+    // rename (a link in its place is replaced); a failure leaves no note
+    // and says nothing: the game is then restored as a plain game.
+    void noter_probleme(const std::string& id, uint64_t empreinte_partie) const;
+    // The problem noted for "GAME" as it is now, or "" (no note, another
+    // game, or a note that cannot be read).
+    std::string probleme_note() const;
+
 private:
+    // Largest "GAME" that is fingerprinted: a record with a long tail left
+    // by another program is not worth reading whole.
+    static constexpr size_t kMaxPartieLongue = 1024 * 1024;
     std::string repertoire_;
 };
 

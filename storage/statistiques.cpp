@@ -1,14 +1,18 @@
 #include "storage/statistiques.h"
 
+#include "storage/erreur_es.h"
+#include "storage/fichier.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 #include <climits>
 #include <cmath>
 
@@ -142,83 +146,127 @@ StatsJeu Statistiques::stats(const std::string& cle) const
     return it == stats_.end() ? StatsJeu{} : it->second;
 }
 
-std::string Statistiques::charger(int langue)
+namespace {
+
+enum class Etat { Absent, Bon, Endommage, Recent };
+
+// Reads and checks the file: its games into `lus`, the whole object into `racine`.
+Etat lit(const std::string& chemin, std::map<std::string, StatsJeu>& lus, QJsonObject& racine)
 {
-    stats_.clear();
-    autres_.clear();
-    protegee_ = false;
-
-    QFile f(q(chemin_));
-    if (!f.exists() && !QFileInfo(f).isSymLink())
-        return {};
-
-    enum class Etat { Bon, Endommage, Recent } etat = Etat::Endommage;
-    std::map<std::string, StatsJeu> lus;
-    QJsonObject racine;
-    // Only a regular file is opened: a pipe in its place would never answer.
-    if (QFileInfo(f).isFile() && f.open(QIODevice::ReadOnly)) {
-        QJsonParseError erreur{};
-        const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &erreur);
-        const bool lu = f.error() == QFileDevice::NoError;
-        f.close();
-        long long version = 0;
-        if (lu && erreur.error == QJsonParseError::NoError && doc.isObject()) {
-            racine = doc.object();
-            const QJsonValue jeux = racine.value(QLatin1String("jeux"));
-            if (!entier(racine.value(QLatin1String("version")), 1, INT_MAX, version)) {
-                etat = Etat::Endommage;
-            } else if (version > kVersion) {
-                etat = Etat::Recent;
-            } else if (jeux.isUndefined() || jeux.isObject()) {
-                etat = Etat::Bon;
-                const QJsonObject o = jeux.toObject();
-                for (auto it = o.begin(); it != o.end() && etat == Etat::Bon; ++it) {
-                    StatsJeu s;
-                    const std::string cle = it.key().toStdString();
-                    // A key that UTF-8 cannot carry (a lone surrogate) would not come back the same.
-                    if (cle.empty() || q(cle) != it.key() || !it.value().isObject() || !lit_jeu(it.value().toObject(), s))
-                        etat = Etat::Endommage;
-                    else
-                        lus[cle] = s;
-                }
-            }
-        }
+    lus.clear();
+    racine = {};
+    std::string contenu;
+    if (const int e = lire_fichier(chemin, contenu, kMaxJson); e != 0) {
+        // A link to nowhere is there all the same, and damaged.
+        struct stat st {};
+        return e == ENOENT && ::lstat(chemin.c_str(), &st) != 0 ? Etat::Absent : Etat::Endommage;
     }
-
-    const QString nom = QFileInfo(f).fileName();
-    if (etat == Etat::Bon) {
-        stats_ = std::move(lus);
-        autres_ = QJsonDocument(racine).toJson(QJsonDocument::Compact).toStdString();
-        return {};
+    QJsonParseError erreur{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(contenu), &erreur);
+    if (erreur.error != QJsonParseError::NoError || !doc.isObject())
+        return Etat::Endommage;
+    racine = doc.object();
+    const QJsonValue jeux = racine.value(QLatin1String("jeux"));
+    long long version = 0;
+    if (!entier(racine.value(QLatin1String("version")), 1, INT_MAX, version))
+        return Etat::Endommage;
+    if (version > kVersion)
+        return Etat::Recent;
+    if (!jeux.isUndefined() && !jeux.isObject())
+        return Etat::Endommage;
+    const QJsonObject o = jeux.toObject();
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        StatsJeu s;
+        const std::string cle = it.key().toStdString();
+        // A key that UTF-8 cannot carry (a lone surrogate) would not come back the same.
+        if (cle.empty() || q(cle) != it.key() || !it.value().isObject() || !lit_jeu(it.value().toObject(), s))
+            return Etat::Endommage;
+        lus[cle] = s;
     }
-    if (etat == Etat::Recent) {
-        // Written by a later version of the program: left alone, never overwritten.
-        protegee_ = true;
-        return texte(langue,
-                     "Le fichier des statistiques « %1 » vient d'une version plus récente de Trelmo : il est "
-                     "laissé tel quel et les statistiques de cette session ne seront pas gardées.",
-                     "The statistics file “%1” comes from a newer version of Trelmo: it is left as it is "
-                     "and the statistics of this session will not be kept.",
-                     "Die Statistikdatei „%1“ stammt aus einer neueren Version von Trelmo: Sie bleibt "
-                     "unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.",
-                     nom);
-    }
+    return Etat::Bon;
+}
 
-    // Damaged or unreadable: kept aside under a free name, never overwritten.
-    const QString base = q(chemin_) + QLatin1String(".endommage");
+// Renames a damaged file to a free name beside it; the new name, or empty
+// when it cannot be renamed.
+QString met_de_cote(const std::string& chemin)
+{
+    const QString base = q(chemin) + QLatin1String(".endommage");
     QString cote = base;
     for (int n = 2; QFileInfo::exists(cote) || QFileInfo(cote).isSymLink(); ++n)
         cote = base + QString::number(n);
-    if (!QFile::rename(q(chemin_), cote)) {
+    return QFile::rename(q(chemin), cote) ? cote : QString();
+}
+
+QString nom_de(const std::string& chemin) { return QFileInfo(q(chemin)).fileName(); }
+
+std::string message_recent(int langue, const std::string& chemin)
+{
+    return texte(langue,
+                 "Le fichier des statistiques « %1 » vient d'une version plus récente de Trelmo : il est "
+                 "laissé tel quel et les statistiques de cette session ne seront pas gardées.",
+                 "The statistics file “%1” comes from a newer version of Trelmo: it is left as it is "
+                 "and the statistics of this session will not be kept.",
+                 "Die Statistikdatei „%1“ stammt aus einer neueren Version von Trelmo: Sie bleibt "
+                 "unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.",
+                 nom_de(chemin));
+}
+
+std::string message_pas_de_cote(int langue, const std::string& chemin)
+{
+    return texte(langue,
+                 "Le fichier des statistiques « %1 » est illisible ou endommagé et n'a pas pu être mis de "
+                 "côté : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.",
+                 "The statistics file “%1” is unreadable or damaged and could not be set aside: it is left "
+                 "as it is and the statistics of this session will not be kept.",
+                 "Die Statistikdatei „%1“ ist unlesbar oder beschädigt und konnte nicht beiseitegelegt "
+                 "werden: Sie bleibt unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.",
+                 nom_de(chemin));
+}
+
+std::string message_ecriture(int langue, const std::string& chemin, int err)
+{
+    const char* t = langue == 1 ? "The statistics file “%1” cannot be written (%2): the statistics of this "
+                                  "session will not be kept."
+                    : langue == 2 ? "Die Statistikdatei „%1“ kann nicht geschrieben werden (%2): Die Statistik "
+                                    "dieser Sitzung wird nicht gespeichert."
+                                  : "Le fichier des statistiques « %1 » ne peut pas être écrit (%2) : les "
+                                    "statistiques de cette session ne seront pas gardées.";
+    // Both at once: a "%2" in the path stays as it is.
+    return QString::fromUtf8(t).arg(q(chemin), q(raison_erreur(langue, err))).toStdString();
+}
+
+} // namespace
+
+std::string Statistiques::charger(int langue)
+{
+    langue_ = langue;
+    stats_.clear();
+    journal_.clear();
+    autres_.clear();
+    protegee_ = false;
+
+    VerrouDossier verrou(dossier_de(chemin_));
+    QJsonObject racine;
+    switch (lit(chemin_, stats_, racine)) {
+    case Etat::Absent:
+        return {};
+    case Etat::Bon:
+        autres_ = QJsonDocument(racine).toJson(QJsonDocument::Compact).toStdString();
+        return {};
+    case Etat::Recent:
+        // Written by a later version of the program: left alone, never overwritten.
+        stats_.clear();
         protegee_ = true;
-        return texte(langue,
-                     "Le fichier des statistiques « %1 » est illisible ou endommagé et n'a pas pu être mis de "
-                     "côté : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.",
-                     "The statistics file “%1” is unreadable or damaged and could not be set aside: it is left "
-                     "as it is and the statistics of this session will not be kept.",
-                     "Die Statistikdatei „%1“ ist unlesbar oder beschädigt und konnte nicht beiseitegelegt "
-                     "werden: Sie bleibt unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.",
-                     nom);
+        return message_recent(langue, chemin_);
+    case Etat::Endommage:
+        break;
+    }
+    // Damaged or unreadable: kept aside under a free name, never overwritten.
+    stats_.clear();
+    const QString cote = met_de_cote(chemin_);
+    if (cote.isEmpty()) {
+        protegee_ = true;
+        return message_pas_de_cote(langue, chemin_);
     }
     return texte(langue,
                  "Le fichier des statistiques était illisible ou endommagé : il a été mis de côté sous le nom "
@@ -230,18 +278,45 @@ std::string Statistiques::charger(int langue)
                  QFileInfo(cote).fileName());
 }
 
-bool Statistiques::enregistrer(std::string* raison) const
+bool Statistiques::enregistrer(std::string* raison)
 {
-    if (protegee_) {
+    if (raison)
+        raison->clear();
+    if (protegee_)
+        return false;   // the player was told when it was read
+
+    VerrouDossier verrou(dossier_de(chemin_));
+    std::map<std::string, StatsJeu> resultat;
+    QJsonObject racine;
+    switch (lit(chemin_, resultat, racine)) {
+    case Etat::Absent:
+    case Etat::Bon:
+        // This copy's counts, added to what the file holds now.
+        for (const Evenement& e : journal_)
+            applique(resultat, e);
+        break;
+    case Etat::Recent:
+        protegee_ = true;
         if (raison)
-            *raison = "the file on disk is kept as it is";
+            *raison = message_recent(langue_, chemin_);
         return false;
+    case Etat::Endommage:
+        // Damaged since it was read: kept aside, and what this copy knows is written.
+        if (met_de_cote(chemin_).isEmpty()) {
+            protegee_ = true;
+            if (raison)
+                *raison = message_pas_de_cote(langue_, chemin_);
+            return false;
+        }
+        resultat = stats_;
+        racine = QJsonDocument::fromJson(QByteArray::fromStdString(autres_)).object();
+        break;
     }
+
     // Keys this version does not know, at the top and in each game, are kept.
-    QJsonObject racine = QJsonDocument::fromJson(QByteArray::fromStdString(autres_)).object();
-    QJsonObject anciens = racine.value(QLatin1String("jeux")).toObject();
+    const QJsonObject anciens = racine.value(QLatin1String("jeux")).toObject();
     QJsonObject jeux;
-    for (const auto& [cle, s] : stats_) {
+    for (const auto& [cle, s] : resultat) {
         QJsonObject o = anciens.value(q(cle)).toObject();
         ecrit_jeu(o, s);
         jeux.insert(q(cle), o);
@@ -250,31 +325,65 @@ bool Statistiques::enregistrer(std::string* raison) const
     racine.insert(QLatin1String("version"), kVersion);
     racine.insert(QLatin1String("jeux"), jeux);
 
-    QSaveFile f(q(chemin_));
     const QByteArray octets = QJsonDocument(racine).toJson(QJsonDocument::Indented);
-    // Unbuffered: a short write (disk full) shows in write()'s count. Through
-    // the buffer it would be lost at the flush, and commit() would rename a
-    // cut file over the good one. Without commit() the temporary file goes.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    nettoyer_temporaires(chemin_);
+    if (const int e = remplacer_fichier(chemin_, reinterpret_cast<const uint8_t*>(octets.constData()),
+                                        static_cast<size_t>(octets.size()), false);
+        e != 0) {
         if (raison)
-            *raison = f.errorString().toStdString();
+            *raison = message_ecriture(langue_, chemin_, e);
         return false;
     }
-    const qint64 ecrits = f.write(octets);
-    if (ecrits != octets.size() || !f.commit()) {
-        if (raison)
-            *raison = ecrits >= 0 && ecrits < octets.size() ? "incomplete write (disk full?)" : f.errorString().toStdString();
-        return false;
-    }
+    stats_ = std::move(resultat);
+    journal_.clear();
+    autres_ = QJsonDocument(racine).toJson(QJsonDocument::Compact).toStdString();
     return true;
 }
 
 // ---------------------------------------------------------------- counting
 
+void Statistiques::applique(std::map<std::string, StatsJeu>& stats, const Evenement& e)
+{
+    StatsJeu& s = stats[e.cle];
+    switch (e.sorte) {
+    case Evenement::Commencee:
+        plus_un(s.commencees);
+        s.indices = static_cast<int>(std::min<long long>(INT_MAX, static_cast<long long>(s.indices) + e.n));
+        break;
+    case Evenement::Indice:
+        plus_un(s.indices);
+        break;
+    case Evenement::Rupture:
+        s.serie = 0;
+        break;
+    case Evenement::Fin:
+        s.moins_de_billes = s.terminees == 0 ? e.n : std::min(s.moins_de_billes, e.n);
+        plus_un(s.terminees);
+        s.total_billes = static_cast<long long>(std::min(kMaxTotal, static_cast<double>(s.total_billes) + e.n));
+        plus_un(s.resultats[e.n]);
+        if (e.gagnee) {
+            plus_un(s.gagnees);
+            plus_un(s.serie);
+            s.meilleure_serie = std::max(s.meilleure_serie, s.serie);
+            if (e.secondes >= 0 && (s.meilleur_temps < 0 || e.secondes < s.meilleur_temps))
+                s.meilleur_temps = e.secondes;
+        } else {
+            s.serie = 0;
+        }
+        break;
+    }
+}
+
+void Statistiques::note(Evenement e)
+{
+    applique(stats_, e);
+    journal_.push_back(std::move(e));
+}
+
 void Statistiques::rompre_si_interrompue()
 {
     if (!cle_.empty() && commencee_ && !finie_)
-        stats_[cle_].serie = 0;
+        note({Evenement::Rupture, cle_});
 }
 
 void Statistiques::nouvelle_partie(const std::string& cle)
@@ -296,10 +405,8 @@ void Statistiques::saut()
     if (cle_.empty() || finie_ || commencee_)
         return;
     commencee_ = true;
-    StatsJeu& s = stats_[cle_];
-    plus_un(s.commencees);
-    for (; indices_en_attente_ > 0; --indices_en_attente_)
-        plus_un(s.indices);
+    note({Evenement::Commencee, cle_, indices_en_attente_});
+    indices_en_attente_ = 0;
 }
 
 void Statistiques::indice()
@@ -307,7 +414,7 @@ void Statistiques::indice()
     if (cle_.empty() || finie_)
         return;
     if (commencee_)
-        plus_un(stats_[cle_].indices);
+        note({Evenement::Indice, cle_});
     else if (indices_en_attente_ < INT_MAX)
         ++indices_en_attente_;
 }
@@ -319,20 +426,7 @@ void Statistiques::fin(int billes, int secondes, bool gagnee)
     finie_ = true;
     if (billes < 0)
         return;
-    StatsJeu& s = stats_[cle_];
-    s.moins_de_billes = s.terminees == 0 ? billes : std::min(s.moins_de_billes, billes);
-    plus_un(s.terminees);
-    s.total_billes += billes;
-    plus_un(s.resultats[billes]);
-    if (gagnee) {
-        plus_un(s.gagnees);
-        plus_un(s.serie);
-        s.meilleure_serie = std::max(s.meilleure_serie, s.serie);
-        if (secondes >= 0 && (s.meilleur_temps < 0 || secondes < s.meilleur_temps))
-            s.meilleur_temps = secondes;
-    } else {
-        s.serie = 0;
-    }
+    note({Evenement::Fin, cle_, billes, secondes, gagnee});
 }
 
 void Statistiques::arret()

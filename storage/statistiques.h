@@ -16,6 +16,7 @@
 // and never overwritten.
 #include <map>
 #include <string>
+#include <vector>
 
 namespace trelmo {
 
@@ -48,17 +49,26 @@ public:
     const std::string& chemin() const { return chemin_; }
 
     // Reads the file. A missing file gives empty statistics. A damaged or
-    // unreadable file is renamed aside (its new name is in the answer) and
+    // unreadable file (anything but a regular file, or one larger than
+    // kMaxJson) is renamed aside (its new name is in the answer) and
     // the statistics start afresh: the answer is then a message for the
     // player (UTF-8, in the interface language `langue` 0 fr, 1 en, 2 de),
     // to be shown once; otherwise it is empty. A damaged file is renamed to
     // "<file>.endommage" (or ".endommage2", "3"... when taken). When it cannot
     // be renamed, or when it comes from a later version, it is left in place,
-    // the answer says so, and enregistrer() refuses to overwrite it.
+    // the answer says so, and enregistrer() refuses to overwrite it. Counts
+    // made before the read are dropped.
     std::string charger(int langue);
-    // Writes the whole file atomically. False, with the reason, when it fails;
-    // the file on disk is then the previous one, whole.
-    bool enregistrer(std::string* raison = nullptr) const;
+    // Adds the counts made since the file was last read or written to the
+    // file as it is now, so that another copy of the game writing the same
+    // file meanwhile loses nothing, and writes it whole, in one rename,
+    // under a lock on the directory. A symbolic link in the file's place is
+    // replaced, not followed. False when it fails: *raison then holds the
+    // message for the player (interface language, naming the file), or
+    // nothing when the player was told already by charger(); the file on
+    // disk is then the previous one, whole, and the counts wait for the
+    // next write that succeeds.
+    bool enregistrer(std::string* raison = nullptr);
 
     const std::map<std::string, StatsJeu>& tout() const { return stats_; }
     StatsJeu stats(const std::string& cle) const;
@@ -89,10 +99,23 @@ public:
     bool commencee() const { return commencee_; }
 
 private:
+    // One count made on the board, as applied to the statistics: in memory
+    // at once, and again onto the file as it is when it is written.
+    struct Evenement {
+        enum Sorte { Commencee, Indice, Fin, Rupture } sorte;
+        std::string cle;
+        int n = 0;               // Commencee: hints shown before it; Fin: marbles left
+        int secondes = 0;        // Fin
+        bool gagnee = false;     // Fin
+    };
+    static void applique(std::map<std::string, StatsJeu>& stats, const Evenement& e);
+    void note(Evenement e);
     void rompre_si_interrompue();   // a started, unfinished game ends the run
 
     std::string chemin_;
+    int langue_ = 0;
     std::map<std::string, StatsJeu> stats_;
+    std::vector<Evenement> journal_;   // counts not written yet
     std::string cle_;            // the game on the board; "" when none
     bool commencee_ = false;     // its first jump was made
     bool finie_ = false;         // its end was counted

@@ -638,6 +638,29 @@ private slots:
         QVERIFY(!f->trou(23)->montreImage());
     }
 
+    // A link planted as GAME.probleme: saving a problem replaces it and
+    // leaves the file it names alone.
+    void probleme_sauve_sur_un_lien()
+    {
+        auto f = fenetre();
+        const QString cible = QDir::current().filePath(QStringLiteral("ailleurs"));
+        QFile c(cible);
+        QVERIFY(c.open(QIODevice::WriteOnly) && c.write("ailleurs") == 8);
+        c.close();
+        const QString note = QDir::current().filePath(QStringLiteral("GAME.probleme"));
+        QVERIFY(QFile::link(cible, note));
+        f->commencer_probleme("croix");
+        QTimer::singleShot(0, [] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                b->button(QMessageBox::Ok)->click();
+        });
+        f->sauverClick();
+        QVERIFY(c.open(QIODevice::ReadOnly));
+        QCOMPARE(c.readAll(), QByteArray("ailleurs"));
+        QVERIFY(!QFileInfo(note).isSymLink());
+        QVERIFY(QFileInfo(note).size() > 0);
+    }
+
     // The end-of-game texts of the three languages fit their overlay.
     void texte_du_resultat()
     {

@@ -1,6 +1,7 @@
 // Runs the storage fuzz target over a fixed series of pseudo-random inputs,
 // for builds without libFuzzer: plain random bytes, damaged valid records,
-// INI-like and statistics-like texts. Optional arguments: the number of inputs and the seed.
+// INI-like and statistics-like texts, notes of the saved game's problem.
+// Optional arguments: the number of inputs and the seed.
 // "fuzz_storage --graines DIR" writes instead the starting inputs of the
 // libFuzzer corpus (tests/storage/graines_fuzz/) into DIR.
 #include "faux_jeu.h"
@@ -66,6 +67,19 @@ std::string texte_json(std::mt19937& alea)
     return s + (alea() % 2 ? "}}}" : "");
 }
 
+// A note of the saved game's problem: an id, a fingerprint, pieces of both.
+std::string texte_probleme(std::mt19937& alea)
+{
+    static const std::vector<std::string> morceaux = {
+        "croix", "anglais-centre", "\n", "\r\n", "0", "18446744073709551615", "18446744073709551616",
+        "-1", " ", std::string(1, '\0'), "\xC3\xA9",
+    };
+    std::string s;
+    for (size_t i = alea() % 8; i > 0; --i)
+        s += morceaux[alea() % morceaux.size()];
+    return s;
+}
+
 } // namespace
 
 int graines(const std::string& dossier)
@@ -92,6 +106,7 @@ int graines(const std::string& dossier)
               std::string(R"({"version": )") + version + R"(, "format": "trelmo-statistiques", "jeux": {"anglais": {)"
                   R"("commencees": 3, "terminees": 2, "gagnees": 1, "moins_de_billes": 1, "meilleur_temps": 95, )"
                   R"("total_billes": 5, "serie": 0, "meilleure_serie": 1, "indices": 2, "resultats": {"1": 1, "4": 1}}}})");
+    ecrit("probleme.txt", "croix\n1469598103934665603\n");
     ecrit("ini.txt", "; preferences\n[Fen\xC3\xAAtre]\nx=1\n\n[Propri\xC3\xA9t\xC3\xA9s]\napropos=0x1\n");
     return 0;
 }
@@ -124,9 +139,11 @@ int main(int argc, char** argv)
                 entree.resize(alea() % entree.size());
             break;
         }
-        default:
-            entree = alea() % 2 ? texte_ini(alea) : texte_json(alea);
+        default: {
+            const unsigned sorte = alea() % 3;
+            entree = sorte == 0 ? texte_ini(alea) : sorte == 1 ? texte_json(alea) : texte_probleme(alea);
             break;
+        }
         }
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(entree.data()), entree.size());
     }

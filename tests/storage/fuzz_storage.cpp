@@ -1,4 +1,5 @@
-// Arbitrary bytes as "TRL.CFG", "GAME", "trelmo.ini" and "statistiques.json":
+// Arbitrary bytes as "TRL.CFG", "GAME", "GAME.probleme", "trelmo.ini" and
+// "statistiques.json":
 // the readers, the restore and store commands and the game played on
 // whatever board was restored must neither crash nor read out of bounds,
 // and a few properties must hold whatever the bytes. libFuzzer entry point; fuzz_pilote.cpp runs
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <string_view>
@@ -37,10 +39,21 @@ namespace {
 
 std::string g_dossier;
 
+// Removes the files of the directory whose names start with `prefixe`.
+void enleve(const std::string& prefixe)
+{
+    if (DIR* d = ::opendir(g_dossier.c_str())) {
+        while (const dirent* e = ::readdir(d))
+            if (std::string_view(e->d_name).substr(0, prefixe.size()) == prefixe)
+                ::unlink((g_dossier + e->d_name).c_str());
+        ::closedir(d);
+    }
+}
+
 void nettoie()
 {
-    for (const char* nom : {"TRL.CFG", "TRL.CFG.bak", "GAME", "trelmo.ini", "statistiques.json", "statistiques.json.endommage"})
-        ::unlink((g_dossier + nom).c_str());
+    for (const char* prefixe : {"TRL.CFG", "GAME", "trelmo.ini", "statistiques.json"})
+        enleve(prefixe);
     ::rmdir(g_dossier.c_str());
 }
 
@@ -108,6 +121,17 @@ void reglages(std::string_view octets)
     const Config ecrite = r.config;
     r.recharger();
     VERIFIE(r.config == ecrite);
+
+    // A short file is kept aside whole, beside any copy kept before.
+    if (!octets.empty() && octets.size() < Config::kTaille) {
+        std::string copie(octets.size() + 1, '\0');
+        const int fd = ::open((dossier() + "TRL.CFG.bak").c_str(), O_RDONLY | O_CLOEXEC);
+        VERIFIE(fd >= 0);
+        const ssize_t n = ::read(fd, copie.data(), copie.size());
+        ::close(fd);
+        VERIFIE(n == static_cast<ssize_t>(octets.size()) && std::string_view(copie.data(), size_t(n)) == octets);
+    }
+    enleve("TRL.CFG.bak");
 }
 
 void partie(std::string_view octets)
@@ -134,9 +158,11 @@ void partie(std::string_view octets)
     if (octets.size() < Partie::kTaille)
         VERIFIE(!restauree);
     if (restauree) {
-        // Only a tray count that fits the grid is restored.
+        // Only a tray count that fits a grid with marbles, and a time the
+        // chronometer can take up, are restored.
         VERIFIE(b.jeu.nb_repos == s.partie.repos() && SauvegardePartie::coherente(s.partie));
-        VERIFIE(b.jeu.nb_repos >= 0 && b.jeu.nb_repos <= kNbRepos);
+        VERIFIE(SauvegardePartie::temps_lisible(s.partie));
+        VERIFIE(b.jeu.nb_repos >= 0 && b.jeu.nb_repos < kNbRepos);
         VERIFIE(!b.jeu.pas_de_partie && !b.jeu.bille_prise);
     }
 
@@ -152,6 +178,26 @@ void partie(std::string_view octets)
         s.sauverClick(b.jeu, r, m, TextesPartie{});
     } catch (const Erreur&) {
     }
+}
+
+// Arbitrary bytes as "GAME.probleme", beside the GAME that partie() left.
+void probleme_de_la_partie(std::string_view octets)
+{
+    SauvegardePartie s(dossier());
+    ecrit(s.chemin_probleme(), octets);
+    const std::string id = s.probleme_note();
+    if (!id.empty())
+        VERIFIE(s.empreinte() != 0 && octets.size() > id.size() && octets.substr(0, id.size()) == id
+                && octets[id.size()] == '\n' && id.find('\n') == std::string::npos);
+    // What is noted for the GAME as it is reads back; a note for another game does not.
+    const std::string nouveau = octets.empty() || octets[0] == '\n' ? "croix" : std::string(octets.substr(0, octets.find('\n')));
+    const uint64_t empreinte = s.empreinte();
+    s.noter_probleme(nouveau, empreinte);
+    VERIFIE(s.probleme_note() == (empreinte != 0 ? nouveau : std::string()));
+    s.noter_probleme(nouveau, empreinte + 1);
+    VERIFIE(s.probleme_note().empty());
+    s.noter_probleme("", empreinte);
+    VERIFIE(::access(s.chemin_probleme().c_str(), F_OK) != 0);
 }
 
 void ini(std::string_view octets)
@@ -187,6 +233,20 @@ void statistiques(std::string_view octets)
         Statistiques relu(chemin);
         VERIFIE(relu.charger(0).empty());
         VERIFIE(relu.tout() == s.tout());
+        // Two copies on the file: neither loses the other's game.
+        Statistiques a(chemin), b(chemin);
+        VERIFIE(a.charger(0).empty() && b.charger(1).empty());
+        for (Statistiques* c : {&a, &b}) {
+            c->nouvelle_partie(kCleFrancais);
+            c->saut();
+            c->fin(c == &a ? 1 : 7, 5, c == &a);
+        }
+        VERIFIE(b.enregistrer() && a.enregistrer());
+        Statistiques deux(chemin);
+        VERIFIE(deux.charger(2).empty());
+        VERIFIE(deux.stats(kCleFrancais).terminees == s.stats(kCleFrancais).terminees + 2);
+        VERIFIE(deux.stats(kCleFrancais).gagnees == s.stats(kCleFrancais).gagnees + 1);
+        VERIFIE(deux.stats(kCleAnglais) == s.stats(kCleAnglais));
     }
     if (laisse) {
         std::string relu(octets.size() + 1, '\0');
@@ -210,6 +270,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     reglages(octets);
     partie(octets);
+    probleme_de_la_partie(octets);
     ini(octets);
     statistiques(octets);
     return 0;

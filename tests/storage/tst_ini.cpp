@@ -33,6 +33,7 @@ private slots:
     void ecritureRefuseeParLesDroits();
     void lienPendantSuivi();
     void temporairesNettoyes();
+    void fichierTropGrandOuTube();
 };
 
 void TestIni::cp1252TousLesOctets()
@@ -282,6 +283,28 @@ void TestIni::temporairesNettoyes()
     QCOMPARE(noms(dir.path()), (QStringList{QStringLiteral(".TRL.CFG.Ab12Cd"), QStringLiteral(".trelmo.ini.Ab12C!"),
                                             QStringLiteral(".trelmo.ini.Zz99Yy"), QStringLiteral(".trelmo.ini.txt"),
                                             QStringLiteral("trelmo.ini"), QStringLiteral("trelmo.ini.Ab12Cd")}));
+}
+
+void TestIni::fichierTropGrandOuTube()
+{
+    // A file far larger than preferences need is not read: its values read
+    // as missing, and it is not rewritten. A pipe in its place never makes
+    // the read wait.
+    QTemporaryDir dir;
+    const std::string chemin = dir.filePath(QStringLiteral("trelmo.ini")).toStdString();
+    const QByteArray grand = QByteArray(10 * 1024 * 1024, '\n') + "[Propriétés]\napropos=1\n";
+    QVERIFY(ecrit(chemin, grand));
+    QVERIFY(!lit_apropos(chemin));
+    QCOMPARE(message_de([&] { ecrit_apropos(chemin, false); }), std::string("Impossible d'écrire dans trelmo.ini"));
+    QCOMPARE(contenu(chemin).size(), grand.size());
+
+    const QByteArray juste = QByteArray(60 * 1024, '\n') + "[Propriétés]\napropos=1\n";
+    QVERIFY(ecrit(chemin, juste));
+    QVERIFY(lit_apropos(chemin));
+
+    QVERIFY(QFile::remove(QString::fromStdString(chemin)) && ::mkfifo(chemin.c_str(), 0600) == 0);
+    QVERIFY(!lit_apropos(chemin));
+    QVERIFY(!lit_preference(chemin, "autre"));
 }
 
 QTEST_GUILESS_MAIN(TestIni)

@@ -74,6 +74,8 @@ private slots:
     void fichierEnLectureSeule();
     void creationInterrompue();
     void lienPlanteNonSuivi();
+    void problemeDeLaPartie();
+    void tubesEtPeripheriques();
 };
 
 void TestPartie::disposition()
@@ -325,6 +327,27 @@ void TestPartie::partieEndommagee()
     }
     QCOMPARE(TextesPartie{}.partie_endommagee, std::string("La partie sauvegardée est endommagée."));
 
+    // A board without a marble, whatever the tray says, is no game.
+    {
+        Partie vide = p;
+        Grille g;
+        vide.lire_grille(g);
+        for (int c = 1; c <= kColonnes; ++c)
+            for (int r = 1; r <= kLignes; ++r)
+                if (g.bille(c, r))
+                    g.at(c, r, 1) = 2;
+        vide.ecrire_grille(g);
+        for (const int16_t repos : {int16_t{43}, int16_t{44}}) {
+            vide.set_repos(repos);
+            QVERIFY(ecrit(s.chemin(), en_octets(vide.octets)));
+            BancDeJeu b;
+            FauxMessages m;
+            s.chargerClick(b.jeu, reglages, m, textes);
+            QCOMPARE(m.informations, std::vector<std::string>{"damaged"});
+            QVERIFY(b.jeu.pas_de_partie);
+        }
+    }
+
     // The marbles are counted by the grid's rules: a hole with any value 2
     // is empty, a cell barred all round is off the board.
     Grille g;
@@ -344,36 +367,43 @@ void TestPartie::partieEndommagee()
 
 void TestPartie::tempsIllisibles()
 {
+    // A stored time the chronometer cannot take up is a damaged record:
+    // refused before the question, nothing on the board changed.
     QTemporaryDir dir;
     SauvegardePartie s(repertoire(dir.path()));
     Reglages reglages(repertoire(dir.path()));
-    struct Cas { std::string temps, message; int32_t h, m, sec; };
-    const std::vector<Cas> cas = {
-        {"100:00:00", "':0' n'est pas une valeur entière correcte", 10, 7, 7},   // 100 hours
-        {"", "'' n'est pas une valeur entière correcte", 7, 7, 7},
-        {"12:3", "'' n'est pas une valeur entière correcte", 12, 3, 7},
-        {"12:34:5", "(pas d'erreur)", 12, 34, 5},
-        {"ab:00:00", "'ab' n'est pas une valeur entière correcte", 7, 7, 7},
-        {"01:02: 3", "' 3' n'est pas une valeur entière correcte", 1, 2, 7},
-        {"é1:00:00", "'é1' n'est pas une valeur entière correcte", 7, 7, 7},
-        {"$A:-1:+2", "(pas d'erreur)", 10, -1, 2},
-        {"0x:00:00", "'0x' n'est pas une valeur entière correcte", 7, 7, 7},
-    };
-    for (const Cas& c : cas) {
+    TextesPartie textes;
+    textes.partie_endommagee = "damaged";
+    for (const std::string temps : {"100:00:00", "", "12:3", "ab:cd:ef", "01:02: 3", "é1:00:00", "0x:00:00"}) {
+        QVERIFY(ecrit(s.chemin(), en_octets(record_valide(temps).octets)));
+        BancDeJeu b;
+        joue_un_coup(b, 2);
+        b.jeu.heures = b.jeu.minutes = b.jeu.secondes = 7;
+        const Etat avant = etat(b.jeu);
+        b.oublie();
+        FauxMessages m;
+        m.reponse = true;
+        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, textes); }), std::string("(pas d'erreur)"));
+        QVERIFY2(m.informations == std::vector<std::string>{"damaged"}, temps.c_str());
+        QVERIFY(m.confirmations.empty());
+        QVERIFY(etat(b.jeu) == avant);
+        QVERIFY(b.affichage.appels.empty() && b.sprites.images_trou.empty() && b.minuterie.appels.empty());
+    }
+    // The counts are read as integers, whatever they hold.
+    struct Cas { std::string temps; int32_t h, m, sec; };
+    for (const Cas& c : {Cas{"12:34:5", 12, 34, 5}, Cas{"$A:-1:+2", 10, -1, 2}, Cas{"01:02:03", 1, 2, 3}}) {
         QVERIFY(ecrit(s.chemin(), en_octets(record_valide(c.temps).octets)));
         BancDeJeu b;
         b.jeu.demarrage();
-        b.jeu.heures = b.jeu.minutes = b.jeu.secondes = 7;
+        b.oublie();
         FauxMessages m;
-        const std::string message = message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); });
-        QVERIFY2(message == c.message, (c.temps + " -> " + message).c_str());
+        s.chargerClick(b.jeu, reglages, m, textes);
+        QVERIFY(m.informations.empty());
         QCOMPARE(b.jeu.heures, c.h);
         QCOMPARE(b.jeu.minutes, c.m);
         QCOMPARE(b.jeu.secondes, c.sec);
-        // The board is restored either way; the timer only when every count was read.
         QCOMPARE(b.jeu.nb_repos, 13);
-        QVERIFY(!b.jeu.pas_de_partie);
-        QCOMPARE(b.minuterie.appels.empty(), c.message != "(pas d'erreur)");
+        QCOMPARE(b.minuterie.appels, std::vector<bool>{true});
     }
 }
 
@@ -545,6 +575,66 @@ void TestPartie::lienPlanteNonSuivi()
         QVERIFY(!QFileInfo(QString::fromStdString(chemin)).isSymLink());
     QCOMPARE(contenu(s.chemin()).size(), 1325);   // the target's tail is not taken either
     QCOMPARE(contenu(reglages.chemin()).size(), 396);
+}
+
+void TestPartie::problemeDeLaPartie()
+{
+    // "GAME.probleme" names the problem of the saved game as it is, and a
+    // link planted in its place is replaced, its target left alone.
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    QCOMPARE(s.chemin_probleme(), s.chemin() + ".probleme");
+    QCOMPARE(s.empreinte(), uint64_t{0});
+    QVERIFY(ecrit(s.chemin(), en_octets(record_valide("00:00:01").octets)));
+    const uint64_t empreinte = s.empreinte();
+    QVERIFY(empreinte != 0);
+
+    const QString cible = dir.filePath(QStringLiteral("cible"));
+    QVERIFY(ecrit(cible.toStdString(), "ailleurs"));
+    QVERIFY(QFile::link(cible, QString::fromStdString(s.chemin_probleme())));
+    s.noter_probleme("croix", empreinte);
+    QCOMPARE(contenu(cible.toStdString()), QByteArray("ailleurs"));
+    QVERIFY(!QFileInfo(QString::fromStdString(s.chemin_probleme())).isSymLink());
+    QCOMPARE(contenu(s.chemin_probleme()), QByteArray("croix\n") + QByteArray::number(empreinte) + "\n");
+    QCOMPARE(s.probleme_note(), std::string("croix"));
+
+    // Another saved game: the note is not its.
+    QVERIFY(ecrit(s.chemin(), en_octets(record_valide("00:00:02").octets)));
+    QCOMPARE(s.probleme_note(), std::string());
+    s.noter_probleme("", s.empreinte());
+    QVERIFY(!QFileInfo::exists(QString::fromStdString(s.chemin_probleme())));
+    QCOMPARE(noms(dir.path()), (QStringList{QStringLiteral("GAME"), QStringLiteral("cible")}));
+}
+
+void TestPartie::tubesEtPeripheriques()
+{
+    // A pipe or a device in place of GAME or GAME.probleme never makes a
+    // command wait, nor reads without end: it is a file that cannot be read.
+    QTemporaryDir dir;
+    SauvegardePartie s(repertoire(dir.path()));
+    Reglages reglages(repertoire(dir.path()));
+    BancDeJeu b;
+    joue_un_coup(b);
+    FauxMessages m;
+    m.reponse = true;
+    for (const char* quoi : {"tube", "/dev/zero"}) {
+        for (const std::string& chemin : {s.chemin(), s.chemin_probleme()}) {
+            QFile::remove(QString::fromStdString(chemin));
+            if (quoi == std::string("tube"))
+                QVERIFY(::mkfifo(chemin.c_str(), 0600) == 0);
+            else
+                QVERIFY(QFile::link(QString::fromLatin1(quoi), QString::fromStdString(chemin)));
+        }
+        QCOMPARE(s.empreinte(), uint64_t{0});
+        QCOMPARE(s.probleme_note(), std::string());
+        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Nom de fichier incorrect"));
+        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }),
+                 std::string(quoi == std::string("tube") ? "Accès au fichier refusé" : "(pas d'erreur)"));
+    }
+    // A "GAME" far longer than a record is not read whole for its fingerprint.
+    QVERIFY(QFile::remove(QString::fromStdString(s.chemin())));
+    QVERIFY(ecrit(s.chemin(), QByteArray(2 * 1024 * 1024, 'x')));
+    QCOMPARE(s.empreinte(), uint64_t{0});
 }
 
 QTEST_GUILESS_MAIN(TestPartie)

@@ -507,15 +507,25 @@ void TestReglages::fichierCourtGardeUneFois()
     QCOMPARE(r.config.billes(1), 44);
     QCOMPARE(contenu(r.chemin()), en_octets(r.config.octets));
 
-    // The same damage again: the copy is not rewritten; another one replaces it.
+    // The same damage again: the copy is not rewritten. Other damage goes
+    // to the next free number, every copy kept; a copy seen before is not
+    // written again.
     const auto premier = inode();
     QVERIFY(ecrit(r.chemin(), abime));
     r.recharger();
     QCOMPARE(inode(), premier);
     QVERIFY(ecrit(r.chemin(), abime.left(50)));
     r.enregistrer();
-    QCOMPARE(contenu(bak.toStdString()), abime.left(50));
+    QCOMPARE(contenu(bak.toStdString()), abime);
+    QCOMPARE(contenu(bak.toStdString() + "2"), abime.left(50));
     QCOMPARE(contenu(r.chemin()).size(), 396);
+    QVERIFY(ecrit(r.chemin(), "court"));
+    r.recharger();
+    QVERIFY(ecrit(r.chemin(), abime.left(50)));
+    r.recharger();
+    QCOMPARE(contenu(bak.toStdString() + "3"), QByteArray("court"));
+    QCOMPARE(noms(dir.path()), (QStringList{QStringLiteral("TRL.CFG"), QStringLiteral("TRL.CFG.bak"),
+                                            QStringLiteral("TRL.CFG.bak2"), QStringLiteral("TRL.CFG.bak3")}));
 }
 
 QTEST_GUILESS_MAIN(TestReglages)

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cctype>
+#include <sys/stat.h>
+
 using namespace trelmo;
 using namespace trelmo::essai;
 
@@ -44,6 +47,9 @@ private slots:
     void allerRetourEtClesInconnues();
     void fichierEndommage();
     void ecritureAtomique();
+    void deuxCopies();
+    void liensTubesEtTaille();
+    void messagesDEcriture();
 };
 
 void TestStatistiques::comptage()
@@ -201,6 +207,147 @@ void TestStatistiques::ecritureAtomique()
     QVERIFY2(sortie && sortie->rfind("refus: ", 0) == 0, sortie ? sortie->c_str() : "");
     QCOMPARE(contenu(chemin), avant);
     QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("statistiques.json")});
+}
+
+void TestStatistiques::deuxCopies()
+{
+    // Two copies of the game on one file: each adds its own games to what
+    // the file holds when it writes, whatever the order.
+    QTemporaryDir dir;
+    const std::string chemin = dir.filePath(QStringLiteral("statistiques.json")).toStdString();
+    QVERIFY(ecrit(chemin, R"({"version": 1, "jeux": {"anglais": {"commencees": 10, "terminees": 10, "gagnees": 2, )"
+                          R"("moins_de_billes": 1, "meilleur_temps": 300, "total_billes": 30, "meilleure_serie": 1, )"
+                          R"("resultats": {"1": 2, "3": 8}}}})"));
+    // a, b: a copy loads the file and plays a game (a wins, b loses); A, B: it writes.
+    const QByteArray depart = contenu(chemin);
+    for (const std::string ordre : {"aAbBAB", "aAbBBA", "abABAB", "abBAAB", "abABBA"}) {
+        Statistiques a(chemin), b(chemin);
+        for (const char c : ordre) {
+            Statistiques& s = std::tolower(c) == 'a' ? a : b;
+            if (std::islower(c)) {
+                QCOMPARE(s.charger(0), std::string());
+                s.nouvelle_partie(kCleAnglais);
+                joue(s, 1, c == 'a' ? 1 : 4, c == 'a' ? 200 : 50, c == 'a');
+            } else {
+                QVERIFY(s.enregistrer());   // a copy writes at each end, and once more: nothing twice
+            }
+        }
+        Statistiques relu(chemin);
+        QCOMPARE(relu.charger(0), std::string());
+        const StatsJeu j = relu.stats(kCleAnglais);
+        QVERIFY2(resume(j) == "12/12/3 moins 1 temps 200 total 35 serie 0/1 indices 0" ||
+                     resume(j) == "12/12/3 moins 1 temps 200 total 35 serie 1/1 indices 0",
+                 (ordre + ": " + resume(j)).c_str());
+        QCOMPARE(j.resultats, (std::map<int, int>{{1, 3}, {3, 8}, {4, 1}}));
+        QVERIFY(ecrit(chemin, depart));
+    }
+
+    // The copy that writes last sees the other's games, and keys another
+    // version added meanwhile.
+    Statistiques a(chemin), b(chemin);
+    a.charger(0);
+    b.charger(0);
+    b.nouvelle_partie(kCleFrancais);
+    joue(b, 1, 2, 10, false);
+    QVERIFY(b.enregistrer());
+    QJsonObject o = json(chemin);
+    o.insert(QStringLiteral("theme"), QStringLiteral("sombre"));
+    QVERIFY(ecrit(chemin, QJsonDocument(o).toJson()));
+    a.nouvelle_partie(kCleAnglais);
+    joue(a, 1, 1, 20, true);
+    QVERIFY(a.enregistrer());
+    QCOMPARE(a.stats(kCleFrancais).terminees, 1);
+    QCOMPARE(a.stats(kCleAnglais).meilleur_temps, 20);
+    QCOMPARE(json(chemin).value("theme").toString(), QStringLiteral("sombre"));
+}
+
+void TestStatistiques::liensTubesEtTaille()
+{
+    QTemporaryDir dir;
+    const std::string chemin = dir.filePath(QStringLiteral("statistiques.json")).toStdString();
+    const QString q_chemin = QString::fromStdString(chemin);
+
+    // A link planted in the file's place is read, then replaced: the file it
+    // names stays as it was.
+    const QString cible = dir.filePath(QStringLiteral("ailleurs.json"));
+    const QByteArray ailleurs = R"({"version": 1, "jeux": {"anglais": {"commencees": 4}}})";
+    QVERIFY(ecrit(cible.toStdString(), ailleurs));
+    QVERIFY(QFile::link(cible, q_chemin));
+    {
+        Statistiques s(chemin);
+        QCOMPARE(s.charger(0), std::string());
+        s.nouvelle_partie(kCleAnglais);
+        s.saut();
+        QVERIFY(s.enregistrer());
+        QCOMPARE(contenu(cible.toStdString()), ailleurs);
+        QVERIFY(!QFileInfo(q_chemin).isSymLink());
+        QCOMPARE(json(chemin).value("jeux").toObject().value("anglais").toObject().value("commencees").toInt(), 5);
+    }
+
+    // A pipe, a device or a file too large to be statistics: set aside at
+    // once, never waited on nor read whole; also when it appears between
+    // the read and the write.
+    for (const int etape : {0, 1}) {
+        for (const char* quoi : {"tube", "/dev/zero", "grand"}) {
+            QVERIFY(QFile::remove(q_chemin));
+            Statistiques s(chemin);
+            if (etape == 1)
+                QCOMPARE(s.charger(0), std::string());
+            if (quoi == std::string("tube"))
+                QVERIFY(::mkfifo(chemin.c_str(), 0600) == 0);
+            else if (quoi == std::string("grand"))
+                QVERIFY(ecrit(chemin, R"({"version": 1, "jeux": {}})" + QByteArray(5 * 1024 * 1024, ' ')));
+            else
+                QVERIFY(QFile::link(QString::fromLatin1(quoi), q_chemin));
+            if (etape == 0)
+                QVERIFY(s.charger(1).find("has been set aside as “statistiques.json.endommage") != std::string::npos);
+            s.nouvelle_partie(kCleMission);
+            joue(s, 1, 3, 9, false);
+            QVERIFY(s.enregistrer());
+            Statistiques relu(chemin);
+            QCOMPARE(relu.charger(0), std::string());
+            QCOMPARE(relu.stats(kCleMission).terminees, 1);
+        }
+    }
+}
+
+void TestStatistiques::messagesDEcriture()
+{
+    // A write that fails is told in the game's own words, in the interface
+    // language, naming the file; the counts wait for the next write.
+    QTemporaryDir dir;
+    const std::string chemin = dir.filePath(QStringLiteral("statistiques.json")).toStdString();
+    const std::vector<std::string> attendus = {
+        "Le fichier des statistiques « " + chemin + " » ne peut pas être écrit (Disque plein) : les statistiques de "
+        "cette session ne seront pas gardées.",
+        "The statistics file “" + chemin + "” cannot be written (disk full): the statistics of this session will "
+        "not be kept.",
+        "Die Statistikdatei „" + chemin + "“ kann nicht geschrieben werden (Datenträger voll): Die Statistik dieser "
+        "Sitzung wird nicht gespeichert.",
+    };
+    for (int langue = 0; langue < 3; ++langue) {
+        Statistiques s(chemin);
+        QCOMPARE(s.charger(langue), std::string());
+        s.nouvelle_partie(kCleAnglais);
+        joue(s, 1, 1, 1, true);
+        const auto sortie = dans_un_enfant({.taille_max = 10}, [&] {
+            std::string raison;
+            return std::string(s.enregistrer(&raison) ? "ok" : "") + raison;
+        });
+        QCOMPARE(sortie, std::optional<std::string>(attendus[static_cast<size_t>(langue)]));
+        QVERIFY(s.enregistrer());
+        QVERIFY(s.enregistrer());
+        Statistiques relu(chemin);
+        relu.charger(0);
+        QCOMPARE(relu.stats(kCleAnglais).gagnees, langue + 1);
+    }
+    // A file of a later version: told once, at the read; the write says no more.
+    QVERIFY(ecrit(chemin, R"({"version": 9})"));
+    Statistiques s(chemin);
+    QVERIFY(!s.charger(0).empty());
+    std::string raison = "?";
+    QVERIFY(!s.enregistrer(&raison));
+    QCOMPARE(raison, std::string());
 }
 
 QTEST_GUILESS_MAIN(TestStatistiques)
