@@ -39,8 +39,13 @@ jeu_attend 30 "the variant dialog" fenetre_visible "^Niveau de jeu\$"
 arreter_processus "$GPID"
 GPID=""
 
+# The pointer leaves the point it is to click next: xdotool's move to where
+# the pointer already is waits for a motion that never comes.
+ailleurs() { xdotool mousemove --sync "$((FX + 5))" "$((FY + 5))"; }
+
 demarrer_jeu "$RUN_DIR"
 principale=$FENETRE
+ailleurs
 nouvelle_partie "Niveau de jeu" 1
 cliquer 336 133
 cliquer 336 209
@@ -53,6 +58,7 @@ jeu_attend 30 "the box to close" eval '! avertissement'
 [ -p "$TRAVAIL/run/GAME" ] || { echo "the pipe planted as GAME was replaced"; exit 1; }
 
 rm "$TRAVAIL/run/GAME"
+ailleurs
 cliquer 571 206
 repondre Confirmation
 jeu_attend 10 "GAME written with 1325 bytes" eval '[ "$(stat -c %s "$TRAVAIL/run/GAME" 2>/dev/null)" = 1325 ]'
@@ -60,6 +66,7 @@ mkfifo "$TRAVAIL/run/GAME.probleme"
 cliquer 571 140
 repondre Confirmation
 # The window answers: Save asks its question again.
+ailleurs
 cliquer 571 206
 repondre Confirmation
 echo "e2e_fichiers: OK"
