@@ -45,8 +45,7 @@ std::int32_t noter(Masque b)
 
 } // namespace
 
-std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Horloge::time_point fin,
-                            const std::stop_token& arret)
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense)
 {
     std::vector<std::vector<Noeud>> niveaux;
     niveaux.push_back({Noeud{billes, 0, 0, 0}});
@@ -60,7 +59,7 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
         suivants.clear();
         vus.vider(courant.size() * 24);
         for (std::size_t i = 0; i < courant.size(); ++i) {
-            if ((i & 63) == 63 && (arret.stop_requested() || Horloge::now() >= fin)) return std::nullopt;
+            if (depense.compter()) return std::nullopt;
             const Masque b = courant[i].billes;
             bool bloque = true;
             for (std::size_t s = 0; s < r.sauts.size(); ++s) {
@@ -77,7 +76,6 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
                 fin_index = i;
             }
         }
-        if (arret.stop_requested() || Horloge::now() >= fin) return std::nullopt;
         if (suivants.empty()) break;
         if (suivants.size() > largeur) {
             std::nth_element(suivants.begin(), suivants.begin() + static_cast<std::ptrdiff_t>(largeur), suivants.end(),

@@ -61,8 +61,8 @@ struct Sonde {
     std::vector<Saut> ligne;
 };
 
-// One probe keeping `largeur` positions per level, or nothing when stopped.
-std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Horloge::time_point fin,
-                            const std::stop_token& arret);
+// One probe keeping `largeur` positions per level, or nothing when the
+// budget ran out (each position it expands is counted).
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense);
 
 } // namespace trelmo::solveur::interne
