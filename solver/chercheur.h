@@ -37,6 +37,9 @@ constexpr std::uint64_t kAvantArriere = 10 * kPositionsParMs;
 // the eight orders gets four times more.
 constexpr std::uint64_t kPremiereTranche = 2 * kPositionsParMs;
 
+// The first turn of each hole when the question is one marble.
+constexpr std::uint64_t kPremierTour = 20000;
+
 using Bits = std::array<std::uint64_t, kMots>;
 
 // A final set of marbles the search may still end on, and the pagodas that
@@ -78,6 +81,7 @@ private:
     bool hors_pagodes(const std::int16_t* py, std::size_t saut, const std::vector<std::int16_t>& budget);
 
     // recherche.cpp
+    int vers_un_trou(int n);
     bool vers_cible_possible(int cible) const;
     void preparer(int k, Masque racine, bool vers_cible);
     std::int32_t note(int vivants, std::size_t saut) const { return vivants * (1 << 20) + guide_[saut]; }

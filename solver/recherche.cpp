@@ -92,8 +92,15 @@ Resultat Chercheur::resoudre(int cible)
         // than the probes' count settles the count at once, where going
         // up from the class bound would first rule out every smaller one.
         for (int k = majorant - 1; k >= minorant && !abandon_; k = majorant - 1) {
-            preparer(k, depart_, false);
-            if (!atteindre(n, k, false)) break;
+            if (k == 1) {
+                // One marble: hole by hole, each watched by its own golden pagoda.
+                const int u = vers_un_trou(n);
+                if (u == 0) break;
+                if (u < 0) continue;
+            } else {
+                preparer(k, depart_, false);
+                if (!atteindre(n, k, false)) break;
+            }
             majorant = n - static_cast<int>(pile_.size());
             ligne_majorant = pile_;
             if (majorant < meilleur_vu_) {
@@ -112,6 +119,62 @@ Resultat Chercheur::resoudre(int cible)
     r.prouve = false;
     r.ligne = ligne_vue_;
     return r;
+}
+
+// Whether the root (n marbles) can come down to one marble, asked hole by
+// hole of its class: a search towards one hole prunes with that hole's
+// golden pagoda, far stronger than the pagodas watching every hole at once.
+// The holes take turns, with budgets growing fourfold from kPremierTour
+// visited positions, each keeping what it proved in a table of its own.
+// 1 with the line in pile_, 0 when every hole is ruled out, -1 when the
+// budget ran out (abandon_ set).
+int Chercheur::vers_un_trou(int n)
+{
+    struct Trou {
+        int trou;
+        bool exclu = false;
+        Transpo tt{std::size_t{4} << 20};
+    };
+    std::vector<Trou> trous;
+    for (int h = 1; h <= kTrous; ++h)
+        if ((regles_.remplissables & bit(h)) && classe_trou(h) == classe_) trous.push_back(Trou{h});
+    // Probes heading for each hole first.
+    for (std::size_t largeur = 16; largeur <= kLargeurSonde; largeur *= 8)
+        for (const Trou& t : trous) {
+            const auto s = sonder(regles_, depart_, largeur, depense_, t.trou);
+            if (!s) {
+                abandon_ = true;
+                return -1;
+            }
+            if (s->meilleur == 1) {
+                pile_ = s->ligne;
+                return 1;
+            }
+        }
+    const std::uint64_t limite = depense_.limite;
+    for (std::uint64_t tour = kPremierTour;; tour *= 4) {
+        bool reste = false;
+        for (Trou& t : trous) {
+            if (t.exclu) continue;
+            cible_ = bit(t.trou);
+            syms_cible_ = symetries_fixant(regles_.syms, t.trou);
+            std::swap(tt_, t.tt);
+            preparer(1, depart_, true);
+            depense_.limite = std::min(limite, depense_.vus + tour);
+            const bool atteint = atteindre(n, 1, true);
+            depense_.limite = limite;
+            std::swap(tt_, t.tt);
+            if (atteint) return 1;
+            if (!abandon_) {
+                t.exclu = true;
+                continue;
+            }
+            if (depense_.epuisee()) return -1;
+            abandon_ = false;
+            reste = true;
+        }
+        if (!reste) return 0;
+    }
 }
 
 // Whether one marble on `cible` is not ruled out from the start.
