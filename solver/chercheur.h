@@ -39,6 +39,9 @@ constexpr std::uint64_t kPremiereTranche = 2 * kPositionsParMs;
 
 // The first turn of each hole when the question is one marble.
 constexpr std::uint64_t kPremierTour = 20000;
+// What one marble may take before the counts above it are settled: a third
+// of the budget left, and at most this.
+constexpr std::uint64_t kEssaiUn = 1000000;
 
 using Bits = std::array<std::uint64_t, kMots>;
 
@@ -81,7 +84,7 @@ private:
     bool hors_pagodes(const std::int16_t* py, std::size_t saut, const std::vector<std::int16_t>& budget);
 
     // recherche.cpp
-    int vers_un_trou(int n);
+    int vers_un_trou(int n, std::uint64_t plafond = UINT64_MAX);
     bool vers_cible_possible(int cible) const;
     void preparer(int k, Masque racine, bool vers_cible);
     std::int32_t note(int vivants, std::size_t saut) const { return vivants * (1 << 20) + guide_[saut]; }
@@ -121,6 +124,16 @@ private:
     const Table* table_ = nullptr;
     bool filtre_ = false;   // the search runs below a position of the table
     bool en_pause_ = false; // the last en_tournant() stopped at its pause
+    // The holes a search for one marble asks one by one, with what it
+    // proved of each and the turn it is at.
+    struct TrouUn {
+        int trou = 0;
+        bool exclu = false;
+        std::uint64_t tour = 0;    // the round this hole takes its next turn in
+        Transpo tt{std::size_t{4} << 20};
+    };
+    std::vector<TrouUn> trous_un_;
+    std::uint64_t tour_un_ = kPremierTour;
     std::vector<Saut> pile_, ligne_vue_;
     int meilleur_vu_ = 0;
     bool abandon_ = false;

@@ -67,7 +67,7 @@ Resultat Chercheur::resoudre(int cible)
         }
     }
     if (!abandon_) {
-        const int minorant = minorant_classe(regles_, depart_);
+        int minorant = minorant_classe(regles_, depart_);
         // Probes first: a line down to the class bound ends the search.
         int majorant = n;
         std::vector<Saut> ligne_majorant;
@@ -86,6 +86,23 @@ Resultat Chercheur::resoudre(int cible)
             if (majorant < meilleur_vu_) {
                 meilleur_vu_ = majorant;
                 ligne_vue_ = ligne_majorant;
+            }
+        }
+        // One marble, when the class allows it, is worth a try first: a line
+        // to it ends the search, where ruling out the counts above it may
+        // take long.
+        if (minorant == 1 && majorant > 2 && !abandon_) {
+            const std::uint64_t reste = depense_.limite - std::min(depense_.limite, depense_.vus);
+            const int u = vers_un_trou(n, std::min<std::uint64_t>(reste / 3, kEssaiUn));
+            if (u == 1) {
+                majorant = 1;
+                ligne_majorant = pile_;
+                if (majorant < meilleur_vu_) {
+                    meilleur_vu_ = majorant;
+                    ligne_vue_ = ligne_majorant;
+                }
+            } else if (u == 0) {
+                minorant = 2;
             }
         }
         // Downwards from the best line known: ruling out one marble fewer
@@ -127,42 +144,41 @@ Resultat Chercheur::resoudre(int cible)
 // The holes take turns, with budgets growing fourfold from kPremierTour
 // visited positions, each keeping what it proved in a table of its own.
 // 1 with the line in pile_, 0 when every hole is ruled out, -1 when the
-// budget ran out (abandon_ set).
-int Chercheur::vers_un_trou(int n)
+// budget ran out (abandon_ set), 2 when `plafond` visited positions did not
+// settle the question.
+int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
 {
-    struct Trou {
-        int trou;
-        bool exclu = false;
-        Transpo tt{std::size_t{4} << 20};
-    };
-    std::vector<Trou> trous;
-    for (int h = 1; h <= kTrous; ++h)
-        if ((regles_.remplissables & bit(h)) && classe_trou(h) == classe_) trous.push_back(Trou{h});
-    // Probes heading for each hole first.
-    for (std::size_t largeur = 16; largeur <= kLargeurSonde; largeur *= 8)
-        for (const Trou& t : trous) {
-            const auto s = sonder(regles_, depart_, largeur, depense_, t.trou);
-            if (!s) {
-                abandon_ = true;
-                return -1;
+    // The holes, and the probes heading for each, on the first call; a
+    // later call goes on from where the last one stopped.
+    if (trous_un_.empty()) {
+        for (int h = 1; h <= kTrous; ++h)
+            if ((regles_.remplissables & bit(h)) && classe_trou(h) == classe_) trous_un_.push_back(TrouUn{h});
+        for (std::size_t largeur = 16; largeur <= kLargeurSonde; largeur *= 8)
+            for (const TrouUn& t : trous_un_) {
+                const auto s = sonder(regles_, depart_, largeur, depense_, t.trou);
+                if (!s) {
+                    abandon_ = true;
+                    return -1;
+                }
+                if (s->meilleur == 1) {
+                    pile_ = s->ligne;
+                    return 1;
+                }
             }
-            if (s->meilleur == 1) {
-                pile_ = s->ligne;
-                return 1;
-            }
-        }
-    const std::uint64_t limite = depense_.limite;
-    for (std::uint64_t tour = kPremierTour;; tour *= 4) {
+    }
+    const std::uint64_t totale = depense_.limite;
+    const std::uint64_t limite = plafond >= totale - std::min(totale, depense_.vus) ? totale : depense_.vus + plafond;
+    for (;; tour_un_ *= 4) {
         bool reste = false;
-        for (Trou& t : trous) {
-            if (t.exclu) continue;
+        for (TrouUn& t : trous_un_) {
+            if (t.exclu || t.tour > tour_un_) continue;
             cible_ = bit(t.trou);
             syms_cible_ = symetries_fixant(regles_.syms, t.trou);
             std::swap(tt_, t.tt);
             preparer(1, depart_, true);
-            depense_.limite = std::min(limite, depense_.vus + tour);
+            depense_.limite = std::min(limite, depense_.vus + tour_un_);
             const bool atteint = atteindre(n, 1, true);
-            depense_.limite = limite;
+            depense_.limite = totale;
             std::swap(tt_, t.tt);
             if (atteint) return 1;
             if (!abandon_) {
@@ -171,9 +187,15 @@ int Chercheur::vers_un_trou(int n)
             }
             if (depense_.epuisee()) return -1;
             abandon_ = false;
+            if (depense_.vus >= limite) return 2;   // this hole's turn goes on at the next call
+            t.tour = tour_un_ * 4;
             reste = true;
         }
-        if (!reste) return 0;
+        if (!reste) {
+            bool tous = true;
+            for (const TrouUn& t : trous_un_) tous = tous && t.exclu;
+            if (tous) return 0;
+        }
     }
 }
 
