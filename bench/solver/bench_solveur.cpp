@@ -1,11 +1,12 @@
 // Prints how fast the solver answers on positions met in play: for each
 // board, positions reached by random jumps from the standard start (fixed
 // seed, spread over the whole game), and good-play positions: those along
-// the solver's optimal line from the standard start, each with its best
-// mistake (the jump from it whose result is worst). Each is solved on one
-// core with the default budget, as the first search of the process (what
-// earlier searches proved is forgotten); per board and per band of marble
-// counts: p50, p95 and max time, the proven share, and the positions
+// the solver's optimal lines from the standard start (on the French board
+// also from three one-hole starts that can end with one marble), each with
+// its best mistake (the jump from it whose result is worst). Each is solved
+// on one core with the default budget, as the first search of the process
+// (what earlier searches proved is forgotten); per board and per band of
+// marble counts: p50, p95 and max time, the proven share, and the positions
 // visited (which, unlike times, do not depend on the machine's load). Then
 // hints after every jump of a few random games, the first answer of a fresh
 // process (table loading included), the resident memory and the machine's
@@ -83,14 +84,12 @@ std::string charge()
     return a + " " + b + " " + c;
 }
 
-// The positions along the solver's optimal line from the standard start,
-// and after each the position its best mistake leads to: of the jumps that
-// leave more marbles than the line, the one that leaves the most (as the
-// solver answers within 300 ms).
-std::vector<Position> bon_jeu(int niveau)
+// The positions along the solver's optimal line from p, and after each the
+// position its best mistake leads to: of the jumps that leave more marbles
+// than the line, the one that leaves the most (as the solver answers within
+// 300 ms).
+void bon_jeu_depuis(Position p, std::vector<Position>& r)
 {
-    std::vector<Position> r;
-    Position p = depart(niveau);
     const Reponse ligne = resoudre(p, std::chrono::seconds(20));
     for (const Saut& s : ligne.ligne) {
         r.push_back(p);
@@ -106,6 +105,24 @@ std::vector<Position> bon_jeu(int niveau)
         }
         if (pire > 0 && !sauts_possibles(erreur).empty()) r.push_back(erreur);
         p = jouer(p, s);
+    }
+}
+
+// Good play from the standard start; on the French board, whose standard
+// start cannot end with one marble, also from the first three one-hole
+// starts (hole by hole) that can.
+std::vector<Position> bon_jeu(int niveau)
+{
+    std::vector<Position> r;
+    bon_jeu_depuis(depart(niveau), r);
+    for (int h = 1, n = 0; niveau == 2 && h <= 49 && n < 3; ++h) {
+        Position p;
+        p.trous = trous_du_plateau(niveau);
+        if (!(p.trous & bit(h))) continue;
+        p.billes = p.trous & ~bit(h);
+        if (resoudre(p, std::chrono::seconds(20)).meilleur != 1) continue;
+        bon_jeu_depuis(p, r);
+        ++n;
     }
     return r;
 }
