@@ -75,7 +75,7 @@ Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_
         if (!sans_fin) l.fin = debut + budget;
     } else {
         l.positions = sans_fin ? UINT64_MAX : ms * kPositionsParMs;
-        if (!sans_fin) l.fin = debut + 4 * budget;
+        if (!sans_fin) l.fin = debut + 10 * budget;
     }
     Resultat r = chercher(p, l);
     Reponse rep;
