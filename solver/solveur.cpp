@@ -62,19 +62,28 @@ Position jouer(Position p, Saut s)
     return p;
 }
 
-Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_token arret)
+Reponse resoudre(const Position& p, std::chrono::milliseconds budget, std::stop_token arret, std::uint64_t positions)
 {
     const auto debut = Horloge::now();
-    // The search stops a little before the budget: the answer still has to
-    // be put together, and a loaded machine may not give the thread back at
-    // once.
-    const auto marge = std::min<std::chrono::milliseconds>(budget / 5, std::chrono::milliseconds(200));
-    Resultat r = chercher(p, debut + (budget - marge), std::move(arret));
+    Limites l;
+    l.arret = std::move(arret);
+    // Budgets past a day stand for no limit.
+    const bool sans_fin = budget >= std::chrono::hours(24);
+    const std::uint64_t ms = static_cast<std::uint64_t>(std::max<std::int64_t>(budget.count(), 0));
+    if (positions != 0) {
+        l.positions = positions;
+        if (!sans_fin) l.fin = debut + budget;
+    } else {
+        l.positions = sans_fin ? UINT64_MAX : ms * kPositionsParMs;
+        if (!sans_fin) l.fin = debut + 10 * budget;
+    }
+    Resultat r = chercher(p, l);
     Reponse rep;
     rep.meilleur = r.meilleur;
     rep.prouve = r.prouve;
     rep.ligne = std::move(r.ligne);
     rep.cible = r.cible;
+    rep.positions = r.positions;
     rep.ms = std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
     return rep;
 }

@@ -14,15 +14,16 @@ struct Noeud {
     std::int32_t note;
 };
 
-// Per hole: its grid neighbours, and its distance from the middle.
+// Per hole: its grid neighbours, and its distance from the hole `centre`.
 struct Voisinage {
     std::array<Masque, kTrous + 1> voisins{};
     std::array<std::int32_t, kTrous + 1> distance{};
-    Voisinage()
+    explicit Voisinage(int centre)
     {
+        const Cellule m = cellule(centre);
         for (int h = 1; h <= kTrous; ++h) {
             const Cellule c = cellule(h);
-            distance[static_cast<std::size_t>(h)] = std::abs(c.col - 5) + std::abs(c.lig - 5);
+            distance[static_cast<std::size_t>(h)] = std::abs(c.col - m.col) + std::abs(c.lig - m.lig);
             for (const auto& d : {std::pair{0, -1}, std::pair{1, 0}, std::pair{0, 1}, std::pair{-1, 0}})
                 if (const int v = trou_de(c.col + d.first, c.lig + d.second)) voisins[static_cast<std::size_t>(h)] |= bit(v);
         }
@@ -30,10 +31,10 @@ struct Voisinage {
 };
 
 // Lower is better: marbles that stand alone, far from the others and from
-// the middle of the board, are the hard ones to take off.
-std::int32_t noter(Masque b)
+// the middle of the board (or the hole the probe heads for), are the hard
+// ones to take off.
+std::int32_t noter(const Voisinage& v, Masque b)
 {
-    static const Voisinage v;
     std::int32_t seuls = 0, distance = 0;
     for (Masque m = b; m; m &= m - 1) {
         const std::size_t h = static_cast<std::size_t>(std::countr_zero(m) + 1);
@@ -45,9 +46,11 @@ std::int32_t noter(Masque b)
 
 } // namespace
 
-std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Horloge::time_point fin,
-                            const std::stop_token& arret)
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense, int centre)
 {
+    static const Voisinage milieu(25);
+    const Voisinage autre(centre == 25 ? 1 : centre);
+    const Voisinage& v = centre == 25 ? milieu : autre;
     std::vector<std::vector<Noeud>> niveaux;
     niveaux.push_back({Noeud{billes, 0, 0, 0}});
     // The best end seen: level and index.
@@ -60,7 +63,7 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
         suivants.clear();
         vus.vider(courant.size() * 24);
         for (std::size_t i = 0; i < courant.size(); ++i) {
-            if ((i & 63) == 63 && (arret.stop_requested() || Horloge::now() >= fin)) return std::nullopt;
+            if (depense.compter()) return std::nullopt;
             const Masque b = courant[i].billes;
             bool bloque = true;
             for (std::size_t s = 0; s < r.sauts.size(); ++s) {
@@ -69,7 +72,7 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
                 bloque = false;
                 const Masque e = b ^ t.tout;
                 if (!vus.inserer(canonique(e, r.syms))) continue;
-                suivants.push_back(Noeud{e, static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(s), noter(e)});
+                suivants.push_back(Noeud{e, static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(s), noter(v, e)});
             }
             if (bloque && compter(b) < fin_compte) {
                 fin_compte = compter(b);
@@ -77,7 +80,6 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
                 fin_index = i;
             }
         }
-        if (arret.stop_requested() || Horloge::now() >= fin) return std::nullopt;
         if (suivants.empty()) break;
         if (suivants.size() > largeur) {
             std::nth_element(suivants.begin(), suivants.begin() + static_cast<std::ptrdiff_t>(largeur), suivants.end(),

@@ -61,8 +61,9 @@ struct Sonde {
     std::vector<Saut> ligne;
 };
 
-// One probe keeping `largeur` positions per level, or nothing when stopped.
-std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Horloge::time_point fin,
-                            const std::stop_token& arret);
+// One probe keeping `largeur` positions per level, heading for the hole
+// `centre`, or nothing when the budget ran out (each position it expands
+// is counted).
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense, int centre = 25);
 
 } // namespace trelmo::solveur::interne

@@ -124,6 +124,13 @@ void noter_minorant(int plateau, Masque cle, int m)
     ecrire(c, debut, e);
 }
 
+void oublier()
+{
+    std::uint64_t* c = cases();
+    if (!c) return;
+    for (std::size_t i = 0; i < (std::size_t{1} << kBits); ++i) ecrire(c, i, 0);
+}
+
 } // namespace partagee
 
 } // namespace trelmo::solveur::interne

@@ -42,6 +42,9 @@ namespace partagee {
 // The proven lower bound of `cle` on `plateau` (1-3), 0 when unknown.
 int minorant(int plateau, Masque cle);
 void noter_minorant(int plateau, Masque cle, int minorant);
+// Forgets every fact (while no search runs): the next search starts as the
+// first of a process.
+void oublier();
 } // namespace partagee
 
 } // namespace trelmo::solveur::interne

@@ -1,12 +1,19 @@
 // Prints how fast the solver answers on positions met in play: for each
 // board, positions reached by random jumps from the standard start (fixed
-// seed, spread over the whole game), solved one after the other on one core
-// with the default budget; hints after every jump of a few random games; the
-// first answer of a fresh process (table
-// loading included), the resident memory and the machine's load (the
-// figures mean little on a busy machine).
+// seed, spread over the whole game), and good-play positions: those along
+// the solver's optimal lines from the standard start (on the French board
+// also from three one-hole starts that can end with one marble), each with
+// its best mistake (the jump from it whose result is worst). Each is solved
+// on one core with the default budget, as the first search of the process
+// (what earlier searches proved is forgotten); per board and per band of
+// marble counts: p50, p95 and max time, the proven share, and the positions
+// visited (which, unlike times, do not depend on the machine's load). Then
+// hints after every jump of a few random games, the first answer of a fresh
+// process (table loading included), the resident memory and the machine's
+// load (the times mean little on a busy machine).
 //   bench_solveur [--positions N] [--tables DIR]
 #include "solver/solveur.h"
+#include "solver/transpo.h"
 
 #include <algorithm>
 #include <bit>
@@ -77,6 +84,100 @@ std::string charge()
     return a + " " + b + " " + c;
 }
 
+// The positions along the solver's optimal line from p, and after each the
+// position its best mistake leads to: of the jumps that leave more marbles
+// than the line, the one that leaves the most (as the solver answers within
+// 300 ms).
+void bon_jeu_depuis(Position p, std::vector<Position>& r)
+{
+    const Reponse ligne = resoudre(p, std::chrono::seconds(20));
+    for (const Saut& s : ligne.ligne) {
+        r.push_back(p);
+        int pire = 0;
+        Position erreur{};
+        for (const Saut& autre : sauts_possibles(p)) {
+            const Position q = jouer(p, autre);
+            const Reponse a = resoudre(q, std::chrono::milliseconds(300));
+            if (a.meilleur > ligne.meilleur && a.meilleur > pire) {
+                pire = a.meilleur;
+                erreur = q;
+            }
+        }
+        if (pire > 0 && !sauts_possibles(erreur).empty()) r.push_back(erreur);
+        p = jouer(p, s);
+    }
+}
+
+// Good play from the standard start; on the French board, whose standard
+// start cannot end with one marble, also from the first three one-hole
+// starts (hole by hole) that can.
+std::vector<Position> bon_jeu(int niveau)
+{
+    std::vector<Position> r;
+    bon_jeu_depuis(depart(niveau), r);
+    for (int h = 1, n = 0; niveau == 2 && h <= 49 && n < 3; ++h) {
+        Position p;
+        p.trous = trous_du_plateau(niveau);
+        if (!(p.trous & bit(h))) continue;
+        p.billes = p.trous & ~bit(h);
+        if (resoudre(p, std::chrono::seconds(20)).meilleur != 1) continue;
+        bon_jeu_depuis(p, r);
+        ++n;
+    }
+    return r;
+}
+
+struct Mesure {
+    int billes = 0;
+    double ms = 0;
+    double positions = 0;
+    bool prouve = false;
+};
+
+void afficher(const char* plateau, const char* jeu, const char* bande, const std::vector<Mesure>& m)
+{
+    if (m.empty()) return;
+    std::vector<double> ms, pos;
+    int prouves = 0;
+    for (const Mesure& x : m) {
+        ms.push_back(x.ms);
+        pos.push_back(x.positions);
+        prouves += x.prouve;
+    }
+    std::printf("%-8s %-6s %-6s n %3zu  p50 %7.1f ms  p95 %7.1f ms  max %7.1f ms  proven %3d/%-3zu  positions p50 %8.0f"
+                "  p95 %8.0f  max %8.0f\n",
+                plateau, jeu, bande, m.size(), centile(ms, 0.5), centile(ms, 0.95), centile(ms, 1.0), prouves, m.size(),
+                centile(pos, 0.5), centile(pos, 0.95), centile(pos, 1.0));
+}
+
+// Solves each position as the first search of the process, and prints the
+// figures of the whole set and of each band of marble counts.
+void mesurer(int niveau, const char* jeu, const std::vector<Position>& ps)
+{
+    std::vector<Mesure> tout;
+    for (const Position& p : ps) {
+        trelmo::solveur::interne::partagee::oublier();
+        const Reponse r = resoudre(p);
+        tout.push_back(Mesure{std::popcount(p.billes), r.ms, static_cast<double>(r.positions), r.prouve});
+        if (r.ms >= 100 || !r.prouve)
+            std::printf("%-8s %-6s %s: %d marbles (0x%llx), best %d, %.1f ms, %llu positions\n", kNoms[niveau], jeu,
+                        r.prouve ? "slow" : "unproven", std::popcount(p.billes),
+                        static_cast<unsigned long long>(p.billes), r.meilleur, r.ms,
+                        static_cast<unsigned long long>(r.positions));
+    }
+    afficher(kNoms[niveau], jeu, "all", tout);
+    static const struct {
+        const char* nom;
+        int de, a;
+    } kBandes[] = {{"30+", 30, 49}, {"20-29", 20, 29}, {"10-19", 10, 19}, {"2-9", 2, 9}};
+    for (const auto& b : kBandes) {
+        std::vector<Mesure> m;
+        for (const Mesure& x : tout)
+            if (x.billes >= b.de && x.billes <= b.a) m.push_back(x);
+        afficher(kNoms[niveau], jeu, b.nom, m);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -113,30 +214,8 @@ int main(int argc, char** argv)
     definir_repertoire_tables(tables);
     precharger();
     for (int niveau = 1; niveau <= 3; ++niveau) {
-        std::vector<double> ms, ms19;
-        int prouves = 0, sous50 = 0, sous100 = 0, prouves19 = 0, nb19 = 0, hors_budget = 0;
-        for (const Position& p : positions(niveau, n)) {
-            const Reponse r = resoudre(p);
-            ms.push_back(r.ms);
-            prouves += r.prouve;
-            if (niveau < 3 && r.ms >= 100)
-                std::printf("%-8s slow: %d marbles (0x%llx), best %d, %.1f ms\n", kNoms[niveau], std::popcount(p.billes),
-                            static_cast<unsigned long long>(p.billes), r.meilleur, r.ms);
-            sous50 += r.ms < 50;
-            sous100 += r.ms < 100;
-            hors_budget += r.ms > 1000;
-            if (std::popcount(p.billes) <= 19) {
-                ++nb19;
-                prouves19 += r.prouve;
-                ms19.push_back(r.ms);
-            }
-        }
-        std::printf("%-8s p50 %7.1f ms  p95 %7.1f ms  max %7.1f ms  proven %d/%d  <50 ms %d  <100 ms %d  over 1 s %d\n",
-                    kNoms[niveau], centile(ms, 0.5), centile(ms, 0.95), centile(ms, 1.0), prouves, n, sous50, sous100,
-                    hors_budget);
-        if (niveau == 3)
-            std::printf("%-8s at 19 marbles or fewer: proven %d/%d, max %.1f ms\n", kNoms[niveau], prouves19, nb19,
-                        centile(ms19, 1.0));
+        mesurer(niveau, "random", positions(niveau, n));
+        if (n >= 40) mesurer(niveau, "good", bon_jeu(niveau));   // not in the short CTest run
     }
     // As in play: a hint after every jump of a game, the jumps random; the
     // searches keep what they proved from one hint to the next.
