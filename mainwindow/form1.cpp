@@ -182,7 +182,7 @@ TForm1::TForm1(QWidget* parent)
 
     // Building the window.
     // 1. The interface language.
-    langue_ = index_langue(abreviation_systeme());
+    langue_ = langue_systeme();
     chrono_->setAccessibleName(textes_plus(langue_).temps.arg(chrono_->text()));
     // 2. The product title.
     setWindowTitle(QCoreApplication::applicationName());

@@ -6,6 +6,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/textes_plus.h"
+#include "dialogs/langue.h"
 #include "dialogs/problemes.h"
 #include "dialogs/statistiques.h"
 #include "game/problemes.h"
@@ -262,13 +263,13 @@ void TForm1::montrer_indice()
     if (r.cible == solveur::Cible::atteignable)
         texte = t.cible_atteignable.arg(sens);
     else if (r.cible == solveur::Cible::impossible)
-        texte = t.cible_perdue.arg(sens).arg(r.meilleur);
+        texte = texte_n(langue_, "plus.cible_perdue", r.meilleur).arg(sens).arg(r.meilleur);
     else if (!r.prouve)
-        texte = t.non_prouve.arg(sens).arg(r.meilleur);
+        texte = texte_n(langue_, "plus.non_prouve", r.meilleur).arg(sens).arg(r.meilleur);
     else if (r.meilleur == 1)
         texte = t.finir_une.arg(sens);
     else
-        texte = t.meilleur_n.arg(sens).arg(r.meilleur);
+        texte = texte_n(langue_, "plus.meilleur_n", r.meilleur).arg(sens).arg(r.meilleur);
     calque_->montrerSaut(s.de, s.vers);
     const QRect marble = trous_[static_cast<size_t>(s.de)]->geometry();
     if (THintManager* bulles = THintManager::instance())
@@ -590,7 +591,7 @@ void TForm1::partie_finie(int32_t billes, bool gagnee)
     statistiques().fin(billes, jeu_.heures * 3600 + jeu_.minutes * 60 + jeu_.secondes, gagnee);
     enregistrer_statistiques();
     const TextesPlus& t = textes_plus(langue_);
-    annonce_->annoncer(gagnee ? t.annonce_gagne : t.annonce_perdu.arg(billes));
+    annonce_->annoncer(gagnee ? t.annonce_gagne : texte_n(langue_, "plus.annonce_perdu", billes).arg(billes));
     mettre_a_jour_commandes();
 }
 

@@ -3,6 +3,7 @@
 // "<key>\t<text>" with "\r", "\n", "\t" and "\\" written as escapes. Shared by
 // the reference test (French, English, German as they have always read) and
 // the catalogue tests.
+#include "dialogs/langue.h"
 #include "dialogs/splash.h"
 #include "dialogs/textes_problemes.h"
 #include "game/problemes.h"
@@ -11,7 +12,6 @@
 
 #include <QString>
 
-#include <algorithm>
 #include <QStringList>
 
 #include <string>
@@ -91,10 +91,9 @@ inline QStringList textes_de(int32_t langue)
     }
 #undef T
     for (const Probleme& p : catalogue()) {
-        r(QStringLiteral("probleme.") + QString::fromStdString(p.id), p.nom(langue));
+        r(QStringLiteral("probleme.") + QString::fromStdString(p.id), nom_probleme(p, langue));
         if (!p.groupe.empty())
-            r(QStringLiteral("groupe.") + QString::fromStdString(p.groupe),
-              p.noms_groupe[static_cast<std::size_t>(std::clamp(langue, 0, 2))]);
+            r(QStringLiteral("groupe.") + QString::fromStdString(p.groupe), nom_groupe(p, langue));
     }
     r.lignes.removeDuplicates();
     return r.lignes;
