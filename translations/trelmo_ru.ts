@@ -164,7 +164,7 @@
     </message>
     <message id="splash.credit">
         <source>The classic marble solitaire</source>
-        <translation>Классический солитер с шариками</translation>
+        <translation>Классический солитер</translation>
     </message>
     <message id="plus.annuler">
         <source>Undo</source>

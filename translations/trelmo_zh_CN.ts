@@ -90,7 +90,7 @@
     </message>
     <message id="textes.nouvelle">
         <source>New&#xd;Game</source>
-        <translation>新&#xd;游戏</translation>
+        <translation>开始&#xd;新游戏</translation>
     </message>
     <message id="textes.nouvelle_hint">
         <source>Start a new game</source>
