@@ -194,7 +194,7 @@ TForm1::TForm1(QWidget* parent)
     //    the help file are known from the member initialisers above.
     // 5. The settings. A file that cannot be read or written is said once;
     //    the game goes on with the settings in memory.
-    reglages_.definir_langue(langue_);
+    reglages_.definir_langue(langue_fr_en_de(langue_));
     reglages_.avertir = [this](const std::string& m) { avertir(q(m)); };
     garde([this] { reglages_.recharger(); });
     // 6. The skins.

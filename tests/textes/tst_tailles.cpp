@@ -199,6 +199,31 @@ private slots:
         }
         QVERIFY2(fautes.isEmpty(), qPrintable(QLatin1Char('\n') + fautes.join(QLatin1Char('\n'))));
     }
+
+    void messagesDesFichiersEnAnglais()
+    {
+        // The files' messages exist in French, English and German: a Spanish
+        // player reads them in English, as before Spanish had a catalogue.
+        QTemporaryDir ici;
+        QVERIFY(QDir(ici.path()).mkpath(QStringLiteral("TRL.CFG")));   // cannot be read as a file
+        QDir(dir.path()).mkpath(QStringLiteral("Image"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("Image")), ici.filePath(QStringLiteral("Image"))));
+        QDir::setCurrent(ici.path());
+        QStringList avertissements;
+        TForm1::afficheur_avertissement() = [&](const QString& t) { avertissements << t; };
+        unsetenv("LANGUAGE");
+        unsetenv("LC_ALL");
+        unsetenv("LC_MESSAGES");
+        setenv("LANG", "es_ES.UTF-8", 1);
+        {
+            TForm1 f;
+            f.show();
+            QTRY_VERIFY(!avertissements.isEmpty());
+        }
+        TForm1::afficheur_avertissement() = nullptr;
+        QDir::setCurrent(dir.path());
+        QVERIFY2(avertissements.front().startsWith(QLatin1String("The file ")), qPrintable(avertissements.front()));
+    }
 };
 
 QTEST_MAIN(TstTailles)
