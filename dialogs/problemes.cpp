@@ -787,7 +787,7 @@ void TProblemes::marquer()
         if (genre == UnProbleme) {
             const Probleme& p = tous[static_cast<std::size_t>(index)];
             nom_ligne = nom_probleme(p, langue_);
-            detail_ligne = texte_n(langue_, "problemes.billes", nb_billes(p)).arg(nb_billes(p)) + QStringLiteral(", ")
+            detail_ligne = texte_n(langue_, "problemes.billes", nb_billes(p)).arg(nb_billes(p)) + texte(langue_, "problemes.separateur")
                 + (p.cible ? arg(t.finir_en, nom_trou(p.cible)) : QString::fromStdString(t.finir_partout));
             const StatsJeu s = stats_.stats(cle_probleme(p.id));
             resolu = s.gagnees > 0;
@@ -828,7 +828,7 @@ void TProblemes::actualiser()
     courant_ = plateau->choisi();
     if (courant_) {
         nom->setText(nom_probleme(*courant_, langue_));
-        detail->setText(texte_n(langue_, "problemes.billes", nb_billes(*courant_)).arg(nb_billes(*courant_)) + QStringLiteral(", ")
+        detail->setText(texte_n(langue_, "problemes.billes", nb_billes(*courant_)).arg(nb_billes(*courant_)) + texte(langue_, "problemes.separateur")
                         + (courant_->cible ? arg(t.finir_en, nom_trou(courant_->cible))
                                            : QString::fromStdString(t.finir_partout)));
         const StatsJeu s = stats_.stats(cle_probleme(courant_->id));

@@ -327,6 +327,11 @@
         <source>finish with one marble</source>
         <translation>只剩一颗弹珠</translation>
     </message>
+    <message id="problemes.separateur">
+        <source>, </source>
+        <extracomment>Between the marbles and the finish of a problem: &quot;6 marbles, finish on e5&quot;.</extracomment>
+        <translation>，</translation>
+    </message>
     <message id="problemes.serie" numerus="yes">
         <source>%1 problems, %2 solved</source>
         <extracomment>%1 the number of problems (the plural follows it), %2 how many are solved.</extracomment>

@@ -77,7 +77,8 @@ QSet<QString> entrees_attendues()
             || cle.startsWith(QLatin1String("problemes.")) || cle.startsWith(QLatin1String("splash.")))
             ids << cle;
     }
-    ids.remove(QStringLiteral("textes.mode_m2"));   // French in every language, not translated
+    ids.remove(QStringLiteral("textes.mode_m2"));
+    ids << QStringLiteral("problemes.separateur");   // looked up where the problems' lines are made   // French in every language, not translated
     for (const QString& cle : QSet<QString>(ids))
         if (cle.startsWith(QLatin1String("plus.reste(")))
             ids.remove(cle);
@@ -181,6 +182,10 @@ private slots:
         QCOMPARE(texte_n(code("es"), "problemes.billes", 1).arg(1), QStringLiteral("1 canica"));
         QCOMPARE(texte_n(code("pt_BR"), "plus.annonce_perdu", 2).arg(2), QStringLiteral("Fim de jogo. Restam 2 bolinhas."));
         QCOMPARE(texte_n(code("ja"), "plus.reste_n", 7).arg(7), QStringLiteral("残りのビー玉は 7 個です。"));
+        // The problems' lines read as they always have in the first three languages.
+        for (int32_t l : {FRANCAIS, ANGLAIS, ALLEMAND})
+            QCOMPARE(texte(l, "problemes.separateur"), QStringLiteral(", "));
+        QCOMPARE(texte(code("zh_CN"), "problemes.separateur"), QStringLiteral("，"));
         // Every language names a problem of a series with its holes.
         for (std::size_t l = 0; l < codes_langues().size(); ++l)
             for (const Probleme& p : catalogue())
