@@ -148,7 +148,7 @@
     </message>
     <message id="textes.score_titre">
         <source>SCORES LIST</source>
-        <translation>ТАБЛИЦА РЕКОРДОВ</translation>
+        <translation>РЕКОРДЫ</translation>
     </message>
     <message id="textes.score_joueur">
         <source>Player</source>
