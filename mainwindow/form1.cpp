@@ -174,7 +174,7 @@ TForm1::TForm1(QWidget* parent)
 
     // Building the window.
     // 1. The interface language.
-    langue_ = index_langue(abreviation_systeme());
+    langue_ = langue_systeme();
     chrono_->setAccessibleName(textes_plus(langue_).temps.arg(chrono_->text()));
     // 2. The product title.
     setWindowTitle(QCoreApplication::applicationName());
@@ -186,7 +186,7 @@ TForm1::TForm1(QWidget* parent)
     //    the help file are known from the member initialisers above.
     // 5. The settings. A file that cannot be read or written is said once;
     //    the game goes on with the settings in memory.
-    reglages_.definir_langue(langue_);
+    reglages_.definir_langue(langue_fr_en_de(langue_));
     reglages_.avertir = [this](const std::string& m) { avertir(q(m)); };
     garde([this] { reglages_.recharger(); });
     // 6. The skins.
