@@ -336,7 +336,7 @@ void TStatistiques::montrer_page(int page)
             const StatsJeu u = stats_.stats(cle_probleme(p.id));
             if (u.commencees == 0 && u.indices == 0)
                 continue;
-            const QString nom = QString::fromStdString(p.nom(langue_));
+            const QString nom = nom_probleme(p, langue_);
             const QString temps = u.meilleur_temps >= 0 ? QString::fromStdString(duree(u.meilleur_temps)) : aucun;
             const QStringList colonnes{nom, QString::number(u.commencees), QString::number(u.gagnees), temps,
                                        QString::number(u.indices)};
