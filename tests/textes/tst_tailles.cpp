@@ -12,6 +12,7 @@
 #include "dialogs/saisie_nom.h"
 #include "dialogs/splash.h"
 #include "dialogs/statistiques.h"
+#include "game/problemes.h"
 #include "game/textes.h"
 #include "mainwindow/form1.h"
 #include "resources/ressources.h"
@@ -22,10 +23,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <cstdlib>
@@ -87,6 +90,23 @@ QStringList mesurer(QWidget* fenetre, const QString& nom)
             const QString visible = sans_mnemonique(b->text());
             if (!visible.isEmpty() && b->sizeHint().width() > b->width() + 1)
                 faute(b, visible, QStringLiteral("wants %1, has %2").arg(b->sizeHint().width()).arg(b->width()));
+        } else if (auto* a = qobject_cast<QTreeWidget*>(w)) {
+            // A table: its columns side by side within it, each heading and
+            // each cell within its column.
+            const QHeaderView* h = a->header();
+            if (h->length() > a->viewport()->width())
+                faute(a, a->headerItem()->text(0), QStringLiteral("columns %1 wide in %2").arg(h->length()).arg(a->viewport()->width()));
+            const int marge_entete = 2 * a->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, a);
+            const int marge_case = 2 * (a->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, a) + 1);
+            const auto tenir = [&](const QString& texte, const QFont& police, int marge, int c) {
+                if (QFontMetrics(police).horizontalAdvance(texte) + marge > h->sectionSize(c))
+                    faute(a, texte, QStringLiteral("wider than its column, %1").arg(h->sectionSize(c)));
+            };
+            for (int c = 0; c < a->columnCount(); ++c) {
+                tenir(a->headerItem()->text(c), h->font(), marge_entete, c);
+                for (int i = 0; i < a->topLevelItemCount(); ++i)
+                    tenir(a->topLevelItem(i)->text(c), a->font(), marge_case, c);
+            }
         } else if (auto* t = qobject_cast<QTabBar*>(w)) {
             for (int i = 0; i < t->count(); ++i) {
                 const QRect r = t->tabRect(i);
@@ -179,6 +199,13 @@ private slots:
                 capturer(&d, code + QStringLiteral("-scores"));
             }
             Statistiques stats(dir.filePath(QStringLiteral("statistiques.json")).toStdString());
+            Statistiques joues(dir.filePath(QStringLiteral("joues.json")).toStdString());
+            for (const Probleme& p : catalogue()) {
+                joues.nouvelle_partie(cle_probleme(p.id));
+                joues.saut();
+                joues.indice();
+                joues.fin(1, 3725, true);
+            }
             {
                 TProblemes d(l, stats);
                 d.show();
@@ -190,6 +217,13 @@ private slots:
                 d.show();
                 fautes << mesurer(&d, code + QStringLiteral(" statistics"));
                 capturer(&d, code + QStringLiteral("-statistics"));
+                // The problems' page with every problem played, each a row of
+                // its table.
+                TStatistiques j(l, joues);
+                j.show();
+                j.onglets->setCurrentIndex(TStatistiques::Problemes);
+                fautes << mesurer(&j, code + QStringLiteral(" statistics/problems"));
+                capturer(&j, code + QStringLiteral("-statistics-problems"));
             }
             {
                 TSplashForm d(nullptr, l);
