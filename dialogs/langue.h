@@ -36,10 +36,6 @@ int32_t langue_du_locale(std::string_view locale);
 // fits.
 int32_t langue_systeme();
 
-// For the texts that exist in French, English and German only (the files'
-// messages): the language itself among those three, English for the others.
-inline int32_t langue_fr_en_de(int32_t langue) { return langue >= 0 && langue <= 2 ? langue : 1; }
-
 // The text `id` of a language's catalogue ("" when it holds none); an index
 // without a catalogue reads English.
 QString texte(int32_t langue, const char* id);

@@ -541,7 +541,7 @@ Statistiques& TForm1::statistiques()
 {
     if (!stats_) {
         stats_ = std::make_unique<Statistiques>(repertoire_ + "statistiques.json");
-        if (const std::string message = stats_->charger(langue_fr_en_de(langue_)); !message.empty())
+        if (const std::string message = stats_->charger(langue_); !message.empty())
             avertir(QString::fromStdString(message));
     }
     return *stats_;

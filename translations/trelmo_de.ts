@@ -580,6 +580,69 @@
         <extracomment>Screen reader, a row of the score table: %1 rank, %2 %4 %6 the headings, %3 %5 %7 their values.</extracomment>
         <translation>%1. %2: %3, %4: %5, %6: %7</translation>
     </message>
+    <message id="fichiers.lecture">
+        <source>The file %1 cannot be read (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be read (one of the reasons below).</extracomment>
+        <translation>Die Datei %1 kann nicht gelesen werden (%2): Ihre Ergebnisse und Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message id="fichiers.ecriture">
+        <source>The file %1 cannot be written (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be written.</extracomment>
+        <translation>Die Datei %1 kann nicht geschrieben werden (%2): Ihre Ergebnisse und Einstellungen werden nicht gespeichert.</translation>
+    </message>
+    <message id="fichiers.permission">
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message id="fichiers.lecture_seule">
+        <source>read-only file system</source>
+        <translation>schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message id="fichiers.disque_plein">
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message id="fichiers.dossier_introuvable">
+        <source>folder not found</source>
+        <translation>Ordner nicht gefunden</translation>
+    </message>
+    <message id="fichiers.dossier_du_nom">
+        <source>a folder has that name</source>
+        <translation>ein Ordner trägt diesen Namen</translation>
+    </message>
+    <message id="fichiers.nom_incorrect">
+        <source>invalid file name</source>
+        <translation>ungültiger Dateiname</translation>
+    </message>
+    <message id="fichiers.entree_sortie">
+        <source>disk input/output error</source>
+        <translation>Ein-/Ausgabefehler des Datenträgers</translation>
+    </message>
+    <message id="fichiers.systeme">
+        <source>system error %1</source>
+        <extracomment>Files, a reason: %1 the system's error number.</extracomment>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message id="fichiers.stats_recent">
+        <source>The statistics file “%1” comes from a newer version of Trelmo: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Die Statistikdatei „%1“ stammt aus einer neueren Version von Trelmo: Sie bleibt unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.</translation>
+    </message>
+    <message id="fichiers.stats_pas_de_cote">
+        <source>The statistics file “%1” is unreadable or damaged and could not be set aside: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Die Statistikdatei „%1“ ist unlesbar oder beschädigt und konnte nicht beiseitegelegt werden: Sie bleibt unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.</translation>
+    </message>
+    <message id="fichiers.stats_ecriture">
+        <source>The statistics file “%1” cannot be written (%2): the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's path, %2 why it cannot be written.</extracomment>
+        <translation>Die Statistikdatei „%1“ kann nicht geschrieben werden (%2): Die Statistik dieser Sitzung wird nicht gespeichert.</translation>
+    </message>
+    <message id="fichiers.stats_mis_de_cote">
+        <source>The statistics file was unreadable or damaged: it has been set aside as “%1” and the statistics start afresh.</source>
+        <extracomment>Files: %1 the name the damaged file is kept under.</extracomment>
+        <translation>Die Statistikdatei war unlesbar oder beschädigt: Sie wurde unter dem Namen „%1“ beiseitegelegt, und die Statistik beginnt von vorn.</translation>
+    </message>
     <message id="probleme.croix">
         <source>The Cross</source>
         <translation>Das Kreuz</translation>

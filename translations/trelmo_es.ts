@@ -580,6 +580,69 @@
         <extracomment>Screen reader, a row of the score table: %1 rank, %2 %4 %6 the headings, %3 %5 %7 their values.</extracomment>
         <translation>%1. %2: %3, %4: %5, %6: %7</translation>
     </message>
+    <message id="fichiers.lecture">
+        <source>The file %1 cannot be read (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be read (one of the reasons below).</extracomment>
+        <translation>No se puede leer el archivo %1 (%2): sus récords y sus opciones no se guardarán.</translation>
+    </message>
+    <message id="fichiers.ecriture">
+        <source>The file %1 cannot be written (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be written.</extracomment>
+        <translation>No se puede escribir el archivo %1 (%2): sus récords y sus opciones no se guardarán.</translation>
+    </message>
+    <message id="fichiers.permission">
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message id="fichiers.lecture_seule">
+        <source>read-only file system</source>
+        <translation>sistema de archivos de solo lectura</translation>
+    </message>
+    <message id="fichiers.disque_plein">
+        <source>disk full</source>
+        <translation>disco lleno</translation>
+    </message>
+    <message id="fichiers.dossier_introuvable">
+        <source>folder not found</source>
+        <translation>carpeta no encontrada</translation>
+    </message>
+    <message id="fichiers.dossier_du_nom">
+        <source>a folder has that name</source>
+        <translation>una carpeta tiene ese nombre</translation>
+    </message>
+    <message id="fichiers.nom_incorrect">
+        <source>invalid file name</source>
+        <translation>nombre de archivo no válido</translation>
+    </message>
+    <message id="fichiers.entree_sortie">
+        <source>disk input/output error</source>
+        <translation>error de entrada/salida del disco</translation>
+    </message>
+    <message id="fichiers.systeme">
+        <source>system error %1</source>
+        <extracomment>Files, a reason: %1 the system's error number.</extracomment>
+        <translation>error del sistema %1</translation>
+    </message>
+    <message id="fichiers.stats_recent">
+        <source>The statistics file “%1” comes from a newer version of Trelmo: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>El archivo de estadísticas «%1» procede de una versión más reciente de Trelmo: se deja tal cual y las estadísticas de esta sesión no se guardarán.</translation>
+    </message>
+    <message id="fichiers.stats_pas_de_cote">
+        <source>The statistics file “%1” is unreadable or damaged and could not be set aside: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>El archivo de estadísticas «%1» es ilegible o está dañado y no se ha podido apartar: se deja tal cual y las estadísticas de esta sesión no se guardarán.</translation>
+    </message>
+    <message id="fichiers.stats_ecriture">
+        <source>The statistics file “%1” cannot be written (%2): the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's path, %2 why it cannot be written.</extracomment>
+        <translation>No se puede escribir el archivo de estadísticas «%1» (%2): las estadísticas de esta sesión no se guardarán.</translation>
+    </message>
+    <message id="fichiers.stats_mis_de_cote">
+        <source>The statistics file was unreadable or damaged: it has been set aside as “%1” and the statistics start afresh.</source>
+        <extracomment>Files: %1 the name the damaged file is kept under.</extracomment>
+        <translation>El archivo de estadísticas era ilegible o estaba dañado: se ha apartado con el nombre «%1» y las estadísticas empiezan de cero.</translation>
+    </message>
     <message id="probleme.croix">
         <source>The Cross</source>
         <translation>La cruz</translation>

@@ -580,6 +580,69 @@
         <extracomment>Screen reader, a row of the score table: %1 rank, %2 %4 %6 the headings, %3 %5 %7 their values.</extracomment>
         <translation>%1. %2 : %3, %4 : %5, %6 : %7</translation>
     </message>
+    <message id="fichiers.lecture">
+        <source>The file %1 cannot be read (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be read (one of the reasons below).</extracomment>
+        <translation>Le fichier %1 ne peut pas être lu (%2) : les scores et vos choix ne seront pas gardés.</translation>
+    </message>
+    <message id="fichiers.ecriture">
+        <source>The file %1 cannot be written (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be written.</extracomment>
+        <translation>Le fichier %1 ne peut pas être écrit (%2) : les scores et vos choix ne seront pas gardés.</translation>
+    </message>
+    <message id="fichiers.permission">
+        <source>permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message id="fichiers.lecture_seule">
+        <source>read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message id="fichiers.disque_plein">
+        <source>disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message id="fichiers.dossier_introuvable">
+        <source>folder not found</source>
+        <translation>Dossier introuvable</translation>
+    </message>
+    <message id="fichiers.dossier_du_nom">
+        <source>a folder has that name</source>
+        <translation>Un dossier porte ce nom</translation>
+    </message>
+    <message id="fichiers.nom_incorrect">
+        <source>invalid file name</source>
+        <translation>Nom de fichier incorrect</translation>
+    </message>
+    <message id="fichiers.entree_sortie">
+        <source>disk input/output error</source>
+        <translation>Erreur d'entrée-sortie du disque</translation>
+    </message>
+    <message id="fichiers.systeme">
+        <source>system error %1</source>
+        <extracomment>Files, a reason: %1 the system's error number.</extracomment>
+        <translation>Erreur système %1</translation>
+    </message>
+    <message id="fichiers.stats_recent">
+        <source>The statistics file “%1” comes from a newer version of Trelmo: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Le fichier des statistiques « %1 » vient d'une version plus récente de Trelmo : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.</translation>
+    </message>
+    <message id="fichiers.stats_pas_de_cote">
+        <source>The statistics file “%1” is unreadable or damaged and could not be set aside: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Le fichier des statistiques « %1 » est illisible ou endommagé et n'a pas pu être mis de côté : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.</translation>
+    </message>
+    <message id="fichiers.stats_ecriture">
+        <source>The statistics file “%1” cannot be written (%2): the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's path, %2 why it cannot be written.</extracomment>
+        <translation>Le fichier des statistiques « %1 » ne peut pas être écrit (%2) : les statistiques de cette session ne seront pas gardées.</translation>
+    </message>
+    <message id="fichiers.stats_mis_de_cote">
+        <source>The statistics file was unreadable or damaged: it has been set aside as “%1” and the statistics start afresh.</source>
+        <extracomment>Files: %1 the name the damaged file is kept under.</extracomment>
+        <translation>Le fichier des statistiques était illisible ou endommagé : il a été mis de côté sous le nom « %1 » et les statistiques repartent de zéro.</translation>
+    </message>
     <message id="probleme.croix">
         <source>The Cross</source>
         <translation>La croix</translation>

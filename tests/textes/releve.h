@@ -9,6 +9,7 @@
 #include "game/problemes.h"
 #include "game/textes.h"
 #include "mainwindow/textes_plus.h"
+#include "storage/erreur_es.h"
 
 #include <QString>
 
@@ -94,6 +95,8 @@ inline QStringList textes_de(int32_t langue)
         r(QStringLiteral("problemes.decimale"), std::string(1, t.decimale));
     }
 #undef T
+    for (const char* const* id = ids_fichiers(); *id; ++id)
+        r(QString::fromLatin1(*id), texte(langue, *id));
     for (const Probleme& p : catalogue()) {
         r(QStringLiteral("probleme.") + QString::fromStdString(p.id), nom_probleme(p, langue));
         if (!p.groupe.empty())

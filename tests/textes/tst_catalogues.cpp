@@ -74,7 +74,8 @@ QSet<QString> entrees_attendues()
     for (const QString& l : releve::textes_de(ANGLAIS)) {
         const QString cle = l.section(QLatin1Char('\t'), 0, 0);
         if (cle.startsWith(QLatin1String("textes.")) || cle.startsWith(QLatin1String("plus."))
-            || cle.startsWith(QLatin1String("problemes.")) || cle.startsWith(QLatin1String("splash.")))
+            || cle.startsWith(QLatin1String("problemes.")) || cle.startsWith(QLatin1String("splash."))
+            || cle.startsWith(QLatin1String("fichiers.")))
             ids << cle;
     }
     ids.remove(QStringLiteral("textes.mode_m2"));
@@ -182,6 +183,11 @@ private slots:
         QCOMPARE(texte_n(code("es"), "problemes.billes", 1).arg(1), QStringLiteral("1 canica"));
         QCOMPARE(texte_n(code("pt_BR"), "plus.annonce_perdu", 2).arg(2), QStringLiteral("Fim de jogo. Restam 2 bolinhas."));
         QCOMPARE(texte_n(code("ja"), "plus.reste_n", 7).arg(7), QStringLiteral("残りのビー玉は 7 個です。"));
+        // The files' messages read in French, English and German as the
+        // game's own table has them, whoever reads them.
+        for (int32_t l : {FRANCAIS, ANGLAIS, ALLEMAND})
+            for (const char* const* id = ids_fichiers(); *id; ++id)
+                QCOMPARE(texte(l, *id).toStdString(), texte_fichiers_integre(l, *id));
         // The problems' lines read as they always have in the first three languages.
         for (int32_t l : {FRANCAIS, ANGLAIS, ALLEMAND})
             QCOMPARE(texte(l, "problemes.separateur"), QStringLiteral(", "));

@@ -234,10 +234,9 @@ private slots:
         QVERIFY2(fautes.isEmpty(), qPrintable(QLatin1Char('\n') + fautes.join(QLatin1Char('\n'))));
     }
 
-    void messagesDesFichiersEnAnglais()
+    void messagesDesFichiers()
     {
-        // The files' messages exist in French, English and German: a Spanish
-        // player reads them in English, as before Spanish had a catalogue.
+        // A Spanish player reads the files' messages in Spanish.
         QTemporaryDir ici;
         QVERIFY(QDir(ici.path()).mkpath(QStringLiteral("TRL.CFG")));   // cannot be read as a file
         QDir(dir.path()).mkpath(QStringLiteral("Image"));
@@ -256,7 +255,9 @@ private slots:
         }
         TForm1::afficheur_avertissement() = nullptr;
         QDir::setCurrent(dir.path());
-        QVERIFY2(avertissements.front().startsWith(QLatin1String("The file ")), qPrintable(avertissements.front()));
+        QVERIFY2(avertissements.front().startsWith(QStringLiteral("No se puede leer el archivo "))
+                     && avertissements.front().endsWith(QStringLiteral("sus récords y sus opciones no se guardarán.")),
+                 qPrintable(avertissements.front()));
     }
 };
 
