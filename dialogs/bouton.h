@@ -24,6 +24,7 @@ public:
     void setCouleurOmbre(const QColor& c) { couleurOmbre_ = c; update(); }
     void setRelief(Relief r) { relief_ = r; update(); }
     void setImage(const QPixmap& p) { image_ = p; update(); }
+    const QPixmap& image() const { return image_; }
     bool survole() const { return survol_; }
 
     QSize sizeHint() const override;

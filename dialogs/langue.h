@@ -1,10 +1,18 @@
 #pragma once
-// The interface language, read once from the system's locale settings.
+// The interface language, read once from the system's locale settings, and
+// the translation catalogues (translations/trelmo_<code>.ts, compiled into
+// the program). Each catalogue is one language; its position in
+// codes_langues() is the language index the windows pass around.
+#include <QString>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trelmo {
+
+struct Probleme;
 
 // Language part of a locale name: "fr_FR.UTF-8" -> "fr", "de_AT" -> "de",
 // "fra" -> "fra"; "C", "POSIX" and an empty name -> "".
@@ -14,7 +22,30 @@ std::string abreviation_locale(std::string_view locale);
 // abreviation_locale() gives it; "" when none is set.
 std::string abreviation_systeme();
 
-// Interface language index (0 French, 1 English, 2 German) of the system.
+// The catalogues' codes: "fr", "en", "de" (indexes 0, 1, 2, as always), then
+// the others in alphabetical order ("es", "it", "ja", ..., "zh_CN").
+const std::vector<std::string>& codes_langues();
+
+// Index of the catalogue a locale name asks for ("pt_BR.UTF-8", "nl", "zh_TW"
+// -> the Chinese catalogue), or -1 when none fits.
+int32_t langue_du_locale(std::string_view locale);
+
+// Interface language index of the system: the first entry of LANGUAGE (a
+// colon-separated list, heeded unless the locale is C) that has a catalogue,
+// else the first non-empty of LC_ALL, LC_MESSAGES and LANG; English when none
+// fits.
 int32_t langue_systeme();
+
+// The text `id` of a language's catalogue ("" when it holds none); an index
+// without a catalogue reads English.
+QString texte(int32_t langue, const char* id);
+
+// The plural form of `id` that goes with the number n; its placeholders are
+// left for the caller's arg().
+QString texte_n(int32_t langue, const char* id, int n);
+
+// A problem's name and its series' name in a language.
+QString nom_probleme(const Probleme& p, int32_t langue);
+QString nom_groupe(const Probleme& p, int32_t langue);
 
 } // namespace trelmo

@@ -1,6 +1,7 @@
 #include "dialogs/problemes.h"
 
 #include "dialogs/commun.h"
+#include "dialogs/langue.h"
 #include "dialogs/saisie_nom.h"
 #include "dialogs/textes_problemes.h"
 #include "game/grille.h"
@@ -31,11 +32,6 @@ constexpr std::uint64_t bit(int trou) { return std::uint64_t{1} << (trou - 1); }
 QString arg(const std::string& modele, const QString& a)
 {
     return QString::fromStdString(modele).arg(a);
-}
-
-QString arg(const std::string& modele, const QString& a, const QString& b)
-{
-    return QString::fromStdString(modele).arg(a, b);
 }
 
 QString nom_trou(int trou)
@@ -791,8 +787,8 @@ void TProblemes::marquer()
         bool resolu = false;
         if (genre == UnProbleme) {
             const Probleme& p = tous[static_cast<std::size_t>(index)];
-            nom_ligne = QString::fromStdString(p.nom(langue_));
-            detail_ligne = arg(t.billes, QString::number(nb_billes(p))) + QStringLiteral(", ")
+            nom_ligne = nom_probleme(p, langue_);
+            detail_ligne = texte_n(langue_, "problemes.billes", nb_billes(p)).arg(nb_billes(p)) + texte(langue_, "problemes.separateur")
                 + (p.cible ? arg(t.finir_en, nom_trou(p.cible)) : QString::fromStdString(t.finir_partout));
             const StatsJeu s = stats_.stats(cle_probleme(p.id));
             resolu = s.gagnees > 0;
@@ -801,8 +797,8 @@ void TProblemes::marquer()
         } else {
             const auto& serie = series_[static_cast<std::size_t>(index)];
             const auto n = std::count_if(serie.begin(), serie.end(), [&](const Probleme* p) { return resolus_.count(p->id) > 0; });
-            nom_ligne = QString::fromStdString(serie.front()->noms_groupe[static_cast<std::size_t>(std::clamp(langue_, 0, 2))]);
-            detail_ligne = arg(t.serie, QString::number(serie.size()), QString::number(n));
+            nom_ligne = nom_groupe(*serie.front(), langue_);
+            detail_ligne = texte_n(langue_, "problemes.serie", static_cast<int>(serie.size())).arg(QString::number(serie.size()), QString::number(n));
             resolu = n == static_cast<long>(serie.size());
             etat_ligne = QString::fromStdString(un_seul_depart(serie) ? t.choisir_cible : t.choisir_depart);
         }
@@ -832,8 +828,8 @@ void TProblemes::actualiser()
     const TextesProblemes& t = textes_problemes(langue_);
     courant_ = plateau->choisi();
     if (courant_) {
-        nom->setText(QString::fromStdString(courant_->nom(langue_)));
-        detail->setText(arg(t.billes, QString::number(nb_billes(*courant_))) + QStringLiteral(", ")
+        nom->setText(nom_probleme(*courant_, langue_));
+        detail->setText(texte_n(langue_, "problemes.billes", nb_billes(*courant_)).arg(nb_billes(*courant_)) + texte(langue_, "problemes.separateur")
                         + (courant_->cible ? arg(t.finir_en, nom_trou(courant_->cible))
                                            : QString::fromStdString(t.finir_partout)));
         const StatsJeu s = stats_.stats(cle_probleme(courant_->id));

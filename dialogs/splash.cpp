@@ -56,14 +56,7 @@ void TJauge::paintEvent(QPaintEvent*)
 
 QString TSplashForm::texte_credit(int32_t langue)
 {
-    switch (langue) {
-    case 1:
-        return QStringLiteral("The classic marble solitaire");
-    case 2:
-        return QStringLiteral("Das klassische Kugel-Solitär");
-    default:
-        return QStringLiteral("Le solitaire à billes classique");
-    }
+    return texte(langue, "splash.credit");
 }
 
 TSplashForm::TSplashForm(QWidget* parent, int32_t langue)

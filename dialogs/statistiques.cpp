@@ -1,6 +1,7 @@
 #include "dialogs/statistiques.h"
 
 #include "dialogs/commun.h"
+#include "dialogs/langue.h"
 #include "dialogs/saisie_nom.h"
 #include "dialogs/textes_problemes.h"
 #include "game/problemes.h"
@@ -106,7 +107,7 @@ void TGraphiqueResultats::setResultats(const std::map<int, int>& resultats)
     const TextesProblemes& t = textes_problemes(langue_);
     QStringList barres;
     for (const auto& [billes, parties] : resultats_)
-        barres << QString::fromStdString(t.graphique_barre).arg(billes).arg(parties);
+        barres << texte_n(langue_, "problemes.graphique_barre", parties).arg(billes).arg(parties);
     setAccessibleDescription(barres.isEmpty() ? QString::fromStdString(t.graphique_vide)
                                               : barres.join(QStringLiteral("; ")));
     update();
@@ -335,7 +336,7 @@ void TStatistiques::montrer_page(int page)
             const StatsJeu u = stats_.stats(cle_probleme(p.id));
             if (u.commencees == 0 && u.indices == 0)
                 continue;
-            const QString nom = QString::fromStdString(p.nom(langue_));
+            const QString nom = nom_probleme(p, langue_);
             const QString temps = u.meilleur_temps >= 0 ? QString::fromStdString(duree(u.meilleur_temps)) : aucun;
             const QStringList colonnes{nom, QString::number(u.commencees), QString::number(u.gagnees), temps,
                                        QString::number(u.indices)};

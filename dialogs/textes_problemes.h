@@ -1,6 +1,8 @@
 #pragma once
-// The texts of the Problems dialog and the Statistics window, in the three
-// interface languages. UTF-8; "%1", "%2" stand for the values put in.
+// The texts of the Problems dialog and the Statistics window in one interface
+// language, read from the translation catalogues. UTF-8; "%1", "%2" stand for
+// the values put in; the texts that count hold the plural form for many, and
+// texte_n() (dialogs/langue.h) gives the others.
 #include <cstdint>
 #include <string>
 
@@ -49,8 +51,8 @@ struct TextesProblemes {
     char decimale = '.';                // decimal separator of the mean
 };
 
-// The texts of an interface language (0 French, 1 English, 2 German); any
-// other index gives English.
+// The texts of an interface language (0 French, 1 English, 2 German, then the
+// other catalogues); an index without a catalogue gives English.
 const TextesProblemes& textes_problemes(int32_t langue);
 
 // A duration in seconds as the chronometer shows it: "00:01:35".

@@ -1,6 +1,8 @@
 #pragma once
-// Every text the program shows, in its three interface languages.
-// Texts are UTF-8; "\r" is one carriage return, drawn as a line break.
+// The texts of the main window and its dialogs in one interface language.
+// They come from the translation catalogues (translations/trelmo_<code>.ts);
+// French, English and German are languages 0, 1 and 2, the other catalogues
+// follow. Texts are UTF-8; "\r" is one carriage return, drawn as a line break.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -43,7 +45,9 @@ struct Textes {
     std::string score_titre, score_joueur, score_bille, score_duree;
 };
 
-// The texts of an interface language; any index outside 0-2 gives English.
+// The texts of an interface language; an index without a catalogue gives
+// English. Defined beside the catalogues (dialogs/langue.cpp, library
+// trelmo_dialogs), which read them with the toolkit.
 const Textes& textes(int32_t langue);
 
 inline constexpr const char* kNomProduit = "TRELMO 3.01";

@@ -15,6 +15,7 @@
 #include "mainwindow/texte_label.h"
 #include "mainwindow/textes_plus.h"
 #include "resources/ressources.h"
+#include "storage/erreur_es.h"
 #include "storage/ini.h"
 #include "storage/statistiques.h"
 #include "widgets/bulle.h"
@@ -174,7 +175,7 @@ TForm1::TForm1(QWidget* parent)
 
     // Building the window.
     // 1. The interface language.
-    langue_ = index_langue(abreviation_systeme());
+    langue_ = langue_systeme();
     chrono_->setAccessibleName(textes_plus(langue_).temps.arg(chrono_->text()));
     // 2. The product title.
     setWindowTitle(QCoreApplication::applicationName());
@@ -186,6 +187,8 @@ TForm1::TForm1(QWidget* parent)
     //    the help file are known from the member initialisers above.
     // 5. The settings. A file that cannot be read or written is said once;
     //    the game goes on with the settings in memory.
+    //    The files' messages come from the catalogues too.
+    definir_traducteur_fichiers([](int32_t langue, const char* id) { return texte(langue, id).toStdString(); });
     reglages_.definir_langue(langue_);
     reglages_.avertir = [this](const std::string& m) { avertir(q(m)); };
     garde([this] { reglages_.recharger(); });

@@ -6,6 +6,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/textes_plus.h"
+#include "dialogs/langue.h"
 #include "dialogs/problemes.h"
 #include "dialogs/statistiques.h"
 #include "game/problemes.h"
@@ -283,12 +284,12 @@ void TForm1::montrer_indice()
         if (r.cible == solveur::Cible::atteignable)
             return t.cible_atteignable.arg(saut);
         if (r.cible == solveur::Cible::impossible)
-            return t.cible_perdue.arg(saut).arg(r.meilleur);
+            return texte_n(langue_, "plus.cible_perdue", r.meilleur).arg(saut).arg(r.meilleur);
         if (!r.prouve)
-            return t.non_prouve.arg(saut).arg(r.meilleur);
+            return texte_n(langue_, "plus.non_prouve", r.meilleur).arg(saut).arg(r.meilleur);
         if (r.meilleur == 1)
             return t.finir_une.arg(saut);
-        return t.meilleur_n.arg(saut).arg(r.meilleur);
+        return texte_n(langue_, "plus.meilleur_n", r.meilleur).arg(saut).arg(r.meilleur);
     };
     const QString texte = phrase(sens);
     QString dit = phrase(t.saut_conseille.arg(a.col).arg(a.lig).arg(b.col).arg(b.lig));
@@ -704,7 +705,7 @@ void TForm1::partie_finie(int32_t billes, bool gagnee)
     statistiques().fin(billes, jeu_.heures * 3600 + jeu_.minutes * 60 + jeu_.secondes, gagnee);
     enregistrer_statistiques();
     const TextesPlus& t = textes_plus(langue_);
-    annonce_->annoncer(gagnee ? t.annonce_gagne : t.annonce_perdu.arg(billes));
+    annonce_->annoncer(gagnee ? t.annonce_gagne : texte_n(langue_, "plus.annonce_perdu", billes).arg(billes));
     mettre_a_jour_commandes();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Texts of the commands added to the main window (the context menu, the
-// keyboard, the screen reader, the hints), in the three interface languages.
+// keyboard, the screen reader, the hints) in one interface language, read
+// from the translation catalogues. The texts that count marbles hold the
+// plural form for many; texte_n() (dialogs/langue.h) gives the others.
 #include <QString>
 
 #include <cstdint>
@@ -8,6 +10,7 @@
 namespace trelmo {
 
 struct TextesPlus {
+    int32_t langue = 1;              // the language these texts are in
     // Context menu.
     QString annuler, refaire, indice, reperes, problemes, statistiques;
     // The balloon shown at the first start.
@@ -42,7 +45,7 @@ struct TextesPlus {
     QString cible_trou;                  // spoken in a problem: "The target is column %1, row %2."
 };
 
-// Any index outside 0-2 gives English.
+// An index without a catalogue gives English.
 const TextesPlus& textes_plus(int32_t langue);
 
 // "%1 marbles left." with the right number.

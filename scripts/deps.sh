@@ -5,6 +5,7 @@ set -euo pipefail
 PKGS=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libfontconfig-dev
+  qt6-tools-dev qt6-l10n-tools
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   xdg-utils
 )
@@ -17,6 +18,9 @@ if [ "${1:-}" = "--test" ]; then
   PKGS+=(qt6-base-private-dev dbus at-spi2-core python3-pyatspi)
   # What the Orca screen reader would say, from its debug log.
   PKGS+=(orca)
+  # Chinese and Japanese are measured and looked at with the font the
+  # package recommends.
+  PKGS+=(fonts-noto-cjk)
 fi
 missing=()
 for p in "${PKGS[@]}"; do

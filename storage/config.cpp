@@ -229,20 +229,8 @@ void Reglages::signale(Echec echec, int err)
     averti_ = true;
     const std::string fichier = chemin();
     const std::string pourquoi = raison_erreur(langue_, err);
-    std::string texte;
-    if (echec == Echec::Lecture) {
-        switch (langue_) {
-        case 1: texte = "The file " + fichier + " cannot be read (" + pourquoi + "): your scores and choices will not be kept."; break;
-        case 2: texte = "Die Datei " + fichier + " kann nicht gelesen werden (" + pourquoi + "): Ihre Ergebnisse und Einstellungen werden nicht gespeichert."; break;
-        default: texte = "Le fichier " + fichier + " ne peut pas être lu (" + pourquoi + ") : les scores et vos choix ne seront pas gardés."; break;
-        }
-    } else {
-        switch (langue_) {
-        case 1: texte = "The file " + fichier + " cannot be written (" + pourquoi + "): your scores and choices will not be kept."; break;
-        case 2: texte = "Die Datei " + fichier + " kann nicht geschrieben werden (" + pourquoi + "): Ihre Ergebnisse und Einstellungen werden nicht gespeichert."; break;
-        default: texte = "Le fichier " + fichier + " ne peut pas être écrit (" + pourquoi + ") : les scores et vos choix ne seront pas gardés."; break;
-        }
-    }
+    const std::string texte = remplir(texte_fichiers(langue_, echec == Echec::Lecture ? "fichiers.lecture" : "fichiers.ecriture"),
+                                      {fichier, pourquoi});
     if (!avertir)
         throw Erreur(texte);
     avertir(texte);

@@ -69,7 +69,7 @@ public:
     // it, that first message is thrown as an Erreur instead. Later failures
     // say nothing.
     std::function<void(const std::string&)> avertir;
-    void definir_langue(int32_t langue);   // 0 French, 1 English, 2 German
+    void definir_langue(int32_t langue);   // of the messages, see texte_fichiers()
 
     std::string chemin() const;   // repertoire + "TRL.CFG"
 

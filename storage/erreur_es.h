@@ -1,6 +1,7 @@
 #pragma once
 // Input/output error codes of the stored files and their fixed French texts.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 namespace trelmo {
@@ -25,9 +26,23 @@ std::string texte_erreur_es(int code);
 int code_erreur_es(int errno_value);
 
 // Why a file could not be read or written (a system error number), in the
-// interface language (0 French, 1 English, 2 German), for the game's own
-// messages about its files.
+// interface language, for the game's own messages about its files.
 std::string raison_erreur(int32_t langue, int err);
+
+// The game's messages about its files, by id ("fichiers.lecture"...): French,
+// English and German are built in (0, 1, 2; English for any other index);
+// the window hands over its catalogues, which then give every language.
+using TraducteurFichiers = std::string (*)(int32_t langue, const char* id);
+void definir_traducteur_fichiers(TraducteurFichiers traducteur);
+std::string texte_fichiers(int32_t langue, const char* id);
+// The built-in text, whatever the window handed over ("" for an unknown id).
+std::string texte_fichiers_integre(int32_t langue, const char* id);
+// The ids of the messages, in a fixed order.
+const char* const* ids_fichiers();   // ends with nullptr
+
+// `modele` with its %1, %2... replaced by `valeurs`, in one pass (a "%2" in
+// a value stays as it is).
+std::string remplir(const std::string& modele, std::initializer_list<std::string> valeurs);
 
 // Throws trelmo::Erreur(texte_erreur_es(code)).
 [[noreturn]] void lever_erreur_es(int code);

@@ -115,10 +115,9 @@ void plus_un(int& n)
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-std::string texte(int langue, const char* fr, const char* en, const char* de, const QString& nom)
+std::string texte(int langue, const char* id, const QString& nom)
 {
-    const char* t = langue == 1 ? en : langue == 2 ? de : fr;
-    return QString::fromUtf8(t).arg(nom).toStdString();
+    return QString::fromStdString(texte_fichiers(langue, id)).arg(nom).toStdString();
 }
 
 } // namespace
@@ -201,38 +200,20 @@ QString nom_de(const std::string& chemin) { return QFileInfo(q(chemin)).fileName
 
 std::string message_recent(int langue, const std::string& chemin)
 {
-    return texte(langue,
-                 "Le fichier des statistiques « %1 » vient d'une version plus récente de Trelmo : il est "
-                 "laissé tel quel et les statistiques de cette session ne seront pas gardées.",
-                 "The statistics file “%1” comes from a newer version of Trelmo: it is left as it is "
-                 "and the statistics of this session will not be kept.",
-                 "Die Statistikdatei „%1“ stammt aus einer neueren Version von Trelmo: Sie bleibt "
-                 "unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.",
-                 nom_de(chemin));
+    return texte(langue, "fichiers.stats_recent", nom_de(chemin));
 }
 
 std::string message_pas_de_cote(int langue, const std::string& chemin)
 {
-    return texte(langue,
-                 "Le fichier des statistiques « %1 » est illisible ou endommagé et n'a pas pu être mis de "
-                 "côté : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.",
-                 "The statistics file “%1” is unreadable or damaged and could not be set aside: it is left "
-                 "as it is and the statistics of this session will not be kept.",
-                 "Die Statistikdatei „%1“ ist unlesbar oder beschädigt und konnte nicht beiseitegelegt "
-                 "werden: Sie bleibt unverändert, und die Statistik dieser Sitzung wird nicht gespeichert.",
-                 nom_de(chemin));
+    return texte(langue, "fichiers.stats_pas_de_cote", nom_de(chemin));
 }
 
 std::string message_ecriture(int langue, const std::string& chemin, int err)
 {
-    const char* t = langue == 1 ? "The statistics file “%1” cannot be written (%2): the statistics of this "
-                                  "session will not be kept."
-                    : langue == 2 ? "Die Statistikdatei „%1“ kann nicht geschrieben werden (%2): Die Statistik "
-                                    "dieser Sitzung wird nicht gespeichert."
-                                  : "Le fichier des statistiques « %1 » ne peut pas être écrit (%2) : les "
-                                    "statistiques de cette session ne seront pas gardées.";
     // Both at once: a "%2" in the path stays as it is.
-    return QString::fromUtf8(t).arg(q(chemin), q(raison_erreur(langue, err))).toStdString();
+    return QString::fromStdString(texte_fichiers(langue, "fichiers.stats_ecriture"))
+        .arg(q(chemin), q(raison_erreur(langue, err)))
+        .toStdString();
 }
 
 } // namespace
@@ -268,14 +249,7 @@ std::string Statistiques::charger(int langue)
         protegee_ = true;
         return message_pas_de_cote(langue, chemin_);
     }
-    return texte(langue,
-                 "Le fichier des statistiques était illisible ou endommagé : il a été mis de côté sous le nom "
-                 "« %1 » et les statistiques repartent de zéro.",
-                 "The statistics file was unreadable or damaged: it has been set aside as “%1” and the "
-                 "statistics start afresh.",
-                 "Die Statistikdatei war unlesbar oder beschädigt: Sie wurde unter dem Namen „%1“ "
-                 "beiseitegelegt, und die Statistik beginnt von vorn.",
-                 QFileInfo(cote).fileName());
+    return texte(langue, "fichiers.stats_mis_de_cote", QFileInfo(cote).fileName());
 }
 
 bool Statistiques::enregistrer(std::string* raison)

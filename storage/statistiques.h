@@ -52,7 +52,7 @@ public:
     // unreadable file (anything but a regular file, or one larger than
     // kMaxJson) is renamed aside (its new name is in the answer) and
     // the statistics start afresh: the answer is then a message for the
-    // player (UTF-8, in the interface language `langue` 0 fr, 1 en, 2 de),
+    // player (UTF-8, in the interface language `langue`, see texte_fichiers()),
     // to be shown once; otherwise it is empty. A damaged file is renamed to
     // "<file>.endommage" (or ".endommage2", "3"... when taken). When it cannot
     // be renamed, or when it comes from a later version, it is left in place,

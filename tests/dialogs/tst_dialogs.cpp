@@ -608,16 +608,21 @@ private slots:
             QCOMPARE(traduit.credit()->text(), credits[l]);
             QVERIFY(QFontMetrics(traduit.credit()->font()).horizontalAdvance(credits[l]) <= 188);
         }
-        QCOMPARE(TSplashForm::texte_credit(5), credits[0]);
+        // An index without a catalogue reads English, as every other text.
+        QCOMPARE(TSplashForm::texte_credit(int32_t(codes_langues().size())), credits[1]);
         const QByteArray lang = qgetenv("LANG"), lc_all = qgetenv("LC_ALL"), lc_messages = qgetenv("LC_MESSAGES");
+        const QByteArray language = qgetenv("LANGUAGE");
+        qunsetenv("LANGUAGE");
         qunsetenv("LC_ALL");
         qunsetenv("LC_MESSAGES");
         qputenv("LANG", "de_AT.UTF-8");
         QCOMPARE(TSplashForm().credit()->text(), credits[2]);
         qputenv("LANG", "pt_BR.UTF-8");
+        QCOMPARE(TSplashForm().credit()->text(), QStringLiteral("O clássico resta um com bolinhas"));
+        qputenv("LANG", "sv_SE.UTF-8");
         QCOMPARE(TSplashForm().credit()->text(), credits[1]);
         const std::pair<const char*, QByteArray> remettre[] = {
-            {"LANG", lang}, {"LC_ALL", lc_all}, {"LC_MESSAGES", lc_messages}};
+            {"LANG", lang}, {"LC_ALL", lc_all}, {"LC_MESSAGES", lc_messages}, {"LANGUAGE", language}};
         for (const auto& [nom, valeur] : remettre) {
             if (valeur.isNull())
                 qunsetenv(nom);

@@ -1,4 +1,4 @@
-// The three interface languages and the choice of one from the locale.
+// The interface languages and the choice of one from the locale.
 #include "dialogs/langue.h"
 #include "game/textes.h"
 
@@ -99,9 +99,9 @@ private slots:
         QCOMPARE(en.nom_bravo_points, 18);
         QCOMPARE(de.nom_bravo_points, 16);
         QCOMPARE(std::string(kNomProduit), std::string("TRELMO 3.01"));
-        // Outside 0-2: English.
+        // Outside the catalogues: English.
         QCOMPARE(&textes(-1), &en);
-        QCOMPARE(&textes(3), &en);
+        QCOMPARE(&textes(int32_t(codes_langues().size())), &en);
         QCOMPARE(&textes(INT32_MIN), &en);
     }
 
@@ -147,11 +147,14 @@ private slots:
         QCOMPARE(abreviation_locale("FR"), std::string("FR"));
 
         struct Cas { const char* locale; int32_t langue; };
-        const Cas cas[] = {{"C", ANGLAIS},      {"POSIX", ANGLAIS}, {"it_IT.UTF-8", ANGLAIS},
-                           {"nl_NL", ANGLAIS},  {"f", ANGLAIS},     {"fra", FRANCAIS},
+        const int32_t italien = langue_du_locale("it"), neerlandais = langue_du_locale("nl");
+        QVERIFY(italien > ALLEMAND && neerlandais > ALLEMAND && italien != neerlandais);
+        const Cas cas[] = {{"C", ANGLAIS},      {"POSIX", ANGLAIS}, {"it_IT.UTF-8", italien},
+                           {"nl_NL", neerlandais},  {"f", ANGLAIS},     {"fra", FRANCAIS},
                            {"FR", FRANCAIS},    {"fr_CA", FRANCAIS}, {"de_AT", ALLEMAND},
                            {"de_CH.UTF-8", ALLEMAND}, {"", ANGLAIS}, {"en_GB", ANGLAIS}};
         for (const Cas& c : cas) {
+            Env language("LANGUAGE", nullptr);
             Env all("LC_ALL", c.locale);
             Env messages("LC_MESSAGES", "de_DE");   // hidden by a non-empty LC_ALL
             Env lang("LANG", "fr_FR");
@@ -162,6 +165,7 @@ private slots:
 
     void ordreDesVariables()
     {
+        Env language("LANGUAGE", nullptr);
         {
             Env all("LC_ALL", nullptr);
             Env messages("LC_MESSAGES", "");
@@ -181,6 +185,54 @@ private slots:
             Env lang("LANG", nullptr);
             QCOMPARE(abreviation_systeme(), std::string());
             QCOMPARE(langue_systeme(), int32_t(ANGLAIS));
+        }
+    }
+
+    void chaqueCatalogueEstUneLangue()
+    {
+        const std::vector<std::string>& codes = codes_langues();
+        const std::vector<std::string> attendus{"fr", "en", "de", "es", "it", "ja", "nl", "pl", "pt_BR", "ru", "zh_CN"};
+        QCOMPARE(codes, attendus);
+        struct Cas { const char* locale; const char* code; };
+        const Cas cas[] = {{"pt_BR.UTF-8", "pt_BR"}, {"pt_PT", "pt_BR"}, {"pt", "pt_BR"}, {"zh_CN.UTF-8", "zh_CN"},
+                           {"zh_TW", "zh_CN"},       {"ja_JP.eucJP", "ja"}, {"ru_UA", "ru"}, {"pl", "pl"},
+                           {"es_MX@euro", "es"},     {"ES", "es"},          {"de_AT", "de"}, {"en_US", "en"}};
+        for (const Cas& c : cas) {
+            const int32_t l = langue_du_locale(c.locale);
+            QVERIFY2(l >= 0 && codes[static_cast<std::size_t>(l)] == c.code, c.locale);
+        }
+        for (const char* rien : {"", "C", "POSIX", "sv_SE", "f", "fra"})
+            QVERIFY2(langue_du_locale(rien) == -1, rien);
+    }
+
+    void listeLanguage()
+    {
+        // LANGUAGE comes first, its first entry with a catalogue wins...
+        Env all("LC_ALL", nullptr);
+        Env messages("LC_MESSAGES", nullptr);
+        Env lang("LANG", "fr_FR.UTF-8");
+        {
+            Env language("LANGUAGE", "sv:ru_RU:de");
+            QCOMPARE(codes_langues()[static_cast<std::size_t>(langue_systeme())], std::string("ru"));
+        }
+        {
+            Env language("LANGUAGE", "sv:eo");   // ... none: the locale
+            QCOMPARE(langue_systeme(), int32_t(FRANCAIS));
+        }
+        {
+            Env language("LANGUAGE", "");
+            QCOMPARE(langue_systeme(), int32_t(FRANCAIS));
+        }
+        {
+            // ... but under the C locale LANGUAGE is not heeded.
+            Env c("LANG", "C");
+            Env language("LANGUAGE", "de");
+            QCOMPARE(langue_systeme(), int32_t(ANGLAIS));
+        }
+        {
+            Env language("LANGUAGE", nullptr);
+            Env zh("LANG", "zh_CN.UTF-8");
+            QCOMPARE(codes_langues()[static_cast<std::size_t>(langue_systeme())], std::string("zh_CN"));
         }
     }
 };

@@ -38,7 +38,7 @@ demarrer_jeu() {
   rm -f "$TRAVAIL/run/TRL.CFG" "$TRAVAIL/run/GAME"
   export HOME="$TRAVAIL/home" XDG_CONFIG_HOME="$TRAVAIL/config" XDG_RUNTIME_DIR="$TRAVAIL/runtime"
   mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-  unset LC_ALL LC_MESSAGES
+  unset LANGUAGE LC_ALL LC_MESSAGES
   export LANG="${2:-fr_FR.UTF-8}"
   ( cd "$TRAVAIL/run" && exec ./trelmo ) >"$TRAVAIL/jeu.log" 2>&1 &
   GPID=$!

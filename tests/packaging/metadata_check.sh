@@ -1,9 +1,10 @@
 #!/bin/sh
 # The menu entry and the AppStream description, validated as installed, and
 # the icon they name present in the hicolor theme.
-# Usage: metadata_check.sh <build dir>
+# Usage: metadata_check.sh <build dir> [translations dir]
 set -u
 build=$1
+traductions=${2:-}
 for tool in desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool not installed"; exit 77; }
 done
@@ -31,7 +32,13 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Exec)" = trelmo ] || fail "Exec is '$(key Exec)', not trelmo"
 [ "$(key Icon)" = "$id" ] || fail "Icon is '$(key Icon)', not $id"
 [ "$(key Name)" = Trelmo ] || fail "Name is '$(key Name)'"
-for l in fr de; do
+# Each language the program speaks has its menu entry and its summary.
+langues="fr de"
+if [ -n "$traductions" ]; then
+    langues=$(cd "$traductions" && ls trelmo_*.ts | sed 's/^trelmo_//; s/\.ts$//' | grep -v '^en$')
+fi
+for l in $langues; do
+    grep -q "<summary xml:lang=\"$l\">" "$metainfo" || fail "no summary for $l"
     [ -n "$(key "Name\\[$l\\]")" ] || fail "no Name[$l]"
     [ -n "$(key "Comment\\[$l\\]")" ] || fail "no Comment[$l]"
     [ -n "$(key "GenericName\\[$l\\]")" ] || fail "no GenericName[$l]"

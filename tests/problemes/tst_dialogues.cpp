@@ -1,5 +1,6 @@
 // The Problems dialog and the Statistics window, driven from the keyboard
 // under the offscreen platform, over statistics filled by hand.
+#include "dialogs/langue.h"
 #include "dialogs/problemes.h"
 #include "dialogs/statistiques.h"
 #include "game/grille.h"
@@ -215,6 +216,15 @@ private slots:
         // Back on a board, the table goes.
         touche(Qt::Key_Left);
         QVERIFY(!table->isVisible());
+
+        // The table names the problems as the problems window does, in every language.
+        const int32_t espagnol = langue_du_locale("es");
+        TStatistiques es(espagnol, stats);
+        es.montrer_page(TStatistiques::Problemes);
+        QStringList noms;
+        for (int i = 0; i < es.findChild<QTreeWidget*>()->topLevelItemCount(); ++i)
+            noms << es.findChild<QTreeWidget*>()->topLevelItem(i)->text(0);
+        QVERIFY2(noms.contains(nom_probleme(*probleme("croix"), espagnol)), qPrintable(noms.join(QLatin1Char(';'))));
     }
 
     // The mouse finds every hole of the three boards at its centre, and

@@ -324,6 +324,18 @@ void TestReglages::textesDesErreurs()
         QCOMPARE(message_de([e = e] { lever_erreur_es(code_erreur_es(e)); }), texte);
     QCOMPARE(texte_erreur_es(100), std::string("Lecture au-delà de la fin de fichier"));
     QCOMPARE(texte_erreur_es(103), std::string("Erreur E/S 103"));
+    // The files' messages: a "%2" in a path stays as it is; the catalogue the
+    // window hands over gives every language, the built-in table the rest.
+    QCOMPARE(remplir("Le fichier %1 (%2) : %3", {"/a%2b/", "Disque plein"}),
+             std::string("Le fichier /a%2b/ (Disque plein) : %3"));
+    definir_traducteur_fichiers([](int32_t langue, const char* id) {
+        return langue == 5 && std::string_view(id) == "fichiers.disque_plein" ? std::string("disco lleno") : std::string();
+    });
+    QCOMPARE(raison_erreur(5, ENOSPC), std::string("disco lleno"));
+    QCOMPARE(raison_erreur(5, EIO), std::string("disk input/output error"));
+    QCOMPARE(raison_erreur(0, ENOSPC), std::string("Disque plein"));
+    QCOMPARE(raison_erreur(2, 9999), std::string("Systemfehler 9999"));
+    definir_traducteur_fichiers(nullptr);
 }
 
 void TestReglages::fichierImpossibleAOuvrir()

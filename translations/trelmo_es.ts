@@ -1,0 +1,734 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_GB">
+<context>
+    <name>trelmo</name>
+    <message id="textes.texture_plateau">
+        <source>Background</source>
+        <translation>Tablero</translation>
+    </message>
+    <message id="textes.texture_bille">
+        <source>Marbles</source>
+        <translation>Canicas</translation>
+    </message>
+    <message id="textes.infos">
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="textes.aide">
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message id="textes.charger">
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message id="textes.sauver">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="textes.scores">
+        <source>Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message id="textes.quitter">
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="textes.hint_texture_plateau">
+        <source>Changing the texture of background</source>
+        <translation>Cambiar la textura del tablero</translation>
+    </message>
+    <message id="textes.hint_texture_bille">
+        <source>Changing the texture of marbles</source>
+        <translation>Cambiar la textura de las canicas</translation>
+    </message>
+    <message id="textes.hint_infos">
+        <source>About Trelmo</source>
+        <translation>Acerca de Trelmo</translation>
+    </message>
+    <message id="textes.hint_aide">
+        <source>Show help</source>
+        <translation>Ver la ayuda</translation>
+    </message>
+    <message id="textes.hint_charger">
+        <source>Loading the last game</source>
+        <translation>Cargar la última partida</translation>
+    </message>
+    <message id="textes.hint_sauver">
+        <source>Saving this game</source>
+        <translation>Guardar la partida en curso</translation>
+    </message>
+    <message id="textes.hint_scores">
+        <source>List of the scores</source>
+        <translation>Los 10 mejores récords</translation>
+    </message>
+    <message id="textes.hint_quitter">
+        <source>Exit game</source>
+        <translation>Salir del juego</translation>
+    </message>
+    <message id="textes.taille_boutons">
+        <source>17</source>
+        <extracomment>Pixel height of the Load, Save and Scores captions: 17, or 13 when the three words are long.</extracomment>
+        <translation>17</translation>
+    </message>
+    <message id="textes.gagne">
+        <source>CONGRATULATION !!</source>
+        <translation>¡¡HAS GANADO!!</translation>
+    </message>
+    <message id="textes.termine">
+        <source>GAME OVER</source>
+        <translation>FIN DE LA&#xd;PARTIDA</translation>
+    </message>
+    <message id="textes.reposer">
+        <source>Stop&#xd;Game</source>
+        <translation>Detener&#xd;partida</translation>
+    </message>
+    <message id="textes.reposer_hint">
+        <source>Stop this game</source>
+        <translation>Detener la partida en curso</translation>
+    </message>
+    <message id="textes.nouvelle">
+        <source>New&#xd;Game</source>
+        <translation>Nueva&#xd;partida</translation>
+    </message>
+    <message id="textes.nouvelle_hint">
+        <source>Start a new game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+    <message id="textes.aucune_partie">
+        <source>No game saving</source>
+        <translation>No hay ninguna partida guardada</translation>
+    </message>
+    <message id="textes.annuler_partie">
+        <source>Do you want cancel this game</source>
+        <translation>¿Quiere abandonar la partida en curso?</translation>
+    </message>
+    <message id="textes.pas_de_partie">
+        <source>No game</source>
+        <translation>No hay ninguna partida en curso</translation>
+    </message>
+    <message id="textes.ecraser_partie">
+        <source>Do you want save this game</source>
+        <translation>Se sobrescribirá la última partida guardada</translation>
+    </message>
+    <message id="textes.mode_titre">
+        <source>Level</source>
+        <extracomment>Title of the dialog that chooses the board. Its middle button stays &quot;Français (37 billes)&quot; in every language.</extracomment>
+        <translation>Tablero</translation>
+    </message>
+    <message id="textes.mode_m1">
+        <source>traditional (33 balls)</source>
+        <translation>Inglés (33 canicas)</translation>
+    </message>
+    <message id="textes.mode_m3">
+        <source>Genius (44 balls)</source>
+        <translation>Genio (44 canicas)</translation>
+    </message>
+    <message id="textes.nom_titre">
+        <source>Congratulation !!</source>
+        <translation>¡¡Enhorabuena!!</translation>
+    </message>
+    <message id="textes.nom_bravo">
+        <source>CONGRATULATION !!</source>
+        <translation>¡¡ENHORABUENA!!</translation>
+    </message>
+    <message id="textes.nom_t1">
+        <source>You are in the scores list</source>
+        <translation>Está entre los 10 mejores jugadores</translation>
+    </message>
+    <message id="textes.nom_t2">
+        <source>Enter your name</source>
+        <translation>Escriba su nombre</translation>
+    </message>
+    <message id="textes.nom_bravo_points">
+        <source>18</source>
+        <extracomment>Point size of the big congratulation line of the name dialog: 18, or 16 when it is long.</extracomment>
+        <translation>18</translation>
+    </message>
+    <message id="textes.score_titre">
+        <source>SCORES LIST</source>
+        <translation>RÉCORDS</translation>
+    </message>
+    <message id="textes.score_joueur">
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message id="textes.score_bille">
+        <source>balls</source>
+        <translation>Canicas</translation>
+    </message>
+    <message id="textes.score_duree">
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message id="splash.credit">
+        <source>The classic marble solitaire</source>
+        <translation>El clásico solitario de canicas</translation>
+    </message>
+    <message id="plus.annuler">
+        <source>Undo</source>
+        <translation>Deshacer el salto</translation>
+    </message>
+    <message id="plus.refaire">
+        <source>Redo</source>
+        <translation>Rehacer el salto</translation>
+    </message>
+    <message id="plus.indice">
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message id="plus.reperes">
+        <source>Show landing holes</source>
+        <translation>Mostrar los agujeros de llegada</translation>
+    </message>
+    <message id="plus.problemes">
+        <source>Problems…</source>
+        <translation>Problemas…</translation>
+    </message>
+    <message id="plus.statistiques">
+        <source>Statistics…</source>
+        <translation>Estadísticas…</translation>
+    </message>
+    <message id="plus.astuce">
+        <source>Right-click for undo, hints and more</source>
+        <translation>Clic derecho: deshacer, pistas y más</translation>
+    </message>
+    <message id="plus.plateau">
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message id="plus.trou">
+        <source>Column %1, row %2: %3</source>
+        <extracomment>Screen reader: %1 column, %2 row, %3 the state of the hole.</extracomment>
+        <translation>Columna %1, fila %2: %3</translation>
+    </message>
+    <message id="plus.bille">
+        <source>marble</source>
+        <translation>canica</translation>
+    </message>
+    <message id="plus.bille_mobile">
+        <source>marble, can jump</source>
+        <translation>canica, puede saltar</translation>
+    </message>
+    <message id="plus.bille_prise">
+        <source>marble, held</source>
+        <translation>canica, tomada</translation>
+    </message>
+    <message id="plus.vide">
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message id="plus.vide_arrivee">
+        <source>empty, can land here</source>
+        <translation>vacío, llegada posible</translation>
+    </message>
+    <message id="plus.billes_restantes">
+        <source>Marbles left: %1</source>
+        <translation>Canicas restantes: %1</translation>
+    </message>
+    <message id="plus.temps">
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message id="plus.annonce_saut">
+        <source>Jump from column %1, row %2 to column %3, row %4. %5</source>
+        <extracomment>Screen reader: %1 %2 start column and row, %3 %4 landing column and row, %5 the marbles left.</extracomment>
+        <translation>Salto de la columna %1, fila %2 a la columna %3, fila %4. %5</translation>
+    </message>
+    <message id="plus.annonce_annule">
+        <source>Jump undone. %1</source>
+        <translation>Salto deshecho. %1</translation>
+    </message>
+    <message id="plus.reste_une">
+        <source>1 marble left.</source>
+        <translation>Queda una canica.</translation>
+    </message>
+    <message id="plus.reste_n" numerus="yes">
+        <source>%1 marbles left.</source>
+        <translation><numerusform>Queda %1 canica.</numerusform><numerusform>Quedan %1 canicas.</numerusform></translation>
+    </message>
+    <message id="plus.annonce_gagne">
+        <source>You won! One marble left.</source>
+        <translation>¡Ha ganado! Queda una canica.</translation>
+    </message>
+    <message id="plus.annonce_perdu" numerus="yes">
+        <source>Game over. %1 marbles left.</source>
+        <translation><numerusform>Fin de la partida. Queda %1 canica.</numerusform><numerusform>Fin de la partida. Quedan %1 canicas.</numerusform></translation>
+    </message>
+    <message id="plus.partie_endommagee">
+        <source>The saved game is damaged.</source>
+        <translation>La partida guardada está dañada.</translation>
+    </message>
+    <message id="plus.haut">
+        <source>Jump up</source>
+        <translation>Salte hacia arriba</translation>
+    </message>
+    <message id="plus.droite">
+        <source>Jump right</source>
+        <translation>Salte hacia la derecha</translation>
+    </message>
+    <message id="plus.bas">
+        <source>Jump down</source>
+        <translation>Salte hacia abajo</translation>
+    </message>
+    <message id="plus.gauche">
+        <source>Jump left</source>
+        <translation>Salte hacia la izquierda</translation>
+    </message>
+    <message id="plus.finir_une">
+        <source>%1: you can still finish with 1 marble.</source>
+        <translation>%1: todavía puede terminar con una canica.</translation>
+    </message>
+    <message id="plus.meilleur_n" numerus="yes">
+        <source>%1: the best you can still reach is %2 marbles.</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1: lo mejor que aún puede lograr es dejar %2 canica.</numerusform><numerusform>%1: lo mejor que aún puede lograr es dejar %2 canicas.</numerusform></translation>
+    </message>
+    <message id="plus.non_prouve" numerus="yes">
+        <source>%1: best found so far, %2 marbles (not proven).</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1: mejor resultado encontrado, %2 canica (sin demostrar).</numerusform><numerusform>%1: mejor resultado encontrado, %2 canicas (sin demostrar).</numerusform></translation>
+    </message>
+    <message id="plus.cible_atteignable">
+        <source>%1: you can still finish on the target.</source>
+        <translation>%1: todavía puede terminar en el objetivo.</translation>
+    </message>
+    <message id="plus.cible_perdue" numerus="yes">
+        <source>%1: the target is out of reach; the best you can reach is %2 marbles.</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1: el objetivo ya no se puede alcanzar; lo mejor es dejar %2 canica.</numerusform><numerusform>%1: el objetivo ya no se puede alcanzar; lo mejor es dejar %2 canicas.</numerusform></translation>
+    </message>
+    <message id="plus.prise_faite">
+        <source>marble picked up</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the marble there is picked up.</extracomment>
+        <translation>canica tomada</translation>
+    </message>
+    <message id="plus.prise_reposee">
+        <source>marble put back</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the held marble is put back.</extracomment>
+        <translation>canica devuelta</translation>
+    </message>
+    <message id="plus.pas_de_saut">
+        <source>cannot jump from here</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the marble there has no jump.</extracomment>
+        <translation>no se puede saltar desde aquí</translation>
+    </message>
+    <message id="plus.pas_d_arrivee">
+        <source>cannot land here.</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the held marble cannot land on that hole.</extracomment>
+        <translation>no se puede llegar aquí.</translation>
+    </message>
+    <message id="plus.partie_commencee">
+        <source>New game. %1</source>
+        <extracomment>Screen reader: %1 the marbles left (&quot;32 marbles left.&quot;).</extracomment>
+        <translation>Nueva partida. %1</translation>
+    </message>
+    <message id="plus.partie_chargee">
+        <source>Game loaded. %1</source>
+        <extracomment>Screen reader: %1 the marbles left (&quot;31 marbles left.&quot;).</extracomment>
+        <translation>Partida cargada. %1</translation>
+    </message>
+    <message id="plus.partie_arretee">
+        <source>Game stopped.</source>
+        <translation>Partida detenida.</translation>
+    </message>
+    <message id="plus.saut_conseille">
+        <source>Jump from column %1, row %2 to column %3, row %4</source>
+        <extracomment>Spoken hint: %1 %2 start column and row, %3 %4 landing column and row; the hint's sentence follows.</extracomment>
+        <translation>Salto de la columna %1, fila %2 a la columna %3, fila %4</translation>
+    </message>
+    <message id="plus.cible_trou">
+        <source>The target is column %1, row %2.</source>
+        <extracomment>Spoken hint in a problem: %1 %2 the target's column and row.</extracomment>
+        <translation>El objetivo es la columna %1, fila %2.</translation>
+    </message>
+    <message id="problemes.titre">
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+    <message id="problemes.plateaux[0]">
+        <source>English board (33 holes)</source>
+        <translation>Tablero inglés (33 agujeros)</translation>
+    </message>
+    <message id="problemes.plateaux[1]">
+        <source>French board (37 holes)</source>
+        <translation>Tablero francés (37 agujeros)</translation>
+    </message>
+    <message id="problemes.plateaux[2]">
+        <source>Mission Impossible (45 holes)</source>
+        <translation>Mission Impossible (45 agujeros)</translation>
+    </message>
+    <message id="problemes.billes" numerus="yes">
+        <source>%1 marbles</source>
+        <translation><numerusform>%1 canica</numerusform><numerusform>%1 canicas</numerusform></translation>
+    </message>
+    <message id="problemes.finir_en">
+        <source>finish on %1</source>
+        <translation>terminar en %1</translation>
+    </message>
+    <message id="problemes.finir_partout">
+        <source>finish with one marble</source>
+        <translation>terminar con una canica</translation>
+    </message>
+    <message id="problemes.separateur">
+        <source>, </source>
+        <extracomment>Between the marbles and the finish of a problem: &quot;6 marbles, finish on e5&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message id="problemes.serie" numerus="yes">
+        <source>%1 problems, %2 solved</source>
+        <extracomment>%1 the number of problems (the plural follows it), %2 how many are solved.</extracomment>
+        <translation><numerusform>%1 problema, %2 resueltos</numerusform><numerusform>%1 problemas, %2 resueltos</numerusform></translation>
+    </message>
+    <message id="problemes.resolu">
+        <source>Solved, best time %1</source>
+        <translation>Resuelto, mejor tiempo %1</translation>
+    </message>
+    <message id="problemes.pas_resolu">
+        <source>Not solved yet</source>
+        <translation>Aún sin resolver</translation>
+    </message>
+    <message id="problemes.choisir_depart">
+        <source>Choose the hole that starts empty</source>
+        <translation>Elija el agujero vacío al empezar</translation>
+    </message>
+    <message id="problemes.choisir_cible">
+        <source>Choose the hole of the last marble</source>
+        <translation>Elija el agujero de la última canica</translation>
+    </message>
+    <message id="problemes.symetriques">
+        <source>The same problem turned or mirrored: %1</source>
+        <translation>El mismo problema girado o reflejado: %1</translation>
+    </message>
+    <message id="problemes.autre_depart">
+        <source>Escape: another starting hole</source>
+        <translation>Esc: otro agujero de salida</translation>
+    </message>
+    <message id="problemes.trou">
+        <source>Hole %1</source>
+        <translation>Agujero %1</translation>
+    </message>
+    <message id="problemes.trou_bille">
+        <source>marble</source>
+        <translation>canica</translation>
+    </message>
+    <message id="problemes.trou_vide">
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message id="problemes.trou_depart">
+        <source>possible start</source>
+        <translation>salida posible</translation>
+    </message>
+    <message id="problemes.trou_cible">
+        <source>possible finish</source>
+        <translation>llegada posible</translation>
+    </message>
+    <message id="problemes.trou_resolu">
+        <source>solved</source>
+        <translation>resuelto</translation>
+    </message>
+    <message id="problemes.nom_liste">
+        <source>List of problems</source>
+        <translation>Lista de problemas</translation>
+    </message>
+    <message id="problemes.nom_plateau">
+        <source>Board of the problem</source>
+        <translation>Tablero del problema</translation>
+    </message>
+    <message id="problemes.jouer">
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message id="problemes.annuler">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="problemes.stats_titre">
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message id="problemes.onglets[0]">
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message id="problemes.onglets[1]">
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message id="problemes.onglets[2]">
+        <source>Mission Impossible</source>
+        <translation>Mission Impossible</translation>
+    </message>
+    <message id="problemes.onglets[3]">
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+    <message id="problemes.commencees">
+        <source>Games started</source>
+        <translation>Partidas empezadas</translation>
+    </message>
+    <message id="problemes.terminees">
+        <source>Games finished</source>
+        <translation>Partidas terminadas</translation>
+    </message>
+    <message id="problemes.gagnees">
+        <source>Games won</source>
+        <translation>Partidas ganadas</translation>
+    </message>
+    <message id="problemes.moins_de_billes">
+        <source>Fewest marbles left</source>
+        <translation>Menos canicas restantes</translation>
+    </message>
+    <message id="problemes.meilleur_temps">
+        <source>Best time</source>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message id="problemes.moyenne">
+        <source>Mean result</source>
+        <translation>Resultado medio</translation>
+    </message>
+    <message id="problemes.serie_en_cours">
+        <source>Current winning streak</source>
+        <translation>Victorias seguidas</translation>
+    </message>
+    <message id="problemes.meilleure_serie">
+        <source>Best winning streak</source>
+        <translation>Mejor racha</translation>
+    </message>
+    <message id="problemes.indices">
+        <source>Hints used</source>
+        <translation>Pistas usadas</translation>
+    </message>
+    <message id="problemes.resolus">
+        <source>Problems solved</source>
+        <translation>Problemas resueltos</translation>
+    </message>
+    <message id="problemes.sur">
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message id="problemes.aucun">
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message id="problemes.graphique">
+        <source>Marbles left at the end of a game</source>
+        <translation>Canicas restantes al final de la partida</translation>
+    </message>
+    <message id="problemes.graphique_vide">
+        <source>No finished game yet</source>
+        <translation>Ninguna partida terminada</translation>
+    </message>
+    <message id="problemes.graphique_barre" numerus="yes">
+        <source>%1 marbles left: %2 games</source>
+        <extracomment>Screen reader, one bar of the chart: %1 marbles left, %2 games (the plural follows %2).</extracomment>
+        <translation><numerusform>%1 canicas restantes: %2 partida</numerusform><numerusform>%1 canicas restantes: %2 partidas</numerusform></translation>
+    </message>
+    <message id="problemes.nom_onglets">
+        <source>Boards</source>
+        <translation>Tableros</translation>
+    </message>
+    <message id="problemes.decimale">
+        <source>.</source>
+        <extracomment>Decimal separator of the mean result: one character.</extracomment>
+        <translation>,</translation>
+    </message>
+    <message id="problemes.par_probleme[0]">
+        <source>Problem</source>
+        <extracomment>Heading of the statistics' per-problem table: the problem's name.</extracomment>
+        <translation>Problema</translation>
+    </message>
+    <message id="problemes.par_probleme[1]">
+        <source>Started</source>
+        <extracomment>Heading of the per-problem table: games started.</extracomment>
+        <translation>Empezadas</translation>
+    </message>
+    <message id="problemes.par_probleme[2]">
+        <source>Won</source>
+        <extracomment>Heading of the per-problem table: games won.</extracomment>
+        <translation>Ganadas</translation>
+    </message>
+    <message id="problemes.par_probleme[3]">
+        <source>Best time</source>
+        <extracomment>Heading of the per-problem table: best time.</extracomment>
+        <translation>Mejor tiempo</translation>
+    </message>
+    <message id="problemes.par_probleme[4]">
+        <source>Hints</source>
+        <extracomment>Heading of the per-problem table: hints used.</extracomment>
+        <translation>Pistas</translation>
+    </message>
+    <message id="problemes.ligne_probleme">
+        <source>%1: started %2, won %3, best time %4, hints %5</source>
+        <extracomment>Screen reader, a row of the per-problem table: %1 the problem, %2 started, %3 won, %4 best time, %5 hints.</extracomment>
+        <translation>%1: empezadas %2, ganadas %3, mejor tiempo %4, pistas %5</translation>
+    </message>
+    <message id="problemes.nom_par_probleme">
+        <source>Per problem</source>
+        <extracomment>Screen reader: name of the statistics' per-problem table.</extracomment>
+        <translation>Por problema</translation>
+    </message>
+    <message id="problemes.nom_scores">
+        <source>The ten best scores</source>
+        <extracomment>Screen reader: name of the score table.</extracomment>
+        <translation>Los diez mejores récords</translation>
+    </message>
+    <message id="problemes.ligne_score">
+        <source>%1. %2: %3, %4: %5, %6: %7</source>
+        <extracomment>Screen reader, a row of the score table: %1 rank, %2 %4 %6 the headings, %3 %5 %7 their values.</extracomment>
+        <translation>%1. %2: %3, %4: %5, %6: %7</translation>
+    </message>
+    <message id="fichiers.lecture">
+        <source>The file %1 cannot be read (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be read (one of the reasons below).</extracomment>
+        <translation>No se puede leer el archivo %1 (%2): sus récords y sus opciones no se guardarán.</translation>
+    </message>
+    <message id="fichiers.ecriture">
+        <source>The file %1 cannot be written (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be written.</extracomment>
+        <translation>No se puede escribir el archivo %1 (%2): sus récords y sus opciones no se guardarán.</translation>
+    </message>
+    <message id="fichiers.permission">
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message id="fichiers.lecture_seule">
+        <source>read-only file system</source>
+        <translation>sistema de archivos de solo lectura</translation>
+    </message>
+    <message id="fichiers.disque_plein">
+        <source>disk full</source>
+        <translation>disco lleno</translation>
+    </message>
+    <message id="fichiers.dossier_introuvable">
+        <source>folder not found</source>
+        <translation>carpeta no encontrada</translation>
+    </message>
+    <message id="fichiers.dossier_du_nom">
+        <source>a folder has that name</source>
+        <translation>una carpeta tiene ese nombre</translation>
+    </message>
+    <message id="fichiers.nom_incorrect">
+        <source>invalid file name</source>
+        <translation>nombre de archivo no válido</translation>
+    </message>
+    <message id="fichiers.entree_sortie">
+        <source>disk input/output error</source>
+        <translation>error de entrada/salida del disco</translation>
+    </message>
+    <message id="fichiers.systeme">
+        <source>system error %1</source>
+        <extracomment>Files, a reason: %1 the system's error number.</extracomment>
+        <translation>error del sistema %1</translation>
+    </message>
+    <message id="fichiers.stats_recent">
+        <source>The statistics file “%1” comes from a newer version of Trelmo: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>El archivo de estadísticas «%1» procede de una versión más reciente de Trelmo: se deja tal cual y las estadísticas de esta sesión no se guardarán.</translation>
+    </message>
+    <message id="fichiers.stats_pas_de_cote">
+        <source>The statistics file “%1” is unreadable or damaged and could not be set aside: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>El archivo de estadísticas «%1» es ilegible o está dañado y no se ha podido apartar: se deja tal cual y las estadísticas de esta sesión no se guardarán.</translation>
+    </message>
+    <message id="fichiers.stats_ecriture">
+        <source>The statistics file “%1” cannot be written (%2): the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's path, %2 why it cannot be written.</extracomment>
+        <translation>No se puede escribir el archivo de estadísticas «%1» (%2): las estadísticas de esta sesión no se guardarán.</translation>
+    </message>
+    <message id="fichiers.stats_mis_de_cote">
+        <source>The statistics file was unreadable or damaged: it has been set aside as “%1” and the statistics start afresh.</source>
+        <extracomment>Files: %1 the name the damaged file is kept under.</extracomment>
+        <translation>El archivo de estadísticas era ilegible o estaba dañado: se ha apartado con el nombre «%1» y las estadísticas empiezan de cero.</translation>
+    </message>
+    <message id="probleme.croix">
+        <source>The Cross</source>
+        <translation>La cruz</translation>
+    </message>
+    <message id="probleme.plus">
+        <source>The Plus</source>
+        <translation>El signo más</translation>
+    </message>
+    <message id="probleme.double-croix">
+        <source>The Double Cross</source>
+        <translation>La doble cruz</translation>
+    </message>
+    <message id="probleme.cheminee">
+        <source>The Fireplace</source>
+        <translation>La chimenea</translation>
+    </message>
+    <message id="probleme.calice">
+        <source>The Goblet</source>
+        <translation>El cáliz</translation>
+    </message>
+    <message id="probleme.sapin">
+        <source>The Fir Tree</source>
+        <translation>El abeto</translation>
+    </message>
+    <message id="probleme.lampe">
+        <source>The Lamp</source>
+        <translation>La lámpara</translation>
+    </message>
+    <message id="probleme.pyramide">
+        <source>The Pyramid</source>
+        <translation>La pirámide</translation>
+    </message>
+    <message id="probleme.fleche">
+        <source>The Up Arrow</source>
+        <translation>La flecha</translation>
+    </message>
+    <message id="probleme.losange">
+        <source>The Diamond</source>
+        <translation>El rombo</translation>
+    </message>
+    <message id="groupe.anglais-trou">
+        <source>One empty hole</source>
+        <translation>Un solo agujero vacío</translation>
+    </message>
+    <message id="probleme.francais-couronne">
+        <source>The Crown</source>
+        <translation>La corona</translation>
+    </message>
+    <message id="probleme.francais-bague">
+        <source>The Ring</source>
+        <translation>El anillo</translation>
+    </message>
+    <message id="groupe.francais-trou">
+        <source>One empty hole</source>
+        <translation>Un solo agujero vacío</translation>
+    </message>
+    <message id="probleme.mission-grande-croix">
+        <source>The Great Cross</source>
+        <translation>La gran cruz</translation>
+    </message>
+    <message id="probleme.mission-fusee">
+        <source>The Rocket</source>
+        <translation>El cohete</translation>
+    </message>
+    <message id="probleme.mission-totem">
+        <source>The Totem Pole</source>
+        <translation>El tótem</translation>
+    </message>
+    <message id="groupe.mission-depart">
+        <source>Standard start</source>
+        <translation>Salida clásica</translation>
+    </message>
+    <message id="serie.anglais-trou">
+        <source>{depart} empty, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {depart} the hole that starts empty, {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>{depart} vacío, terminar en {cible}</translation>
+    </message>
+    <message id="serie.francais-trou">
+        <source>{depart} empty, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {depart} the hole that starts empty, {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>{depart} vacío, terminar en {cible}</translation>
+    </message>
+    <message id="serie.mission-depart">
+        <source>Standard start, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>Salida clásica, terminar en {cible}</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,734 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_GB">
+<context>
+    <name>trelmo</name>
+    <message id="textes.texture_plateau">
+        <source>Background</source>
+        <translation>Plateau</translation>
+    </message>
+    <message id="textes.texture_bille">
+        <source>Marbles</source>
+        <translation>Billes</translation>
+    </message>
+    <message id="textes.infos">
+        <source>About</source>
+        <translation>A propos</translation>
+    </message>
+    <message id="textes.aide">
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message id="textes.charger">
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message id="textes.sauver">
+        <source>Save</source>
+        <translation>Sauver</translation>
+    </message>
+    <message id="textes.scores">
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message id="textes.quitter">
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="textes.hint_texture_plateau">
+        <source>Changing the texture of background</source>
+        <translation>Changer la texture du plateau</translation>
+    </message>
+    <message id="textes.hint_texture_bille">
+        <source>Changing the texture of marbles</source>
+        <translation>Changer la texture des billes</translation>
+    </message>
+    <message id="textes.hint_infos">
+        <source>About Trelmo</source>
+        <translation>Informations diverses</translation>
+    </message>
+    <message id="textes.hint_aide">
+        <source>Show help</source>
+        <translation>Voir la documentation</translation>
+    </message>
+    <message id="textes.hint_charger">
+        <source>Loading the last game</source>
+        <translation>Charger la dernière partie</translation>
+    </message>
+    <message id="textes.hint_sauver">
+        <source>Saving this game</source>
+        <translation>Sauver la partie en cours</translation>
+    </message>
+    <message id="textes.hint_scores">
+        <source>List of the scores</source>
+        <translation>Liste des 10 meilleurs scores</translation>
+    </message>
+    <message id="textes.hint_quitter">
+        <source>Exit game</source>
+        <translation>Quitter ce logiciel</translation>
+    </message>
+    <message id="textes.taille_boutons">
+        <source>17</source>
+        <extracomment>Pixel height of the Load, Save and Scores captions: 17, or 13 when the three words are long.</extracomment>
+        <translation>17</translation>
+    </message>
+    <message id="textes.gagne">
+        <source>CONGRATULATION !!</source>
+        <translation>VOUS AVEZ GAGNE !!</translation>
+    </message>
+    <message id="textes.termine">
+        <source>GAME OVER</source>
+        <translation>PARTIE&#xd;TERMINEE</translation>
+    </message>
+    <message id="textes.reposer">
+        <source>Stop&#xd;Game</source>
+        <translation>Reposer&#xd;les billes</translation>
+    </message>
+    <message id="textes.reposer_hint">
+        <source>Stop this game</source>
+        <translation>Arrêter la partie en cours</translation>
+    </message>
+    <message id="textes.nouvelle">
+        <source>New&#xd;Game</source>
+        <translation>Nouvelle&#xd;partie</translation>
+    </message>
+    <message id="textes.nouvelle_hint">
+        <source>Start a new game</source>
+        <translation>Commencer une nouvelle partie</translation>
+    </message>
+    <message id="textes.aucune_partie">
+        <source>No game saving</source>
+        <translation>Aucune partie n'a été sauvegardé</translation>
+    </message>
+    <message id="textes.annuler_partie">
+        <source>Do you want cancel this game</source>
+        <translation>Voulez-vous annuler la partie en cour</translation>
+    </message>
+    <message id="textes.pas_de_partie">
+        <source>No game</source>
+        <translation>Les billes sont reposées</translation>
+    </message>
+    <message id="textes.ecraser_partie">
+        <source>Do you want save this game</source>
+        <translation>Vous allez écraser la dernière partie sauvegardé</translation>
+    </message>
+    <message id="textes.mode_titre">
+        <source>Level</source>
+        <extracomment>Title of the dialog that chooses the board. Its middle button stays &quot;Français (37 billes)&quot; in every language.</extracomment>
+        <translation>Niveau de jeu</translation>
+    </message>
+    <message id="textes.mode_m1">
+        <source>traditional (33 balls)</source>
+        <translation>Anglais (33 billes)</translation>
+    </message>
+    <message id="textes.mode_m3">
+        <source>Genius (44 balls)</source>
+        <translation>Mission Impossible (44 billes)</translation>
+    </message>
+    <message id="textes.nom_titre">
+        <source>Congratulation !!</source>
+        <translation>Félicitation !!</translation>
+    </message>
+    <message id="textes.nom_bravo">
+        <source>CONGRATULATION !!</source>
+        <translation>FELICITATION !!</translation>
+    </message>
+    <message id="textes.nom_t1">
+        <source>You are in the scores list</source>
+        <translation>Vous faites partie des 10 Meilleurs joueur</translation>
+    </message>
+    <message id="textes.nom_t2">
+        <source>Enter your name</source>
+        <translation>Entrer votre nom</translation>
+    </message>
+    <message id="textes.nom_bravo_points">
+        <source>18</source>
+        <extracomment>Point size of the big congratulation line of the name dialog: 18, or 16 when it is long.</extracomment>
+        <translation>18</translation>
+    </message>
+    <message id="textes.score_titre">
+        <source>SCORES LIST</source>
+        <translation>LISTE DES SCORES</translation>
+    </message>
+    <message id="textes.score_joueur">
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message id="textes.score_bille">
+        <source>balls</source>
+        <translation>Billes</translation>
+    </message>
+    <message id="textes.score_duree">
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message id="splash.credit">
+        <source>The classic marble solitaire</source>
+        <translation>Le solitaire à billes classique</translation>
+    </message>
+    <message id="plus.annuler">
+        <source>Undo</source>
+        <translation>Annuler le coup</translation>
+    </message>
+    <message id="plus.refaire">
+        <source>Redo</source>
+        <translation>Refaire le coup</translation>
+    </message>
+    <message id="plus.indice">
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
+    <message id="plus.reperes">
+        <source>Show landing holes</source>
+        <translation>Montrer les trous d'arrivée</translation>
+    </message>
+    <message id="plus.problemes">
+        <source>Problems…</source>
+        <translation>Problèmes…</translation>
+    </message>
+    <message id="plus.statistiques">
+        <source>Statistics…</source>
+        <translation>Statistiques…</translation>
+    </message>
+    <message id="plus.astuce">
+        <source>Right-click for undo, hints and more</source>
+        <translation>Clic droit : annuler, conseils et plus encore</translation>
+    </message>
+    <message id="plus.plateau">
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message id="plus.trou">
+        <source>Column %1, row %2: %3</source>
+        <extracomment>Screen reader: %1 column, %2 row, %3 the state of the hole.</extracomment>
+        <translation>Colonne %1, ligne %2 : %3</translation>
+    </message>
+    <message id="plus.bille">
+        <source>marble</source>
+        <translation>bille</translation>
+    </message>
+    <message id="plus.bille_mobile">
+        <source>marble, can jump</source>
+        <translation>bille, peut sauter</translation>
+    </message>
+    <message id="plus.bille_prise">
+        <source>marble, held</source>
+        <translation>bille, prise</translation>
+    </message>
+    <message id="plus.vide">
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message id="plus.vide_arrivee">
+        <source>empty, can land here</source>
+        <translation>vide, arrivée possible</translation>
+    </message>
+    <message id="plus.billes_restantes">
+        <source>Marbles left: %1</source>
+        <translation>Billes restantes : %1</translation>
+    </message>
+    <message id="plus.temps">
+        <source>Time: %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message id="plus.annonce_saut">
+        <source>Jump from column %1, row %2 to column %3, row %4. %5</source>
+        <extracomment>Screen reader: %1 %2 start column and row, %3 %4 landing column and row, %5 the marbles left.</extracomment>
+        <translation>Saut de la colonne %1, ligne %2 à la colonne %3, ligne %4. %5</translation>
+    </message>
+    <message id="plus.annonce_annule">
+        <source>Jump undone. %1</source>
+        <translation>Coup annulé. %1</translation>
+    </message>
+    <message id="plus.reste_une">
+        <source>1 marble left.</source>
+        <translation>Il reste une bille.</translation>
+    </message>
+    <message id="plus.reste_n" numerus="yes">
+        <source>%1 marbles left.</source>
+        <translation><numerusform>Il reste %1 billes.</numerusform><numerusform>Il reste %1 billes.</numerusform></translation>
+    </message>
+    <message id="plus.annonce_gagne">
+        <source>You won! One marble left.</source>
+        <translation>Gagné ! Il reste une bille.</translation>
+    </message>
+    <message id="plus.annonce_perdu" numerus="yes">
+        <source>Game over. %1 marbles left.</source>
+        <translation><numerusform>Partie terminée. Il reste %1 billes.</numerusform><numerusform>Partie terminée. Il reste %1 billes.</numerusform></translation>
+    </message>
+    <message id="plus.partie_endommagee">
+        <source>The saved game is damaged.</source>
+        <translation>La partie sauvegardée est endommagée.</translation>
+    </message>
+    <message id="plus.haut">
+        <source>Jump up</source>
+        <translation>Sautez vers le haut</translation>
+    </message>
+    <message id="plus.droite">
+        <source>Jump right</source>
+        <translation>Sautez vers la droite</translation>
+    </message>
+    <message id="plus.bas">
+        <source>Jump down</source>
+        <translation>Sautez vers le bas</translation>
+    </message>
+    <message id="plus.gauche">
+        <source>Jump left</source>
+        <translation>Sautez vers la gauche</translation>
+    </message>
+    <message id="plus.finir_une">
+        <source>%1: you can still finish with 1 marble.</source>
+        <translation>%1 : vous pouvez encore finir avec une bille.</translation>
+    </message>
+    <message id="plus.meilleur_n" numerus="yes">
+        <source>%1: the best you can still reach is %2 marbles.</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1 : le mieux encore possible est de laisser %2 billes.</numerusform><numerusform>%1 : le mieux encore possible est de laisser %2 billes.</numerusform></translation>
+    </message>
+    <message id="plus.non_prouve" numerus="yes">
+        <source>%1: best found so far, %2 marbles (not proven).</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1 : meilleur résultat trouvé, %2 billes (non prouvé).</numerusform><numerusform>%1 : meilleur résultat trouvé, %2 billes (non prouvé).</numerusform></translation>
+    </message>
+    <message id="plus.cible_atteignable">
+        <source>%1: you can still finish on the target.</source>
+        <translation>%1 : vous pouvez encore finir sur la cible.</translation>
+    </message>
+    <message id="plus.cible_perdue" numerus="yes">
+        <source>%1: the target is out of reach; the best you can reach is %2 marbles.</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1 : la cible n'est plus accessible ; le mieux est de laisser %2 billes.</numerusform><numerusform>%1 : la cible n'est plus accessible ; le mieux est de laisser %2 billes.</numerusform></translation>
+    </message>
+    <message id="plus.prise_faite">
+        <source>marble picked up</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the marble there is picked up.</extracomment>
+        <translation>bille prise</translation>
+    </message>
+    <message id="plus.prise_reposee">
+        <source>marble put back</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the held marble is put back.</extracomment>
+        <translation>bille reposée</translation>
+    </message>
+    <message id="plus.pas_de_saut">
+        <source>cannot jump from here</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the marble there has no jump.</extracomment>
+        <translation>pas de saut possible d'ici</translation>
+    </message>
+    <message id="plus.pas_d_arrivee">
+        <source>cannot land here.</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the held marble cannot land on that hole.</extracomment>
+        <translation>impossible d'arriver ici.</translation>
+    </message>
+    <message id="plus.partie_commencee">
+        <source>New game. %1</source>
+        <extracomment>Screen reader: %1 the marbles left (&quot;32 marbles left.&quot;).</extracomment>
+        <translation>Nouvelle partie. %1</translation>
+    </message>
+    <message id="plus.partie_chargee">
+        <source>Game loaded. %1</source>
+        <extracomment>Screen reader: %1 the marbles left (&quot;31 marbles left.&quot;).</extracomment>
+        <translation>Partie chargée. %1</translation>
+    </message>
+    <message id="plus.partie_arretee">
+        <source>Game stopped.</source>
+        <translation>Partie arrêtée.</translation>
+    </message>
+    <message id="plus.saut_conseille">
+        <source>Jump from column %1, row %2 to column %3, row %4</source>
+        <extracomment>Spoken hint: %1 %2 start column and row, %3 %4 landing column and row; the hint's sentence follows.</extracomment>
+        <translation>Saut de la colonne %1, ligne %2 à la colonne %3, ligne %4</translation>
+    </message>
+    <message id="plus.cible_trou">
+        <source>The target is column %1, row %2.</source>
+        <extracomment>Spoken hint in a problem: %1 %2 the target's column and row.</extracomment>
+        <translation>La cible est la colonne %1, ligne %2.</translation>
+    </message>
+    <message id="problemes.titre">
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message id="problemes.plateaux[0]">
+        <source>English board (33 holes)</source>
+        <translation>Plateau anglais (33 trous)</translation>
+    </message>
+    <message id="problemes.plateaux[1]">
+        <source>French board (37 holes)</source>
+        <translation>Plateau français (37 trous)</translation>
+    </message>
+    <message id="problemes.plateaux[2]">
+        <source>Mission Impossible (45 holes)</source>
+        <translation>Mission Impossible (45 trous)</translation>
+    </message>
+    <message id="problemes.billes" numerus="yes">
+        <source>%1 marbles</source>
+        <translation><numerusform>%1 billes</numerusform><numerusform>%1 billes</numerusform></translation>
+    </message>
+    <message id="problemes.finir_en">
+        <source>finish on %1</source>
+        <translation>finir en %1</translation>
+    </message>
+    <message id="problemes.finir_partout">
+        <source>finish with one marble</source>
+        <translation>finir avec une bille</translation>
+    </message>
+    <message id="problemes.separateur">
+        <source>, </source>
+        <extracomment>Between the marbles and the finish of a problem: &quot;6 marbles, finish on e5&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message id="problemes.serie" numerus="yes">
+        <source>%1 problems, %2 solved</source>
+        <extracomment>%1 the number of problems (the plural follows it), %2 how many are solved.</extracomment>
+        <translation><numerusform>%1 problèmes, %2 résolus</numerusform><numerusform>%1 problèmes, %2 résolus</numerusform></translation>
+    </message>
+    <message id="problemes.resolu">
+        <source>Solved, best time %1</source>
+        <translation>Résolu, meilleur temps %1</translation>
+    </message>
+    <message id="problemes.pas_resolu">
+        <source>Not solved yet</source>
+        <translation>Pas encore résolu</translation>
+    </message>
+    <message id="problemes.choisir_depart">
+        <source>Choose the hole that starts empty</source>
+        <translation>Choisissez le trou vide au départ</translation>
+    </message>
+    <message id="problemes.choisir_cible">
+        <source>Choose the hole of the last marble</source>
+        <translation>Choisissez le trou de la dernière bille</translation>
+    </message>
+    <message id="problemes.symetriques">
+        <source>The same problem turned or mirrored: %1</source>
+        <translation>Le même problème tourné ou retourné : %1</translation>
+    </message>
+    <message id="problemes.autre_depart">
+        <source>Escape: another starting hole</source>
+        <translation>Échap : un autre trou de départ</translation>
+    </message>
+    <message id="problemes.trou">
+        <source>Hole %1</source>
+        <translation>Trou %1</translation>
+    </message>
+    <message id="problemes.trou_bille">
+        <source>marble</source>
+        <translation>bille</translation>
+    </message>
+    <message id="problemes.trou_vide">
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message id="problemes.trou_depart">
+        <source>possible start</source>
+        <translation>trou de départ possible</translation>
+    </message>
+    <message id="problemes.trou_cible">
+        <source>possible finish</source>
+        <translation>arrivée possible</translation>
+    </message>
+    <message id="problemes.trou_resolu">
+        <source>solved</source>
+        <translation>résolu</translation>
+    </message>
+    <message id="problemes.nom_liste">
+        <source>List of problems</source>
+        <translation>Liste des problèmes</translation>
+    </message>
+    <message id="problemes.nom_plateau">
+        <source>Board of the problem</source>
+        <translation>Plateau du problème</translation>
+    </message>
+    <message id="problemes.jouer">
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message id="problemes.annuler">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="problemes.stats_titre">
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message id="problemes.onglets[0]">
+        <source>English</source>
+        <translation>Anglais</translation>
+    </message>
+    <message id="problemes.onglets[1]">
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message id="problemes.onglets[2]">
+        <source>Mission Impossible</source>
+        <translation>Mission Impossible</translation>
+    </message>
+    <message id="problemes.onglets[3]">
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message id="problemes.commencees">
+        <source>Games started</source>
+        <translation>Parties commencées</translation>
+    </message>
+    <message id="problemes.terminees">
+        <source>Games finished</source>
+        <translation>Parties terminées</translation>
+    </message>
+    <message id="problemes.gagnees">
+        <source>Games won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message id="problemes.moins_de_billes">
+        <source>Fewest marbles left</source>
+        <translation>Moins de billes restantes</translation>
+    </message>
+    <message id="problemes.meilleur_temps">
+        <source>Best time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message id="problemes.moyenne">
+        <source>Mean result</source>
+        <translation>Résultat moyen</translation>
+    </message>
+    <message id="problemes.serie_en_cours">
+        <source>Current winning streak</source>
+        <translation>Victoires d'affilée</translation>
+    </message>
+    <message id="problemes.meilleure_serie">
+        <source>Best winning streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+    <message id="problemes.indices">
+        <source>Hints used</source>
+        <translation>Conseils utilisés</translation>
+    </message>
+    <message id="problemes.resolus">
+        <source>Problems solved</source>
+        <translation>Problèmes résolus</translation>
+    </message>
+    <message id="problemes.sur">
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message id="problemes.aucun">
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message id="problemes.graphique">
+        <source>Marbles left at the end of a game</source>
+        <translation>Billes restantes en fin de partie</translation>
+    </message>
+    <message id="problemes.graphique_vide">
+        <source>No finished game yet</source>
+        <translation>Aucune partie terminée</translation>
+    </message>
+    <message id="problemes.graphique_barre" numerus="yes">
+        <source>%1 marbles left: %2 games</source>
+        <extracomment>Screen reader, one bar of the chart: %1 marbles left, %2 games (the plural follows %2).</extracomment>
+        <translation><numerusform>%1 billes restantes : %2 parties</numerusform><numerusform>%1 billes restantes : %2 parties</numerusform></translation>
+    </message>
+    <message id="problemes.nom_onglets">
+        <source>Boards</source>
+        <translation>Plateaux</translation>
+    </message>
+    <message id="problemes.decimale">
+        <source>.</source>
+        <extracomment>Decimal separator of the mean result: one character.</extracomment>
+        <translation>,</translation>
+    </message>
+    <message id="problemes.par_probleme[0]">
+        <source>Problem</source>
+        <extracomment>Heading of the statistics' per-problem table: the problem's name.</extracomment>
+        <translation>Problème</translation>
+    </message>
+    <message id="problemes.par_probleme[1]">
+        <source>Started</source>
+        <extracomment>Heading of the per-problem table: games started.</extracomment>
+        <translation>Commencées</translation>
+    </message>
+    <message id="problemes.par_probleme[2]">
+        <source>Won</source>
+        <extracomment>Heading of the per-problem table: games won.</extracomment>
+        <translation>Gagnées</translation>
+    </message>
+    <message id="problemes.par_probleme[3]">
+        <source>Best time</source>
+        <extracomment>Heading of the per-problem table: best time.</extracomment>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message id="problemes.par_probleme[4]">
+        <source>Hints</source>
+        <extracomment>Heading of the per-problem table: hints used.</extracomment>
+        <translation>Conseils</translation>
+    </message>
+    <message id="problemes.ligne_probleme">
+        <source>%1: started %2, won %3, best time %4, hints %5</source>
+        <extracomment>Screen reader, a row of the per-problem table: %1 the problem, %2 started, %3 won, %4 best time, %5 hints.</extracomment>
+        <translation>%1 : commencées %2, gagnées %3, meilleur temps %4, conseils %5</translation>
+    </message>
+    <message id="problemes.nom_par_probleme">
+        <source>Per problem</source>
+        <extracomment>Screen reader: name of the statistics' per-problem table.</extracomment>
+        <translation>Par problème</translation>
+    </message>
+    <message id="problemes.nom_scores">
+        <source>The ten best scores</source>
+        <extracomment>Screen reader: name of the score table.</extracomment>
+        <translation>Les 10 meilleurs scores</translation>
+    </message>
+    <message id="problemes.ligne_score">
+        <source>%1. %2: %3, %4: %5, %6: %7</source>
+        <extracomment>Screen reader, a row of the score table: %1 rank, %2 %4 %6 the headings, %3 %5 %7 their values.</extracomment>
+        <translation>%1. %2 : %3, %4 : %5, %6 : %7</translation>
+    </message>
+    <message id="fichiers.lecture">
+        <source>The file %1 cannot be read (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be read (one of the reasons below).</extracomment>
+        <translation>Le fichier %1 ne peut pas être lu (%2) : les scores et vos choix ne seront pas gardés.</translation>
+    </message>
+    <message id="fichiers.ecriture">
+        <source>The file %1 cannot be written (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be written.</extracomment>
+        <translation>Le fichier %1 ne peut pas être écrit (%2) : les scores et vos choix ne seront pas gardés.</translation>
+    </message>
+    <message id="fichiers.permission">
+        <source>permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message id="fichiers.lecture_seule">
+        <source>read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message id="fichiers.disque_plein">
+        <source>disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message id="fichiers.dossier_introuvable">
+        <source>folder not found</source>
+        <translation>Dossier introuvable</translation>
+    </message>
+    <message id="fichiers.dossier_du_nom">
+        <source>a folder has that name</source>
+        <translation>Un dossier porte ce nom</translation>
+    </message>
+    <message id="fichiers.nom_incorrect">
+        <source>invalid file name</source>
+        <translation>Nom de fichier incorrect</translation>
+    </message>
+    <message id="fichiers.entree_sortie">
+        <source>disk input/output error</source>
+        <translation>Erreur d'entrée-sortie du disque</translation>
+    </message>
+    <message id="fichiers.systeme">
+        <source>system error %1</source>
+        <extracomment>Files, a reason: %1 the system's error number.</extracomment>
+        <translation>Erreur système %1</translation>
+    </message>
+    <message id="fichiers.stats_recent">
+        <source>The statistics file “%1” comes from a newer version of Trelmo: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Le fichier des statistiques « %1 » vient d'une version plus récente de Trelmo : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.</translation>
+    </message>
+    <message id="fichiers.stats_pas_de_cote">
+        <source>The statistics file “%1” is unreadable or damaged and could not be set aside: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Le fichier des statistiques « %1 » est illisible ou endommagé et n'a pas pu être mis de côté : il est laissé tel quel et les statistiques de cette session ne seront pas gardées.</translation>
+    </message>
+    <message id="fichiers.stats_ecriture">
+        <source>The statistics file “%1” cannot be written (%2): the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's path, %2 why it cannot be written.</extracomment>
+        <translation>Le fichier des statistiques « %1 » ne peut pas être écrit (%2) : les statistiques de cette session ne seront pas gardées.</translation>
+    </message>
+    <message id="fichiers.stats_mis_de_cote">
+        <source>The statistics file was unreadable or damaged: it has been set aside as “%1” and the statistics start afresh.</source>
+        <extracomment>Files: %1 the name the damaged file is kept under.</extracomment>
+        <translation>Le fichier des statistiques était illisible ou endommagé : il a été mis de côté sous le nom « %1 » et les statistiques repartent de zéro.</translation>
+    </message>
+    <message id="probleme.croix">
+        <source>The Cross</source>
+        <translation>La croix</translation>
+    </message>
+    <message id="probleme.plus">
+        <source>The Plus</source>
+        <translation>Le plus</translation>
+    </message>
+    <message id="probleme.double-croix">
+        <source>The Double Cross</source>
+        <translation>La double croix</translation>
+    </message>
+    <message id="probleme.cheminee">
+        <source>The Fireplace</source>
+        <translation>La cheminée</translation>
+    </message>
+    <message id="probleme.calice">
+        <source>The Goblet</source>
+        <translation>Le calice</translation>
+    </message>
+    <message id="probleme.sapin">
+        <source>The Fir Tree</source>
+        <translation>Le sapin</translation>
+    </message>
+    <message id="probleme.lampe">
+        <source>The Lamp</source>
+        <translation>La lampe</translation>
+    </message>
+    <message id="probleme.pyramide">
+        <source>The Pyramid</source>
+        <translation>La pyramide</translation>
+    </message>
+    <message id="probleme.fleche">
+        <source>The Up Arrow</source>
+        <translation>La flèche</translation>
+    </message>
+    <message id="probleme.losange">
+        <source>The Diamond</source>
+        <translation>Le losange</translation>
+    </message>
+    <message id="groupe.anglais-trou">
+        <source>One empty hole</source>
+        <translation>Un seul trou vide</translation>
+    </message>
+    <message id="probleme.francais-couronne">
+        <source>The Crown</source>
+        <translation>La couronne</translation>
+    </message>
+    <message id="probleme.francais-bague">
+        <source>The Ring</source>
+        <translation>La bague</translation>
+    </message>
+    <message id="groupe.francais-trou">
+        <source>One empty hole</source>
+        <translation>Un seul trou vide</translation>
+    </message>
+    <message id="probleme.mission-grande-croix">
+        <source>The Great Cross</source>
+        <translation>La grande croix</translation>
+    </message>
+    <message id="probleme.mission-fusee">
+        <source>The Rocket</source>
+        <translation>La fusée</translation>
+    </message>
+    <message id="probleme.mission-totem">
+        <source>The Totem Pole</source>
+        <translation>Le totem</translation>
+    </message>
+    <message id="groupe.mission-depart">
+        <source>Standard start</source>
+        <translation>Départ classique</translation>
+    </message>
+    <message id="serie.anglais-trou">
+        <source>{depart} empty, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {depart} the hole that starts empty, {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>Trou {depart} vide, finir en {cible}</translation>
+    </message>
+    <message id="serie.francais-trou">
+        <source>{depart} empty, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {depart} the hole that starts empty, {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>Trou {depart} vide, finir en {cible}</translation>
+    </message>
+    <message id="serie.mission-depart">
+        <source>Standard start, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>Départ classique, finir en {cible}</translation>
+    </message>
+</context>
+</TS>

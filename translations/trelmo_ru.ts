@@ -1,0 +1,734 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="en_GB">
+<context>
+    <name>trelmo</name>
+    <message id="textes.texture_plateau">
+        <source>Background</source>
+        <translation>Доска</translation>
+    </message>
+    <message id="textes.texture_bille">
+        <source>Marbles</source>
+        <translation>Шарики</translation>
+    </message>
+    <message id="textes.infos">
+        <source>About</source>
+        <translation>Об игре</translation>
+    </message>
+    <message id="textes.aide">
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message id="textes.charger">
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message id="textes.sauver">
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message id="textes.scores">
+        <source>Scores</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message id="textes.quitter">
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message id="textes.hint_texture_plateau">
+        <source>Changing the texture of background</source>
+        <translation>Сменить рисунок доски</translation>
+    </message>
+    <message id="textes.hint_texture_bille">
+        <source>Changing the texture of marbles</source>
+        <translation>Сменить рисунок шариков</translation>
+    </message>
+    <message id="textes.hint_infos">
+        <source>About Trelmo</source>
+        <translation>О программе Trelmo</translation>
+    </message>
+    <message id="textes.hint_aide">
+        <source>Show help</source>
+        <translation>Открыть справку</translation>
+    </message>
+    <message id="textes.hint_charger">
+        <source>Loading the last game</source>
+        <translation>Загрузить последнюю партию</translation>
+    </message>
+    <message id="textes.hint_sauver">
+        <source>Saving this game</source>
+        <translation>Сохранить текущую партию</translation>
+    </message>
+    <message id="textes.hint_scores">
+        <source>List of the scores</source>
+        <translation>10 лучших результатов</translation>
+    </message>
+    <message id="textes.hint_quitter">
+        <source>Exit game</source>
+        <translation>Выйти из игры</translation>
+    </message>
+    <message id="textes.taille_boutons">
+        <source>17</source>
+        <extracomment>Pixel height of the Load, Save and Scores captions: 17, or 13 when the three words are long.</extracomment>
+        <translation>13</translation>
+    </message>
+    <message id="textes.gagne">
+        <source>CONGRATULATION !!</source>
+        <translation>ВЫ ПОБЕДИЛИ !!</translation>
+    </message>
+    <message id="textes.termine">
+        <source>GAME OVER</source>
+        <translation>ИГРА&#xd;ОКОНЧЕНА</translation>
+    </message>
+    <message id="textes.reposer">
+        <source>Stop&#xd;Game</source>
+        <translation>Прервать&#xd;партию</translation>
+    </message>
+    <message id="textes.reposer_hint">
+        <source>Stop this game</source>
+        <translation>Прервать текущую партию</translation>
+    </message>
+    <message id="textes.nouvelle">
+        <source>New&#xd;Game</source>
+        <translation>Новая&#xd;партия</translation>
+    </message>
+    <message id="textes.nouvelle_hint">
+        <source>Start a new game</source>
+        <translation>Начать новую партию</translation>
+    </message>
+    <message id="textes.aucune_partie">
+        <source>No game saving</source>
+        <translation>Нет сохранённой партии</translation>
+    </message>
+    <message id="textes.annuler_partie">
+        <source>Do you want cancel this game</source>
+        <translation>Прервать текущую партию?</translation>
+    </message>
+    <message id="textes.pas_de_partie">
+        <source>No game</source>
+        <translation>Партия не идёт</translation>
+    </message>
+    <message id="textes.ecraser_partie">
+        <source>Do you want save this game</source>
+        <translation>Последняя сохранённая партия будет заменена</translation>
+    </message>
+    <message id="textes.mode_titre">
+        <source>Level</source>
+        <extracomment>Title of the dialog that chooses the board. Its middle button stays &quot;Français (37 billes)&quot; in every language.</extracomment>
+        <translation>Уровень</translation>
+    </message>
+    <message id="textes.mode_m1">
+        <source>traditional (33 balls)</source>
+        <translation>Английская (33 шарика)</translation>
+    </message>
+    <message id="textes.mode_m3">
+        <source>Genius (44 balls)</source>
+        <translation>Гений (44 шарика)</translation>
+    </message>
+    <message id="textes.nom_titre">
+        <source>Congratulation !!</source>
+        <translation>Поздравляем !!</translation>
+    </message>
+    <message id="textes.nom_bravo">
+        <source>CONGRATULATION !!</source>
+        <translation>ПОЗДРАВЛЯЕМ !!</translation>
+    </message>
+    <message id="textes.nom_t1">
+        <source>You are in the scores list</source>
+        <translation>Вы среди 10 лучших игроков</translation>
+    </message>
+    <message id="textes.nom_t2">
+        <source>Enter your name</source>
+        <translation>Введите своё имя</translation>
+    </message>
+    <message id="textes.nom_bravo_points">
+        <source>18</source>
+        <extracomment>Point size of the big congratulation line of the name dialog: 18, or 16 when it is long.</extracomment>
+        <translation>16</translation>
+    </message>
+    <message id="textes.score_titre">
+        <source>SCORES LIST</source>
+        <translation>РЕКОРДЫ</translation>
+    </message>
+    <message id="textes.score_joueur">
+        <source>Player</source>
+        <translation>Игрок</translation>
+    </message>
+    <message id="textes.score_bille">
+        <source>balls</source>
+        <translation>Шарики</translation>
+    </message>
+    <message id="textes.score_duree">
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message id="splash.credit">
+        <source>The classic marble solitaire</source>
+        <translation>Классический солитер</translation>
+    </message>
+    <message id="plus.annuler">
+        <source>Undo</source>
+        <translation>Отменить ход</translation>
+    </message>
+    <message id="plus.refaire">
+        <source>Redo</source>
+        <translation>Повторить ход</translation>
+    </message>
+    <message id="plus.indice">
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message id="plus.reperes">
+        <source>Show landing holes</source>
+        <translation>Показывать лунки для прыжка</translation>
+    </message>
+    <message id="plus.problemes">
+        <source>Problems…</source>
+        <translation>Задачи…</translation>
+    </message>
+    <message id="plus.statistiques">
+        <source>Statistics…</source>
+        <translation>Статистика…</translation>
+    </message>
+    <message id="plus.astuce">
+        <source>Right-click for undo, hints and more</source>
+        <translation>Правый щелчок: отмена, подсказки и другое</translation>
+    </message>
+    <message id="plus.plateau">
+        <source>Board</source>
+        <translation>Доска</translation>
+    </message>
+    <message id="plus.trou">
+        <source>Column %1, row %2: %3</source>
+        <extracomment>Screen reader: %1 column, %2 row, %3 the state of the hole.</extracomment>
+        <translation>Столбец %1, ряд %2: %3</translation>
+    </message>
+    <message id="plus.bille">
+        <source>marble</source>
+        <translation>шарик</translation>
+    </message>
+    <message id="plus.bille_mobile">
+        <source>marble, can jump</source>
+        <translation>шарик, может прыгнуть</translation>
+    </message>
+    <message id="plus.bille_prise">
+        <source>marble, held</source>
+        <translation>шарик, взят</translation>
+    </message>
+    <message id="plus.vide">
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message id="plus.vide_arrivee">
+        <source>empty, can land here</source>
+        <translation>пусто, можно прыгнуть сюда</translation>
+    </message>
+    <message id="plus.billes_restantes">
+        <source>Marbles left: %1</source>
+        <translation>Осталось шариков: %1</translation>
+    </message>
+    <message id="plus.temps">
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
+    <message id="plus.annonce_saut">
+        <source>Jump from column %1, row %2 to column %3, row %4. %5</source>
+        <extracomment>Screen reader: %1 %2 start column and row, %3 %4 landing column and row, %5 the marbles left.</extracomment>
+        <translation>Прыжок со столбца %1, ряда %2 на столбец %3, ряд %4. %5</translation>
+    </message>
+    <message id="plus.annonce_annule">
+        <source>Jump undone. %1</source>
+        <translation>Ход отменён. %1</translation>
+    </message>
+    <message id="plus.reste_une">
+        <source>1 marble left.</source>
+        <translation>Остался один шарик.</translation>
+    </message>
+    <message id="plus.reste_n" numerus="yes">
+        <source>%1 marbles left.</source>
+        <translation><numerusform>Остался %1 шарик.</numerusform><numerusform>Осталось %1 шарика.</numerusform><numerusform>Осталось %1 шариков.</numerusform></translation>
+    </message>
+    <message id="plus.annonce_gagne">
+        <source>You won! One marble left.</source>
+        <translation>Победа! Остался один шарик.</translation>
+    </message>
+    <message id="plus.annonce_perdu" numerus="yes">
+        <source>Game over. %1 marbles left.</source>
+        <translation><numerusform>Игра окончена. Остался %1 шарик.</numerusform><numerusform>Игра окончена. Осталось %1 шарика.</numerusform><numerusform>Игра окончена. Осталось %1 шариков.</numerusform></translation>
+    </message>
+    <message id="plus.partie_endommagee">
+        <source>The saved game is damaged.</source>
+        <translation>Сохранённая партия повреждена.</translation>
+    </message>
+    <message id="plus.haut">
+        <source>Jump up</source>
+        <translation>Прыгайте вверх</translation>
+    </message>
+    <message id="plus.droite">
+        <source>Jump right</source>
+        <translation>Прыгайте вправо</translation>
+    </message>
+    <message id="plus.bas">
+        <source>Jump down</source>
+        <translation>Прыгайте вниз</translation>
+    </message>
+    <message id="plus.gauche">
+        <source>Jump left</source>
+        <translation>Прыгайте влево</translation>
+    </message>
+    <message id="plus.finir_une">
+        <source>%1: you can still finish with 1 marble.</source>
+        <translation>%1: ещё можно закончить с одним шариком.</translation>
+    </message>
+    <message id="plus.meilleur_n" numerus="yes">
+        <source>%1: the best you can still reach is %2 marbles.</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1: в лучшем случае останется %2 шарик.</numerusform><numerusform>%1: в лучшем случае останется %2 шарика.</numerusform><numerusform>%1: в лучшем случае останется %2 шариков.</numerusform></translation>
+    </message>
+    <message id="plus.non_prouve" numerus="yes">
+        <source>%1: best found so far, %2 marbles (not proven).</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1: лучший найденный результат — %2 шарик (не доказано).</numerusform><numerusform>%1: лучший найденный результат — %2 шарика (не доказано).</numerusform><numerusform>%1: лучший найденный результат — %2 шариков (не доказано).</numerusform></translation>
+    </message>
+    <message id="plus.cible_atteignable">
+        <source>%1: you can still finish on the target.</source>
+        <translation>%1: ещё можно закончить на цели.</translation>
+    </message>
+    <message id="plus.cible_perdue" numerus="yes">
+        <source>%1: the target is out of reach; the best you can reach is %2 marbles.</source>
+        <extracomment>Hint: %1 the direction of the jump, %2 the number of marbles.</extracomment>
+        <translation><numerusform>%1: цель уже недостижима; в лучшем случае останется %2 шарик.</numerusform><numerusform>%1: цель уже недостижима; в лучшем случае останется %2 шарика.</numerusform><numerusform>%1: цель уже недостижима; в лучшем случае останется %2 шариков.</numerusform></translation>
+    </message>
+    <message id="plus.prise_faite">
+        <source>marble picked up</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the marble there is picked up.</extracomment>
+        <translation>шарик взят</translation>
+    </message>
+    <message id="plus.prise_reposee">
+        <source>marble put back</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the held marble is put back.</extracomment>
+        <translation>шарик возвращён на место</translation>
+    </message>
+    <message id="plus.pas_de_saut">
+        <source>cannot jump from here</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the marble there has no jump.</extracomment>
+        <translation>отсюда прыгнуть нельзя</translation>
+    </message>
+    <message id="plus.pas_d_arrivee">
+        <source>cannot land here.</source>
+        <extracomment>Screen reader, after &quot;Column %1, row %2: &quot;: the held marble cannot land on that hole.</extracomment>
+        <translation>сюда прыгнуть нельзя.</translation>
+    </message>
+    <message id="plus.partie_commencee">
+        <source>New game. %1</source>
+        <extracomment>Screen reader: %1 the marbles left (&quot;32 marbles left.&quot;).</extracomment>
+        <translation>Новая партия. %1</translation>
+    </message>
+    <message id="plus.partie_chargee">
+        <source>Game loaded. %1</source>
+        <extracomment>Screen reader: %1 the marbles left (&quot;31 marbles left.&quot;).</extracomment>
+        <translation>Партия загружена. %1</translation>
+    </message>
+    <message id="plus.partie_arretee">
+        <source>Game stopped.</source>
+        <translation>Партия остановлена.</translation>
+    </message>
+    <message id="plus.saut_conseille">
+        <source>Jump from column %1, row %2 to column %3, row %4</source>
+        <extracomment>Spoken hint: %1 %2 start column and row, %3 %4 landing column and row; the hint's sentence follows.</extracomment>
+        <translation>Прыжок со столбца %1, ряда %2 на столбец %3, ряд %4</translation>
+    </message>
+    <message id="plus.cible_trou">
+        <source>The target is column %1, row %2.</source>
+        <extracomment>Spoken hint in a problem: %1 %2 the target's column and row.</extracomment>
+        <translation>Цель — столбец %1, ряд %2.</translation>
+    </message>
+    <message id="problemes.titre">
+        <source>Problems</source>
+        <translation>Задачи</translation>
+    </message>
+    <message id="problemes.plateaux[0]">
+        <source>English board (33 holes)</source>
+        <translation>Английская доска (33 лунки)</translation>
+    </message>
+    <message id="problemes.plateaux[1]">
+        <source>French board (37 holes)</source>
+        <translation>Французская доска (37 лунок)</translation>
+    </message>
+    <message id="problemes.plateaux[2]">
+        <source>Mission Impossible (45 holes)</source>
+        <translation>Mission Impossible (45 лунок)</translation>
+    </message>
+    <message id="problemes.billes" numerus="yes">
+        <source>%1 marbles</source>
+        <translation><numerusform>%1 шарик</numerusform><numerusform>%1 шарика</numerusform><numerusform>%1 шариков</numerusform></translation>
+    </message>
+    <message id="problemes.finir_en">
+        <source>finish on %1</source>
+        <translation>закончить на %1</translation>
+    </message>
+    <message id="problemes.finir_partout">
+        <source>finish with one marble</source>
+        <translation>закончить одним шариком</translation>
+    </message>
+    <message id="problemes.separateur">
+        <source>, </source>
+        <extracomment>Between the marbles and the finish of a problem: &quot;6 marbles, finish on e5&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message id="problemes.serie" numerus="yes">
+        <source>%1 problems, %2 solved</source>
+        <extracomment>%1 the number of problems (the plural follows it), %2 how many are solved.</extracomment>
+        <translation><numerusform>%1 задача, решено: %2</numerusform><numerusform>%1 задачи, решено: %2</numerusform><numerusform>%1 задач, решено: %2</numerusform></translation>
+    </message>
+    <message id="problemes.resolu">
+        <source>Solved, best time %1</source>
+        <translation>Решено, лучшее время %1</translation>
+    </message>
+    <message id="problemes.pas_resolu">
+        <source>Not solved yet</source>
+        <translation>Ещё не решено</translation>
+    </message>
+    <message id="problemes.choisir_depart">
+        <source>Choose the hole that starts empty</source>
+        <translation>Выберите лунку, пустую в начале</translation>
+    </message>
+    <message id="problemes.choisir_cible">
+        <source>Choose the hole of the last marble</source>
+        <translation>Выберите лунку последнего шарика</translation>
+    </message>
+    <message id="problemes.symetriques">
+        <source>The same problem turned or mirrored: %1</source>
+        <translation>Та же задача, повёрнутая или отражённая: %1</translation>
+    </message>
+    <message id="problemes.autre_depart">
+        <source>Escape: another starting hole</source>
+        <translation>Esc: другая начальная лунка</translation>
+    </message>
+    <message id="problemes.trou">
+        <source>Hole %1</source>
+        <translation>Лунка %1</translation>
+    </message>
+    <message id="problemes.trou_bille">
+        <source>marble</source>
+        <translation>шарик</translation>
+    </message>
+    <message id="problemes.trou_vide">
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message id="problemes.trou_depart">
+        <source>possible start</source>
+        <translation>возможное начало</translation>
+    </message>
+    <message id="problemes.trou_cible">
+        <source>possible finish</source>
+        <translation>возможный финиш</translation>
+    </message>
+    <message id="problemes.trou_resolu">
+        <source>solved</source>
+        <translation>решено</translation>
+    </message>
+    <message id="problemes.nom_liste">
+        <source>List of problems</source>
+        <translation>Список задач</translation>
+    </message>
+    <message id="problemes.nom_plateau">
+        <source>Board of the problem</source>
+        <translation>Доска задачи</translation>
+    </message>
+    <message id="problemes.jouer">
+        <source>Play</source>
+        <translation>Играть</translation>
+    </message>
+    <message id="problemes.annuler">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="problemes.stats_titre">
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message id="problemes.onglets[0]">
+        <source>English</source>
+        <translation>Английская</translation>
+    </message>
+    <message id="problemes.onglets[1]">
+        <source>French</source>
+        <translation>Французская</translation>
+    </message>
+    <message id="problemes.onglets[2]">
+        <source>Mission Impossible</source>
+        <translation>Mission Impossible</translation>
+    </message>
+    <message id="problemes.onglets[3]">
+        <source>Problems</source>
+        <translation>Задачи</translation>
+    </message>
+    <message id="problemes.commencees">
+        <source>Games started</source>
+        <translation>Начато партий</translation>
+    </message>
+    <message id="problemes.terminees">
+        <source>Games finished</source>
+        <translation>Окончено партий</translation>
+    </message>
+    <message id="problemes.gagnees">
+        <source>Games won</source>
+        <translation>Выиграно партий</translation>
+    </message>
+    <message id="problemes.moins_de_billes">
+        <source>Fewest marbles left</source>
+        <translation>Меньше всего шариков</translation>
+    </message>
+    <message id="problemes.meilleur_temps">
+        <source>Best time</source>
+        <translation>Лучшее время</translation>
+    </message>
+    <message id="problemes.moyenne">
+        <source>Mean result</source>
+        <translation>Средний результат</translation>
+    </message>
+    <message id="problemes.serie_en_cours">
+        <source>Current winning streak</source>
+        <translation>Побед подряд</translation>
+    </message>
+    <message id="problemes.meilleure_serie">
+        <source>Best winning streak</source>
+        <translation>Лучшая серия</translation>
+    </message>
+    <message id="problemes.indices">
+        <source>Hints used</source>
+        <translation>Подсказок взято</translation>
+    </message>
+    <message id="problemes.resolus">
+        <source>Problems solved</source>
+        <translation>Решено задач</translation>
+    </message>
+    <message id="problemes.sur">
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message id="problemes.aucun">
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message id="problemes.graphique">
+        <source>Marbles left at the end of a game</source>
+        <translation>Шарики, оставшиеся в конце партии</translation>
+    </message>
+    <message id="problemes.graphique_vide">
+        <source>No finished game yet</source>
+        <translation>Ещё нет оконченных партий</translation>
+    </message>
+    <message id="problemes.graphique_barre" numerus="yes">
+        <source>%1 marbles left: %2 games</source>
+        <extracomment>Screen reader, one bar of the chart: %1 marbles left, %2 games (the plural follows %2).</extracomment>
+        <translation><numerusform>Осталось шариков: %1, партий: %2</numerusform><numerusform>Осталось шариков: %1, партий: %2</numerusform><numerusform>Осталось шариков: %1, партий: %2</numerusform></translation>
+    </message>
+    <message id="problemes.nom_onglets">
+        <source>Boards</source>
+        <translation>Доски</translation>
+    </message>
+    <message id="problemes.decimale">
+        <source>.</source>
+        <extracomment>Decimal separator of the mean result: one character.</extracomment>
+        <translation>,</translation>
+    </message>
+    <message id="problemes.par_probleme[0]">
+        <source>Problem</source>
+        <extracomment>Heading of the statistics' per-problem table: the problem's name.</extracomment>
+        <translation>Задача</translation>
+    </message>
+    <message id="problemes.par_probleme[1]">
+        <source>Started</source>
+        <extracomment>Heading of the per-problem table: games started.</extracomment>
+        <translation>Начато</translation>
+    </message>
+    <message id="problemes.par_probleme[2]">
+        <source>Won</source>
+        <extracomment>Heading of the per-problem table: games won.</extracomment>
+        <translation>Выиграно</translation>
+    </message>
+    <message id="problemes.par_probleme[3]">
+        <source>Best time</source>
+        <extracomment>Heading of the per-problem table: best time.</extracomment>
+        <translation>Лучшее время</translation>
+    </message>
+    <message id="problemes.par_probleme[4]">
+        <source>Hints</source>
+        <extracomment>Heading of the per-problem table: hints used.</extracomment>
+        <translation>Подсказки</translation>
+    </message>
+    <message id="problemes.ligne_probleme">
+        <source>%1: started %2, won %3, best time %4, hints %5</source>
+        <extracomment>Screen reader, a row of the per-problem table: %1 the problem, %2 started, %3 won, %4 best time, %5 hints.</extracomment>
+        <translation>%1: начато %2, выиграно %3, лучшее время %4, подсказок %5</translation>
+    </message>
+    <message id="problemes.nom_par_probleme">
+        <source>Per problem</source>
+        <extracomment>Screen reader: name of the statistics' per-problem table.</extracomment>
+        <translation>По задачам</translation>
+    </message>
+    <message id="problemes.nom_scores">
+        <source>The ten best scores</source>
+        <extracomment>Screen reader: name of the score table.</extracomment>
+        <translation>Десять лучших результатов</translation>
+    </message>
+    <message id="problemes.ligne_score">
+        <source>%1. %2: %3, %4: %5, %6: %7</source>
+        <extracomment>Screen reader, a row of the score table: %1 rank, %2 %4 %6 the headings, %3 %5 %7 their values.</extracomment>
+        <translation>%1. %2: %3, %4: %5, %6: %7</translation>
+    </message>
+    <message id="fichiers.lecture">
+        <source>The file %1 cannot be read (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be read (one of the reasons below).</extracomment>
+        <translation>Не удаётся прочитать файл %1 (%2): рекорды и ваши настройки не будут сохранены.</translation>
+    </message>
+    <message id="fichiers.ecriture">
+        <source>The file %1 cannot be written (%2): your scores and choices will not be kept.</source>
+        <extracomment>Files: %1 the settings file's path, %2 why it cannot be written.</extracomment>
+        <translation>Не удаётся записать файл %1 (%2): рекорды и ваши настройки не будут сохранены.</translation>
+    </message>
+    <message id="fichiers.permission">
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message id="fichiers.lecture_seule">
+        <source>read-only file system</source>
+        <translation>файловая система только для чтения</translation>
+    </message>
+    <message id="fichiers.disque_plein">
+        <source>disk full</source>
+        <translation>диск заполнен</translation>
+    </message>
+    <message id="fichiers.dossier_introuvable">
+        <source>folder not found</source>
+        <translation>папка не найдена</translation>
+    </message>
+    <message id="fichiers.dossier_du_nom">
+        <source>a folder has that name</source>
+        <translation>есть папка с таким именем</translation>
+    </message>
+    <message id="fichiers.nom_incorrect">
+        <source>invalid file name</source>
+        <translation>недопустимое имя файла</translation>
+    </message>
+    <message id="fichiers.entree_sortie">
+        <source>disk input/output error</source>
+        <translation>ошибка ввода-вывода диска</translation>
+    </message>
+    <message id="fichiers.systeme">
+        <source>system error %1</source>
+        <extracomment>Files, a reason: %1 the system's error number.</extracomment>
+        <translation>системная ошибка %1</translation>
+    </message>
+    <message id="fichiers.stats_recent">
+        <source>The statistics file “%1” comes from a newer version of Trelmo: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Файл статистики «%1» создан более новой версией Trelmo: он оставлен как есть, и статистика этого сеанса не будет сохранена.</translation>
+    </message>
+    <message id="fichiers.stats_pas_de_cote">
+        <source>The statistics file “%1” is unreadable or damaged and could not be set aside: it is left as it is and the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's name.</extracomment>
+        <translation>Файл статистики «%1» не читается или повреждён, и его не удалось отложить: он оставлен как есть, и статистика этого сеанса не будет сохранена.</translation>
+    </message>
+    <message id="fichiers.stats_ecriture">
+        <source>The statistics file “%1” cannot be written (%2): the statistics of this session will not be kept.</source>
+        <extracomment>Files: %1 the statistics file's path, %2 why it cannot be written.</extracomment>
+        <translation>Не удаётся записать файл статистики «%1» (%2): статистика этого сеанса не будет сохранена.</translation>
+    </message>
+    <message id="fichiers.stats_mis_de_cote">
+        <source>The statistics file was unreadable or damaged: it has been set aside as “%1” and the statistics start afresh.</source>
+        <extracomment>Files: %1 the name the damaged file is kept under.</extracomment>
+        <translation>Файл статистики не читался или был повреждён: он отложен под именем «%1», и статистика начинается заново.</translation>
+    </message>
+    <message id="probleme.croix">
+        <source>The Cross</source>
+        <translation>Крест</translation>
+    </message>
+    <message id="probleme.plus">
+        <source>The Plus</source>
+        <translation>Плюс</translation>
+    </message>
+    <message id="probleme.double-croix">
+        <source>The Double Cross</source>
+        <translation>Двойной крест</translation>
+    </message>
+    <message id="probleme.cheminee">
+        <source>The Fireplace</source>
+        <translation>Камин</translation>
+    </message>
+    <message id="probleme.calice">
+        <source>The Goblet</source>
+        <translation>Кубок</translation>
+    </message>
+    <message id="probleme.sapin">
+        <source>The Fir Tree</source>
+        <translation>Ёлка</translation>
+    </message>
+    <message id="probleme.lampe">
+        <source>The Lamp</source>
+        <translation>Лампа</translation>
+    </message>
+    <message id="probleme.pyramide">
+        <source>The Pyramid</source>
+        <translation>Пирамида</translation>
+    </message>
+    <message id="probleme.fleche">
+        <source>The Up Arrow</source>
+        <translation>Стрелка</translation>
+    </message>
+    <message id="probleme.losange">
+        <source>The Diamond</source>
+        <translation>Ромб</translation>
+    </message>
+    <message id="groupe.anglais-trou">
+        <source>One empty hole</source>
+        <translation>Одна пустая лунка</translation>
+    </message>
+    <message id="probleme.francais-couronne">
+        <source>The Crown</source>
+        <translation>Корона</translation>
+    </message>
+    <message id="probleme.francais-bague">
+        <source>The Ring</source>
+        <translation>Кольцо</translation>
+    </message>
+    <message id="groupe.francais-trou">
+        <source>One empty hole</source>
+        <translation>Одна пустая лунка</translation>
+    </message>
+    <message id="probleme.mission-grande-croix">
+        <source>The Great Cross</source>
+        <translation>Большой крест</translation>
+    </message>
+    <message id="probleme.mission-fusee">
+        <source>The Rocket</source>
+        <translation>Ракета</translation>
+    </message>
+    <message id="probleme.mission-totem">
+        <source>The Totem Pole</source>
+        <translation>Тотем</translation>
+    </message>
+    <message id="groupe.mission-depart">
+        <source>Standard start</source>
+        <translation>Обычное начало</translation>
+    </message>
+    <message id="serie.anglais-trou">
+        <source>{depart} empty, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {depart} the hole that starts empty, {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>{depart} пуста, закончить на {cible}</translation>
+    </message>
+    <message id="serie.francais-trou">
+        <source>{depart} empty, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {depart} the hole that starts empty, {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>{depart} пуста, закончить на {cible}</translation>
+    </message>
+    <message id="serie.mission-depart">
+        <source>Standard start, finish on {cible}</source>
+        <extracomment>Name of one problem of the series: {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
+        <translation>Обычное начало, закончить на {cible}</translation>
+    </message>
+</context>
+</TS>
