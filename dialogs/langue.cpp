@@ -230,15 +230,7 @@ Textes lire_textes(int32_t l)
 
 const Textes& textes(int32_t langue)
 {
-    static const std::vector<Textes> table = [] {
-        std::vector<Textes> v;
-        for (std::size_t l = 0; l < codes_langues().size(); ++l)
-            v.push_back(lire_textes(static_cast<int32_t>(l)));
-        return v;
-    }();
-    if (langue < 0 || static_cast<std::size_t>(langue) >= table.size())
-        langue = ANGLAIS;
-    return table[static_cast<std::size_t>(langue)];
+    return par_langue<Textes>(langue, lire_textes);
 }
 
 } // namespace trelmo

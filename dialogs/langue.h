@@ -44,6 +44,22 @@ QString texte(int32_t langue, const char* id);
 // left for the caller's arg().
 QString texte_n(int32_t langue, const char* id, int n);
 
+// One set of texts per catalogue, read once by `lire` (given the language
+// index) on first use; an index without a catalogue gets English's.
+template <class T, class Lire>
+const T& par_langue(int32_t langue, Lire lire)
+{
+    static const std::vector<T> table = [&] {
+        std::vector<T> v;
+        for (std::size_t l = 0; l < codes_langues().size(); ++l)
+            v.push_back(lire(static_cast<int32_t>(l)));
+        return v;
+    }();
+    if (langue < 0 || static_cast<std::size_t>(langue) >= table.size())
+        langue = 1;
+    return table[static_cast<std::size_t>(langue)];
+}
+
 // A problem's name and its series' name in a language.
 QString nom_probleme(const Probleme& p, int32_t langue);
 QString nom_groupe(const Probleme& p, int32_t langue);

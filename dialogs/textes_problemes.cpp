@@ -77,15 +77,7 @@ TextesProblemes lire(int32_t langue)
 
 const TextesProblemes& textes_problemes(int32_t langue)
 {
-    static const std::vector<TextesProblemes> table = [] {
-        std::vector<TextesProblemes> v;
-        for (std::size_t l = 0; l < codes_langues().size(); ++l)
-            v.push_back(lire(static_cast<int32_t>(l)));
-        return v;
-    }();
-    if (langue < 0 || static_cast<std::size_t>(langue) >= table.size())
-        langue = 1;
-    return table[static_cast<std::size_t>(langue)];
+    return par_langue<TextesProblemes>(langue, lire);
 }
 
 std::string duree(int secondes)

@@ -60,15 +60,7 @@ TextesPlus lire(int32_t langue)
 
 const TextesPlus& textes_plus(int32_t langue)
 {
-    static const std::vector<TextesPlus> table = [] {
-        std::vector<TextesPlus> v;
-        for (std::size_t l = 0; l < codes_langues().size(); ++l)
-            v.push_back(lire(static_cast<int32_t>(l)));
-        return v;
-    }();
-    if (langue < 0 || static_cast<std::size_t>(langue) >= table.size())
-        langue = 1;
-    return table[static_cast<std::size_t>(langue)];
+    return par_langue<TextesPlus>(langue, lire);
 }
 
 QString reste(const TextesPlus& t, int billes)
