@@ -1,0 +1,230 @@
+// The board's input: the keyboard cursor and its keys, the focus frames of
+// the buttons, and drag and drop of a marble.
+#include "mainwindow/accessibilite.h"
+#include "mainwindow/calque.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/sprite.h"
+#include "resources/ressources.h"
+#include "widgets/annonce.h"
+#include "widgets/garde.h"
+
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace trelmo {
+
+// ---------------------------------------------------------------- the keyboard
+
+void TForm1::montrer_curseur_clavier(bool visible)
+{
+    if (visible == curseur_visible_)
+        return;
+    curseur_visible_ = visible;
+    calque_->setCurseur(visible ? curseur_clavier_ : 0);
+    if (visible)
+        signaler_focus_trou(calque_, curseur_clavier_);
+}
+
+void TForm1::fleche(int direction)
+{
+    const bool visible = curseur_visible_;
+    if (!calque_->hasFocus())
+        calque_->setFocus(Qt::OtherFocusReason);
+    if (!trou_expose(curseur_clavier_))
+        curseur_clavier_ = 25;
+    if (!visible) {
+        // The first arrow shows the cursor where it is, and says where.
+        montrer_curseur_clavier(true);
+        annonce_->annoncer(nom_trou(curseur_clavier_));
+        return;
+    }
+    const Case ici = case_du_trou(curseur_clavier_);
+    const Pas p = pas_direction(direction);
+    const int suivant = numero_trou(ici.col + p.dc, ici.lig + p.dr);
+    if (suivant != 0 && trou_expose(suivant)) {
+        curseur_clavier_ = suivant;
+        calque_->setCurseur(suivant);
+        signaler_focus_trou(calque_, suivant);
+    }
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e)
+{
+    bool pris = true;
+    garde([&] {
+        // A key while a marble is dragged ends the drag first.
+        switch (e->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_Meta:
+            break;
+        default:
+            abandonner_glisse();
+        }
+        switch (e->key()) {
+        case Qt::Key_Up: fleche(HAUT); break;
+        case Qt::Key_Right: fleche(DROITE); break;
+        case Qt::Key_Down: fleche(BAS); break;
+        case Qt::Key_Left: fleche(GAUCHE); break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (calque_->hasFocus()) {
+                montrer_curseur_clavier(true);
+                par_clavier_ = true;
+                const auto fin = qScopeGuard([this] { par_clavier_ = false; });
+                clicTrou(curseur_clavier_);
+            } else {
+                pris = false;
+            }
+            break;
+        case Qt::Key_Escape:
+            jeu_.reposer_bille();
+            break;
+        default:
+            pris = false;
+        }
+    });
+    if (!pris)
+        QWidget::keyPressEvent(e);
+}
+
+bool TForm1::eventFilter(QObject* o, QEvent* e)
+{
+    garde([&] {
+        if (e->type() != QEvent::FocusIn && e->type() != QEvent::FocusOut)
+            return;
+        if (o == calque_) {
+            if (e->type() == QEvent::FocusIn) {
+                calque_->setFocusBouton({});
+                montrer_curseur_clavier(true);
+            }
+            return;
+        }
+        auto* b = static_cast<QWidget*>(o);
+        const auto* fe = static_cast<QFocusEvent*>(e);
+        // Only a button reached with the keyboard shows its focus.
+        if (e->type() == QEvent::FocusIn && fe->reason() != Qt::MouseFocusReason)
+            calque_->setFocusBouton(b->geometry().adjusted(-4, -3, 4, 3));
+        else if (e->type() == QEvent::FocusOut)
+            calque_->setFocusBouton({});
+    });
+    return QWidget::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- drag and drop
+
+void TForm1::glisserDebut(Sprite* source, QPoint global)
+{
+    abandonner_glisse();
+    if (jeu_.pas_de_partie || !source)
+        return;
+    const Case k = case_du_trou(source->numero());
+    const bool deja_prise = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
+    if (!deja_prise) {
+        jeu_.reposer_bille();
+        jeu_.pmove(source->numero());
+        if (!jeu_.coup_permis)
+            return;
+        jeu_.deplacement();
+        if (!jeu_.bille_prise)
+            return;
+    }
+    source->setGlisseAccepte(true);
+    glisse_de_ = source;
+    montrer_curseur_clavier(false);
+    if (!glisse_) {
+        glisse_ = new QLabel(this);
+        glisse_->setObjectName(QStringLiteral("glisse"));
+        glisse_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        glisse_->setAttribute(Qt::WA_NoSystemBackground);
+        glisse_->setFixedSize(21, 22);
+    }
+    // The marble leaves its hole and follows the pointer, held where it was taken.
+    glisse_->setPixmap(source->pixmap());
+    glisse_prise_ = source->mapFromGlobal(global);
+    glisse_prise_.setX(std::clamp(glisse_prise_.x(), 0, 20));
+    glisse_prise_.setY(std::clamp(glisse_prise_.y(), 0, 21));
+    source->setPixmap(QPixmap());
+    glisse_->raise();
+    glisse_->show();
+    QGuiApplication::setOverrideCursor(curseur(CUR_DEPLACE));
+    glisserVers(global);
+}
+
+void TForm1::glisserVers(QPoint global)
+{
+    if (!glisse_de_)
+        return;
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        abandonner_glisse();   // the button went up where the window did not see it
+        return;
+    }
+    const QPoint ici = mapFromGlobal(global);
+    glisse_->move(ici - glisse_prise_);
+    // The cursor says what letting go here would do, as it does for a click.
+    auto* dessous = qobject_cast<Sprite*>(childAt(ici));
+    int id = CUR_DEFAUT;
+    if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif()) {
+        jeu_.pmove(dessous->numero());
+        id = (jeu_.coup_permis || dessous == glisse_de_) ? CUR_DEPLACE : CUR_IMPOSSIBLE;
+    }
+    QGuiApplication::changeOverrideCursor(curseur(id));
+}
+
+void TForm1::glisserFin(QPoint global)
+{
+    if (!glisse_de_)
+        return;
+    Sprite* source = glisse_de_;
+    glisse_de_ = nullptr;
+    glisse_->hide();
+    QGuiApplication::restoreOverrideCursor();
+    auto* dessous = qobject_cast<Sprite*>(childAt(mapFromGlobal(global)));
+    const bool sur_trou = dessous && dessous != source && dessous->actif()
+                          && dessous == trous_[static_cast<size_t>(dessous->numero())];
+    const Case k = case_du_trou(source->numero());
+    const bool tenue = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
+    if (tenue && sur_trou && jeu_.saut_permis(source->numero(), dessous->numero())) {
+        jeu_.pmove(dessous->numero());
+        jeu_.deplacement();
+        apres_changement();
+        return;
+    }
+    // Let go anywhere else, the marble goes back to its hole.
+    if (jeu_.marques[static_cast<size_t>(source->numero())] == 1)
+        trou_image(source->numero(), true);
+    jeu_.reposer_bille();
+}
+
+void TForm1::abandonner_glisse()
+{
+    if (!glisse_de_)
+        return;
+    Sprite* source = glisse_de_;
+    glisse_de_ = nullptr;
+    source->annulerGlisse();
+    glisse_->hide();
+    QGuiApplication::restoreOverrideCursor();
+    // The hole shows what the board holds now, whatever changed meanwhile.
+    const int n = source->numero();
+    trou_image(n, jeu_.marques[static_cast<size_t>(n)] == 1);
+    jeu_.reposer_bille();
+}
+
+void TForm1::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    // Another window took the pointer: the drag ends there.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow())
+        garde([this] { abandonner_glisse(); });
+}
+
+} // namespace trelmo
