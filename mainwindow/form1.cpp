@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "mainwindow/echelle.h"
 
 #include "dialogs/freewaremsg.h"
 #include "dialogs/langue.h"
@@ -86,7 +87,7 @@ TForm1::TForm1(QWidget* parent)
 {
     installer_accessibilite();
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(640, 462);
+    echelle_ = new Echelle(this, QSize(640, 462), chemin_ini());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -273,6 +274,12 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1()
 {
     jeu_.observateur = nullptr;
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    garde([this] { echelle_->redimensionnee(); });
 }
 
 LabelCliquable* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,

@@ -24,6 +24,7 @@ class QTimer;
 
 namespace trelmo {
 
+class Echelle;
 class LabelCliquable;
 class Sprite;
 class TConseil;
@@ -74,6 +75,7 @@ public:
     QMenu* menu() const;       // the context menu, made on first use
     QAction* action(const char* nom) const;
     bool reperes() const { return reperes_; }
+    Echelle* echelle() const { return echelle_; }   // the window's size and scale
     // How a warning about the files reaches the player (a message box;
     // tests replace it). Warnings that come before the window shows wait for it.
     static std::function<void(const QString&)>& afficheur_avertissement();
@@ -154,6 +156,7 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -229,6 +232,7 @@ private:
     bool premier_affichage_ = true;
 
     TCalque* calque_ = nullptr;
+    Echelle* echelle_ = nullptr;
     TAnnonce* annonce_ = nullptr;
     mutable QMenu* menu_ = nullptr;
     QAction* act_annuler_ = nullptr;

@@ -3,6 +3,7 @@
 // problems and statistics, and what the screen reader is told of the game.
 #include "mainwindow/calque.h"
 #include "mainwindow/conseil.h"
+#include "mainwindow/echelle.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/textes_plus.h"
@@ -72,6 +73,8 @@ void TForm1::creer_commandes()
                             [this](bool coche) { reperesClick(coche); });
     act_reperes_->setCheckable(true);
     act_reperes_->setChecked(reperes_);
+    echelle_->avant_commande = [this] { abandonner_glisse(); };
+    echelle_->creer_commandes(langue_);
 
     // Tab and Shift+Tab go through the board and the nine buttons in screen
     // order: the right-hand column from the top, then the bottom row.

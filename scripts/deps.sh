@@ -6,6 +6,8 @@ PKGS=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libfontconfig-dev
   qt6-tools-dev qt6-l10n-tools
+  # The window's scale is the toolkit's own high-DPI scale, set from the program.
+  qt6-base-private-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   xdg-utils
 )
@@ -15,7 +17,7 @@ if [ "${1:-}" = "--test" ]; then
          fp-utils desktop-file-utils appstream dpkg-dev file)
   # The screen reader's view: Qt's accessibility switch for the offscreen
   # tests, and AT-SPI with a session bus for the end-to-end test.
-  PKGS+=(qt6-base-private-dev dbus at-spi2-core python3-pyatspi)
+  PKGS+=(dbus at-spi2-core python3-pyatspi)
   # What the Orca screen reader would say, from its debug log.
   PKGS+=(orca)
   # Chinese and Japanese are measured and looked at with the font the
