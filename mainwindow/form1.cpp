@@ -198,11 +198,11 @@ TForm1::TForm1(QWidget* parent)
     //    first use; the marble pictures too.
     // 8. The hole sprites, then the tray sprites.
     {
-        int col = 4, lig = 1;
         for (int n = 1; n <= kNbTrous; ++n) {
             auto* s = new Sprite(n, this);
             s->setObjectName(QStringLiteral("p%1").arg(n));
-            s->move(kGaucheColonne[col], kHautLigne[lig]);
+            const Case k = case_du_trou(n);
+            s->move(kGaucheColonne[k.col], kHautLigne[k.lig]);
             connect(s, &Sprite::survol, this, [this](int t) { garde([this, t] { survolTrou(t); }); });
             connect(s, &Sprite::clic, this, [this](int t) { garde([this, t] { clicTrou(t); }); });
             connect(s, &Sprite::glisse, this, [this, s](int, QPoint g) { garde([&] { glisserDebut(s, g); }); });
@@ -210,15 +210,8 @@ TForm1::TForm1(QWidget* parent)
             connect(s, &Sprite::lache, this, [this](int, QPoint g) { garde([&] { glisserFin(g); }); });
             trous_[static_cast<size_t>(n)] = s;
             jeu_.marques[static_cast<size_t>(n)] = 0;
-            ++col;
-            const int fin = (lig <= 2 || lig >= 8) ? 6 : (lig == 3 || lig == 7) ? 7 : 9;
-            if (col > fin) {
-                ++lig;
-                col = (lig >= 4 && lig <= 6) ? 1 : (lig == 3 || lig == 7) ? 3 : 4;
-            }
         }
-        col = 1;
-        lig = 1;
+        int col = 1, lig = 1;
         for (int i = 1; i <= kNbRepos; ++i) {
             auto* s = new Sprite(i, this);
             s->setObjectName(QStringLiteral("r%1").arg(i));
