@@ -65,7 +65,9 @@ public:
     virtual void partie_restauree() {}            // a saved game replaced the board
     virtual void saut_fait(int /*de*/, int /*par*/, int /*vers*/) {}   // hole numbers; a click, a key, a drag or a redo
     virtual void saut_annule(int /*de*/, int /*par*/, int /*vers*/) {}
-    virtual void prise_changee() {}               // a marble was picked up or put back
+    // A marble was picked up or put back, or a choice of hole `trou` did
+    // nothing (0: the held marble put back without a hole, as Escape does).
+    virtual void prise_changee(int /*trou*/) {}
     virtual void partie_finie(int32_t /*billes*/, bool /*gagnee*/) {}  // after the end-of-game processing
 };
 

@@ -632,7 +632,7 @@ void TForm1::etat_jeuxClick() { jeu_.etat_jeuxClick(); }
 void TForm1::chargerClick()
 {
     restauree_ = false;
-    sauvegarde_.chargerClick(jeu_, reglages_, *this, textes_partie_);
+    charger_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
     if (restauree_) {
         restauree_ = false;
         retrouver_probleme();
@@ -645,7 +645,7 @@ void TForm1::chargerClick()
 void TForm1::sauverClick()
 {
     const quint64 avant = sauvegarde_.empreinte();
-    sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_);
+    sauver_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
     noter_probleme_sauve(avant);
 }
 

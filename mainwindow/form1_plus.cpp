@@ -139,7 +139,7 @@ void TForm1::apres_changement()
         bulles && bulles->messageShown() && !dernier_indice_.isEmpty() && bulles->window()
         && bulles->window()->text() == dernier_indice_)
         bulles->hideHint();
-    prise_dite_ = jeu_.bille_prise ? numero_trou(jeu_.col_prise, jeu_.lig_prise) : 0;
+    prise_dite_ = jeu_.trou_pris();
     calque_->setAtterrissages(atterrissages());
     marquer_prise();
     if (!trou_expose(curseur_clavier_))
@@ -445,15 +445,15 @@ void TForm1::saut_annule(int, int, int)
     apres_changement();
 }
 
-void TForm1::prise_changee()
+void TForm1::prise_changee(int trou)
 {
     // Escape or a click while dragging: the drag is over.
     abandonner_glisse();
-    if (jeu_.bille_prise && numero_trou(jeu_.col_prise, jeu_.lig_prise) != prise_dite_)
+    if (jeu_.bille_prise() && jeu_.trou_pris() != prise_dite_)
         prise_clavier_ = par_clavier_;
     calque_->setAtterrissages(atterrissages());
     marquer_prise();
-    annoncer_prise();
+    annoncer_prise(trou);
     if (curseur_visible_)
         signaler_focus_trou(calque_, curseur_clavier_);
 }
@@ -462,21 +462,20 @@ void TForm1::marquer_prise()
 {
     // Ringed while held from the keyboard, and for the mouse too when the
     // landing holes are marked.
-    const int n = jeu_.bille_prise && !jeu_.pas_de_partie ? numero_trou(jeu_.col_prise, jeu_.lig_prise) : 0;
+    const int n = jeu_.pas_de_partie ? 0 : jeu_.trou_pris();
     calque_->setPrise(n != 0 && trou_expose(n) && (prise_clavier_ || reperes_) ? n : 0);
 }
 
-void TForm1::annoncer_prise()
+void TForm1::annoncer_prise(int ici)
 {
     const TextesPlus& t = textes_plus(langue_);
     const int avant = prise_dite_;
-    const int maintenant = jeu_.bille_prise ? numero_trou(jeu_.col_prise, jeu_.lig_prise) : 0;
+    const int maintenant = jeu_.trou_pris();
     prise_dite_ = maintenant;
     auto dire = [&](int n, const QString& etat) {
         const Case k = case_du_trou(n);
         return t.trou.arg(k.col).arg(k.lig).arg(etat);
     };
-    const int ici = jeu_.trou_courant;
     if (maintenant != 0 && maintenant != avant) {
         annonce_->annoncer(dire(maintenant, t.prise_faite));
     } else if (maintenant == 0 && avant != 0) {
@@ -514,14 +513,13 @@ QString TForm1::nom_trou(int n) const
     if (jeu_.pas_de_partie) {
         etat = t.vide;
     } else if (jeu_.grille.bille(k.col, k.lig)) {
-        if (jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig)
+        if (jeu_.trou_pris() == n)
             etat = t.bille_prise;
-        else if (!jeu_.bille_prise && jeu_.grille.mobile(k.col, k.lig))
+        else if (!jeu_.bille_prise() && jeu_.grille.mobile(k.col, k.lig))
             etat = t.bille_mobile;
         else
             etat = t.bille;
-    } else if (jeu_.bille_prise && trou_expose(n)
-               && jeu_.saut_permis(numero_trou(jeu_.col_prise, jeu_.lig_prise), n)) {
+    } else if (jeu_.bille_prise() && trou_expose(n) && jeu_.saut_permis(jeu_.trou_pris(), n)) {
         etat = t.vide_arrivee;
     } else {
         etat = t.vide;
@@ -540,7 +538,7 @@ void TForm1::activer_trou(int n)
         curseur_clavier_ = n;
         par_clavier_ = true;
         const auto fin = qScopeGuard([this] { par_clavier_ = false; });
-        clicTrou(n);
+        jeu_.choisir(n);
     });
 }
 
