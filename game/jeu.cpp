@@ -318,20 +318,25 @@ void Jeu::commencer_plateau(int32_t niveau)
     nouvelle_partie(niveau);
 }
 
-void Jeu::nouvelle_partie(int32_t niveau)
+void Jeu::en_jeu(int32_t repos)
 {
-    reset_plateau(niveau);
     affichage.etat_jeux(textes.reposer, textes.reposer_hint);
     pas_de_partie = false;
     fin_traitee = false;
     coup_permis = false;
-    nb_repos = niveau == 1 ? 12 : niveau == 2 ? 8 : 0;
+    nb_repos = repos;
     jeux_repos(nb_repos);
     place_bille_plateau();
     affiche_score();
     heures = 0;
     minutes = 0;
     secondes = 0;
+}
+
+void Jeu::nouvelle_partie(int32_t niveau)
+{
+    reset_plateau(niveau);
+    en_jeu(niveau == 1 ? 12 : niveau == 2 ? 8 : 0);
     minuterie.timer1(true);
     historique.vider();
     probleme = false;
@@ -404,17 +409,7 @@ void Jeu::commencer_probleme(int32_t niveau, std::uint64_t billes, int32_t cible
             if (grille.at(k.col, k.lig, d) >= 0)
                 grille.at(k.col, k.lig, d) = bille ? 0 : 2;
     }
-    affichage.etat_jeux(textes.reposer, textes.reposer_hint);
-    pas_de_partie = false;
-    fin_traitee = false;
-    coup_permis = false;
-    nb_repos = kNbRepos - nb_billes;
-    jeux_repos(nb_repos);
-    place_bille_plateau();
-    affiche_score();
-    heures = 0;
-    minutes = 0;
-    secondes = 0;
+    en_jeu(kNbRepos - nb_billes);
     texte_chrono = "00:00:00";
     affichage.chrono(texte_chrono);
     minuterie.timer1(true);

@@ -143,6 +143,7 @@ private:
     void relacher();            // no marble held, cursors at rest
     void tester_survol();       // the hovered hole's cursor and coup_permis
     void nouvelle_partie(int32_t niveau);   // the start, once no marble is held
+    void en_jeu(int32_t repos);             // a new position on the board, in play from 00:00:00
 
     int trou_pris_ = 0;
 
