@@ -1,5 +1,6 @@
-// The board's input: the keyboard cursor and its keys, the focus frames of
-// the buttons, and drag and drop of a marble.
+// The board's input: the pointer over the holes (their cursors, hover and
+// click), the keyboard cursor and its keys, the focus frames of the buttons,
+// and drag and drop of a marble.
 #include "mainwindow/accessibilite.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/form1.h"
@@ -18,6 +19,38 @@
 #include <algorithm>
 
 namespace trelmo {
+
+// ---------------------------------------------------------------- the pointer over the holes
+
+void TForm1::trou_curseur(int n, int id)
+{
+    if (n < 1 || n > kNbTrous)
+        return;
+    if (id == CUR_DEFAUT)
+        trous_[static_cast<size_t>(n)]->unsetCursor();
+    else
+        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
+}
+
+void TForm1::trou_actif(int n, bool actif)
+{
+    if (n >= 1 && n <= kNbTrous)
+        trous_[static_cast<size_t>(n)]->setActif(actif);
+}
+
+void TForm1::survolTrou(int n)
+{
+    // The pointer over the board puts the keyboard cursor away.
+    montrer_curseur_clavier(false);
+    jeu_.pmove(n);
+}
+
+void TForm1::clicTrou(int n)
+{
+    // A click reports its hole as hovered first, then acts.
+    jeu_.pmove(n);
+    jeu_.deplacement();
+}
 
 // ---------------------------------------------------------------- the keyboard
 
