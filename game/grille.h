@@ -17,15 +17,6 @@ constexpr int kNbRepos = 44;   // tray sprites, and the marbles of a full board
 
 enum Direction : int { HAUT = 1, DROITE = 2, BAS = 3, GAUCHE = 4 };
 
-// Cursor identifiers shown on the hole sprites and the clickable labels.
-enum Curseur : int {
-    CUR_DEFAUT = 0,
-    CUR_MAIN = 150,
-    CUR_DEPLACE = 151,
-    CUR_IMPOSSIBLE = 152,
-    CUR_TOPHAND = -1018,
-};
-
 struct Grille {
     std::array<int32_t, kColonnes * kLignes * kDirections> v{};
 

@@ -229,15 +229,15 @@ bool Jeu::annuler()
     if (!peut_annuler())
         return false;
     // A held marble goes back with the rest: annuler_prise() below.
-    const Historique::Pas pas = historique.annuler();
-    grille = pas.avant;
-    nb_repos = pas.nb_repos;
+    const Historique::Etape etape = historique.annuler();
+    grille = etape.avant;
+    nb_repos = etape.nb_repos;
     place_bille_plateau();
     jeux_repos(nb_repos);
     affiche_score();
     annuler_prise();
     if (observateur) {
-        const TrousDuSaut t = trous_du_saut(pas.coup);
+        const TrousDuSaut t = trous_du_saut(etape.coup);
         observateur->saut_annule(t.de, t.par, t.vers);
     }
     return true;
@@ -247,10 +247,10 @@ bool Jeu::refaire()
 {
     if (!peut_refaire())
         return false;
-    const Historique::Pas pas = historique.refaire();
-    faire_saut(pas.coup);
+    const Historique::Etape etape = historique.refaire();
+    faire_saut(etape.coup);
     annuler_prise();
-    signaler_saut(observateur, pas.coup);
+    signaler_saut(observateur, etape.coup);
     if (nb_mobiles == 0)
         fin_de_partie();
     return true;

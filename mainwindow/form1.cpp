@@ -91,9 +91,6 @@ TForm1::TForm1(QWidget* parent)
     Shape1_->setObjectName(QStringLiteral("Shape1"));
     Shape1_->setGeometry(0, 0, 640, 462);
     Shape1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    TopPosition_ = new QWidget(this);
-    TopPosition_->setObjectName(QStringLiteral("TopPosition"));
-    TopPosition_->setGeometry(0, 0, 640, 462);
 
     const QString arial = police_arial(1).family(), verdana = police_verdana(1).family();
     billes_repos_ = creer_label("billes_repos", {478, 40, 137, 44}, arial, 37, Qt::black, nullptr);
@@ -119,7 +116,7 @@ TForm1::TForm1(QWidget* parent)
         p.setColor(QPalette::WindowText, Qt::white);
         charger_->setPalette(p);
     }
-    charger_->setCursor(curseur(CUR_TOPHAND));
+    charger_->setCursor(curseur(curseur_tophand_id));
     charger_->setProperty("bouton", true);
     charger_->setProperty("accessible", true);
     charger_->setClavier(true);
@@ -274,7 +271,7 @@ LabelCliquable* TForm1::creer_label(const char* nom, QRect r, const QString& fam
     if (clic) {
         l->setProperty("bouton", true);
         l->setClavier(true);
-        l->setCursor(curseur(CUR_TOPHAND));
+        l->setCursor(curseur(curseur_tophand_id));
         connect(l, &LabelCliquable::clicked, this, [this, clic] {
             garde([this, clic] {
                 abandonner_glisse();   // a button pressed from the keyboard while a marble is dragged
@@ -557,14 +554,13 @@ void TForm1::FormShow()
         });
 }
 
-bool TForm1::FormCloseQuery()
+void TForm1::FormCloseQuery()
 {
     if (FreewareMsg_ && !FreewareMsg_->afficher()) {
         FreewareMsg_->exec();
         ouvre_site_web();
     }
     ecrit_apropos(chemin_ini(), FreewareMsg_ && FreewareMsg_->afficher());
-    return true;
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

@@ -159,7 +159,7 @@ protected:
 
 private:
     void FormShow();
-    bool FormCloseQuery();
+    void FormCloseQuery();     // the about box's last word and its setting
     void charger_skins();
     std::string chemin_skin(int i) const;
     void skin_illisible(int i) const;
@@ -204,7 +204,6 @@ private:
 
     QLabel* plateau_ = nullptr;
     QWidget* Shape1_ = nullptr;
-    QWidget* TopPosition_ = nullptr;
     LabelCliquable* billes_repos_ = nullptr;
     LabelCliquable* etat_jeux_ = nullptr;
     LabelCliquable* sauver_ = nullptr;
