@@ -56,10 +56,15 @@ void TBoutonArrondi::focusOutEvent(QFocusEvent* e)
     update();
 }
 
+int TBoutonArrondi::largeur_image() const
+{
+    return qRound(image_.deviceIndependentSize().width());
+}
+
 QSize TBoutonArrondi::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(text()) + height() + (image_.isNull() ? 0 : image_.width() + 6), fm.height() + 8};
+    return {fm.horizontalAdvance(text()) + height() + (image_.isNull() ? 0 : largeur_image() + 6), fm.height() + 8};
 }
 
 void TBoutonArrondi::enterEvent(QEnterEvent* e)
@@ -107,16 +112,16 @@ void TBoutonArrondi::paintEvent(QPaintEvent*)
     QString visible = brut;
     visible.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     // Keep the caption clear of the rounded ends.
-    const int place = width() - height() - (image_.isNull() ? 0 : image_.width() + 4);
+    const int place = width() - height() - (image_.isNull() ? 0 : largeur_image() + 4);
     const QFont f = police_ajustee(font(), visible, place);
     p.setFont(f);
     const QFontMetrics fm(f);
     const int largeurTexte = fm.horizontalAdvance(visible);
-    const int largeurImage = image_.isNull() ? 0 : image_.width() + 4;
+    const int largeurImage = image_.isNull() ? 0 : largeur_image() + 4;
     const int decalage = isDown() ? 1 : 0;
     int x = (width() - largeurTexte - largeurImage) / 2 + decalage;
     if (!image_.isNull()) {
-        p.drawPixmap(x, (height() - image_.height()) / 2 + decalage, image_);
+        p.drawPixmap(x, (height() - qRound(image_.deviceIndependentSize().height())) / 2 + decalage, image_);
         x += largeurImage;
     }
     const QRect zone(x, decalage, largeurTexte + 2, height());

@@ -23,6 +23,8 @@ public:
     void setCouleurSurvol(const QColor& c) { couleurSurvol_ = c; update(); }   // invalid: no change
     void setCouleurOmbre(const QColor& c) { couleurOmbre_ = c; update(); }
     void setRelief(Relief r) { relief_ = r; update(); }
+    // The picture beside the caption, drawn at its size in window pixels
+    // (a picture for a high-resolution screen carries its device pixel ratio).
     void setImage(const QPixmap& p) { image_ = p; update(); }
     const QPixmap& image() const { return image_; }
     bool survole() const { return survol_; }
@@ -38,6 +40,8 @@ protected:
     void focusOutEvent(QFocusEvent*) override;
 
 private:
+    int largeur_image() const;   // in window pixels
+
     bool focus_clavier_ = false;
     QColor couleurTexte_{0xC9, 0xC9, 0xC9};
     QColor couleurSurvol_{0x00, 0x00, 0x80};
