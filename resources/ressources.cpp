@@ -203,6 +203,18 @@ QPixmap bille(int s, int m, qreal ratio)
     return pixmap_pour(nom.constData(), ratio);
 }
 
+QCursor curseur(int id, qreal ratio)
+{
+    const qreal k = echelle_art(ratio);
+    const DefCurseur* d = definition(id);
+    if (k == 1.0 || !d)
+        return curseur(id);
+    QPixmap p = pixmap_pour(d->fichier, k);
+    if (p.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(p, d->x, d->y);
+}
+
 QIcon icone(qreal ratio)
 {
     QIcon i = icone();

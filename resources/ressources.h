@@ -46,6 +46,10 @@ QPixmap bille_verte();     // 20 x 20 green ball with transparent corners
 qreal echelle_art(qreal ratio);   // 1, 1.25, 1.5, 2 or 3
 
 QPixmap bille(int s, int m, qreal ratio);
+// The cursor registered under id drawn for the ratio, its picture carrying
+// the ratio and its hot spot given in the 32 x 32 cursor's pixels, as Qt takes
+// it for such a picture; curseur(id) at a ratio of 1.
+QCursor curseur(int id, qreal ratio);
 QIcon icone(qreal ratio);        // icone() with its 32 and 16 pixel sizes drawn for the ratio
 QPixmap titre_splash(qreal ratio);
 QPixmap cliquez_ici(qreal ratio);

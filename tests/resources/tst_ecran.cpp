@@ -92,6 +92,21 @@ private slots:
         QVERIFY(bille(0, 1, ratio).isNull() && peau(5, ratio).isNull());
     }
 
+    // The hand cursors at 200 %: twice the pixels, the same hot spot in the
+    // cursor's own pixels, and smoother than the 100 % cursor enlarged.
+    void curseurs_a_200()
+    {
+        for (int id : {curseur_main_id, curseur_deplace_id, curseur_impossible_id, curseur_tophand_id}) {
+            const QCursor un = curseur(id), deux = curseur(id, 2.0);
+            QCOMPARE(deux.pixmap().size(), QSize(64, 64));
+            QCOMPARE(deux.pixmap().devicePixelRatio(), 2.0);
+            QCOMPARE(deux.hotSpot(), un.hotSpot());
+            const QImage agrandi = un.pixmap().toImage().convertToFormat(QImage::Format_ARGB32).scaled(64, 64);
+            QVERIFY2(deux.pixmap().toImage().convertToFormat(QImage::Format_ARGB32) != agrandi, qPrintable(QString::number(id)));
+        }
+        QCOMPARE(curseur(0, 2.0).shape(), Qt::ArrowCursor);
+    }
+
     // At 200 % a marble carries detail its 100 % picture enlarged does not
     // have, and brought back to 100 % it is that picture.
     void bille_a_200_plus_fine()

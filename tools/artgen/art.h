@@ -33,13 +33,13 @@ QImage bille(const Toile& fond, int m, float k = 1.f);
 QImage reduire(const QImage& image, int couleurs, bool transparence);
 
 struct Curseur {
-    QImage image;  // 32 x 32, black, white and transparent
-    QPoint point;  // hot spot
+    QImage image;  // 32 x 32 at k = 1, black, white and transparent
+    QPoint point;  // hot spot, in pixels of the 32 x 32 cursor
 };
-Curseur curseur_main();
-Curseur curseur_deplace();
-Curseur curseur_impossible();
-Curseur curseur_tophand();
+Curseur curseur_main(float k = 1.f);
+Curseur curseur_deplace(float k = 1.f);
+Curseur curseur_impossible(float k = 1.f);
+Curseur curseur_tophand(float k = 1.f);
 
 QImage icone(int taille);        // true colour with alpha
 QImage icone_16_couleurs();      // 32 x 32, 16-colour palette with transparency

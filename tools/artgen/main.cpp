@@ -78,6 +78,10 @@ void ressources_echelle(const QString& dir, float k)
     ecrit(cliquez_ici(k), dir + QStringLiteral("/cliquez_ici%1.bmp").arg(x), "BMP");
     ecrit(granite(k), dir + QStringLiteral("/granite%1.bmp").arg(x), "BMP");
     ecrit(bille_verte(k), dir + QStringLiteral("/bille_verte%1.png").arg(x), "PNG");
+    ecrit_curseur(curseur_main(k), dir + QStringLiteral("/main%1.png").arg(x));
+    ecrit_curseur(curseur_deplace(k), dir + QStringLiteral("/deplace%1.png").arg(x));
+    ecrit_curseur(curseur_impossible(k), dir + QStringLiteral("/impossible%1.png").arg(x));
+    ecrit_curseur(curseur_tophand(k), dir + QStringLiteral("/TopHand_D%1.png").arg(x));
     // The skins up to twice the window's size; larger ones would weigh more
     // than all the rest.
     if (k <= 2.f)
