@@ -2,6 +2,7 @@
 
 #include "dialogs/commun.h"
 
+#include "resources/ressources.h"
 #include "widgets/labelcliquable.h"
 
 #include <QEnterEvent>
@@ -56,6 +57,23 @@ void TBoutonArrondi::focusOutEvent(QFocusEvent* e)
     update();
 }
 
+namespace {
+
+// Whether a picture taken for the screen's ratio is to be taken again: the
+// window is now on a screen that wants another one.
+bool a_reprendre(const QPixmap& image, const QWidget* w)
+{
+    return image.devicePixelRatio() != echelle_art(w->devicePixelRatioF());
+}
+
+} // namespace
+
+void TBoutonArrondi::setImagePourEcran(std::function<QPixmap(qreal)> image)
+{
+    source_ = std::move(image);
+    setImage(source_ ? source_(devicePixelRatioF()) : QPixmap());
+}
+
 int TBoutonArrondi::largeur_image() const
 {
     return qRound(image_.deviceIndependentSize().width());
@@ -83,6 +101,8 @@ void TBoutonArrondi::leaveEvent(QEvent* e)
 
 void TBoutonArrondi::paintEvent(QPaintEvent*)
 {
+    if (source_ && a_reprendre(image_, this))
+        image_ = source_(devicePixelRatioF());
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -202,8 +222,16 @@ void TImageCliquable::setImage(const QPixmap& p)
     update();
 }
 
+void TImageCliquable::setImagePourEcran(std::function<QPixmap(qreal)> image)
+{
+    source_ = std::move(image);
+    setImage(source_ ? source_(devicePixelRatioF()) : QPixmap());
+}
+
 void TImageCliquable::paintEvent(QPaintEvent*)
 {
+    if (source_ && a_reprendre(image_, this))
+        image_ = source_(devicePixelRatioF());
     QPainter p(this);
     if (!image_.isNull())
         p.drawPixmap(0, 0, image_);

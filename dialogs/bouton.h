@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QPixmap>
 
+#include <functional>
+
 namespace trelmo {
 
 class TBoutonArrondi : public QAbstractButton {
@@ -26,6 +28,9 @@ public:
     // The picture beside the caption, drawn at its size in window pixels
     // (a picture for a high-resolution screen carries its device pixel ratio).
     void setImage(const QPixmap& p) { image_ = p; update(); }
+    // The picture drawn for the screen's device pixel ratio, taken again
+    // when the window goes to a screen of another ratio.
+    void setImagePourEcran(std::function<QPixmap(qreal)> image);
     const QPixmap& image() const { return image_; }
     bool survole() const { return survol_; }
 
@@ -48,6 +53,7 @@ private:
     QColor couleurOmbre_{0x8C, 0x8C, 0x8C};
     Relief relief_ = Relief::Releve;
     QPixmap image_;
+    std::function<QPixmap(qreal)> source_;
     bool survol_ = false;
 };
 
@@ -72,6 +78,9 @@ class TImageCliquable : public QWidget {
 public:
     explicit TImageCliquable(QWidget* parent = nullptr);
     void setImage(const QPixmap& p);   // resizes the control to the picture
+    // The same with the picture drawn for the screen's device pixel ratio,
+    // taken again when the window goes to a screen of another ratio.
+    void setImagePourEcran(std::function<QPixmap(qreal)> image);
     const QPixmap& image() const { return image_; }
 
 signals:
@@ -87,6 +96,7 @@ protected:
 
 private:
     QPixmap image_;
+    std::function<QPixmap(qreal)> source_;
     bool appui_ = false;
     bool focus_clavier_ = false;
 };
