@@ -2,6 +2,8 @@
 // The pictures compiled into the program: the 28 marble pictures, the four
 // cursors, the window icon and the pictures of the splash screen, the about
 // window, the balloon hints and the OK buttons.
+// Beside them, the same pictures and the skins drawn for high-resolution
+// screens (see the functions taking a ratio, below).
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
