@@ -33,6 +33,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 
 namespace trelmo {
@@ -482,6 +483,10 @@ void TForm1::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (premier_affichage_) {
         premier_affichage_ = false;
+        if (QWindow* w = windowHandle())
+            connect(w, &QWindow::screenChanged, this, [this] { garde([this] { suivre_ratio(); }); });
+        connect(echelle_, &Echelle::change, this, [this] { garde([this] { suivre_ratio(); }); });
+        garde([this] { suivre_ratio(); });
         garde([this] { FormShow(); });
     }
 }

@@ -169,6 +169,8 @@ private:
     void appliquer_skin();
     void redessiner_textures();
     const QPixmap& bille_courante() const;
+    const QPixmap& peau_ecran(int s, const QPixmap& fichier) const;   // the skin drawn for the screen
+    void suivre_ratio();             // the pictures again for a new device pixel ratio
     void montrer(Sprite* s, bool bille);
     LabelCliquable* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                         void (TForm1::*clic)());
@@ -228,7 +230,11 @@ private:
     enum EtatSkin { SkinAttendue, SkinChargee, SkinIllisible };
     mutable std::array<QPixmap, 5> plateaux_;       // slots 1-4
     mutable std::array<EtatSkin, 5> skin_etat_{};
-    mutable std::array<QPixmap, 4 * 7> billes_;     // bille11 ... bille47
+    mutable std::array<QPixmap, 4 * 7> billes_;
+    qreal ratio_art_ = 1;                           // the ratio the pictures are drawn for
+    mutable QPixmap peau_ecran_;
+    mutable int peau_ecran_slot_ = 0;
+    mutable qreal peau_ecran_ratio_ = 0;     // bille11 ... bille47
     bool premier_affichage_ = true;
 
     TCalque* calque_ = nullptr;

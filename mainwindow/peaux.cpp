@@ -8,6 +8,7 @@
 #include "game/erreur.h"
 #include "resources/ressources.h"
 #include "widgets/garde.h"
+#include "widgets/label3d.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -77,7 +78,7 @@ void TForm1::appliquer_pixmap_plateau(int s)
         return;
     const QPixmap& image = skin(s);
     if (!image.isNull()) {
-        plateau_->setPixmap(image);
+        plateau_->setPixmap(peau_ecran(s, image));
     } else {
         // A skin that could not be read: a plain neutral board rather than
         // what the previous skin left on the screen.
@@ -107,8 +108,41 @@ const QPixmap& TForm1::bille_courante() const
     // Each marble picture is decoded the first time it is shown.
     QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
     if (p.isNull())
-        p = bille(s, m);
+        p = ratio_art_ > 1 ? bille(s, m, ratio_art_) : bille(s, m);
     return p;
+}
+
+const QPixmap& TForm1::peau_ecran(int s, const QPixmap& fichier) const
+{
+    // At 100 % the skin is its file's picture. On a finer screen it is drawn
+    // for that screen, once for each skin and ratio shown.
+    if (ratio_art_ <= 1)
+        return fichier;
+    if (peau_ecran_slot_ != s || peau_ecran_ratio_ != ratio_art_) {
+        peau_ecran_ = peau(s, ratio_art_);
+        peau_ecran_slot_ = s;
+        peau_ecran_ratio_ = ratio_art_;
+    }
+    return peau_ecran_.isNull() ? fichier : peau_ecran_;
+}
+
+void TForm1::suivre_ratio()
+{
+    // The window went to a screen of another ratio, or took another scale:
+    // every picture of the window again, drawn for it.
+    const qreal r = devicePixelRatioF();
+    if (r == ratio_art_)
+        return;
+    ratio_art_ = r;
+    for (QPixmap& p : billes_)
+        p = QPixmap();
+    setWindowIcon(r > 1 ? icone(r) : icone());
+    for (auto* l : findChildren<QWidget*>())
+        if (l->property("bouton").toBool() || l == charger_)
+            l->setCursor(curseur(curseur_tophand_id, r));
+    appliquer_skin();
+    jeu_.marquer_tout_perime();
+    redessiner_textures();
 }
 
 void TForm1::redessiner_textures()

@@ -29,7 +29,7 @@ void TForm1::trou_curseur(int n, int id)
     if (id == CUR_DEFAUT)
         trous_[static_cast<size_t>(n)]->unsetCursor();
     else
-        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
+        trous_[static_cast<size_t>(n)]->setCursor(curseur(id, ratio_art_));
 }
 
 void TForm1::trou_actif(int n, bool actif)
@@ -182,7 +182,7 @@ void TForm1::glisserDebut(Sprite* source, QPoint global)
     source->setPixmap(QPixmap());
     glisse_->raise();
     glisse_->show();
-    QGuiApplication::setOverrideCursor(curseur(CUR_DEPLACE));
+    QGuiApplication::setOverrideCursor(curseur(CUR_DEPLACE, ratio_art_));
     glisserVers(global);
 }
 
@@ -202,7 +202,7 @@ void TForm1::glisserVers(QPoint global)
     if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif())
         id = (dessous == glisse_de_ || jeu_.saut_permis(jeu_.trou_pris(), dessous->numero())) ? CUR_DEPLACE
                                                                                               : CUR_IMPOSSIBLE;
-    QGuiApplication::changeOverrideCursor(curseur(id));
+    QGuiApplication::changeOverrideCursor(curseur(id, ratio_art_));
 }
 
 void TForm1::glisserFin(QPoint global)
