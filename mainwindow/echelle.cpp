@@ -1,6 +1,6 @@
 #include "mainwindow/echelle.h"
 
-#include "dialogs/langue.h"
+#include "mainwindow/textes_plus.h"
 #include "storage/ini.h"
 #include "widgets/bulle.h"
 #include "widgets/garde.h"
@@ -18,6 +18,8 @@
 #include <QWindow>
 
 #include <private/qhighdpiscaling_p.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +34,13 @@ constexpr const char* kCle = "taille";
 constexpr QRgb kPourtour = 0xff202020;
 // The scale given to the screens at start-up, before the window exists.
 double facteur_initial = 1.0;
+
+// Scales are whole eighths: the toolkit counts them without rounding, so a
+// window of whole pixels stays whole at any of them.
+double en_huitiemes(double facteur)
+{
+    return std::max(1.0, std::floor(facteur * 8 + 1e-9) / 8);
+}
 
 bool choix_connu(long long pourcent)
 {
@@ -60,7 +69,7 @@ double ajuste(const QScreen* ecran, double facteur, QSize base, QSize cadre = {}
     // The frame the window manager adds, when the window has one.
     const double w = (libre.width() - cadre.width()) * facteur;
     const double h = (libre.height() - cadre.height()) * facteur;
-    return std::max(1.0, std::min(w / base.width(), h / base.height()));
+    return en_huitiemes(std::min(w / base.width(), h / base.height()));
 }
 
 // Paints the surround, outside the layout, before the window's own painting.
@@ -129,15 +138,15 @@ void Echelle::creer_commandes(int32_t langue_)
             });
         };
     };
-    auto* taille = new QAction(texte(langue_, "plus.taille"), fenetre_);
+    const TextesPlus& t = textes_plus(langue_);
+    auto* taille = new QAction(t.taille, fenetre_);
     taille->setObjectName(QStringLiteral("taille"));
     auto* sous_menu = new QMenu(fenetre_);
     sous_menu->setObjectName(QStringLiteral("menu_taille"));
     taille->setMenu(sous_menu);
     groupe_ = new QActionGroup(this);
     for (int pourcent : kTailles) {
-        const QString nom = pourcent == kAjuster ? texte(langue_, "plus.taille_ecran")
-                                                 : texte(langue_, "plus.taille_pourcent").arg(pourcent);
+        const QString nom = pourcent == kAjuster ? t.taille_ecran : t.taille_pourcent.arg(pourcent);
         QAction* a = sous_menu->addAction(nom);
         a->setObjectName(QStringLiteral("taille_%1").arg(pourcent));
         a->setCheckable(true);
@@ -145,7 +154,7 @@ void Echelle::creer_commandes(int32_t langue_)
         groupe_->addAction(a);
         connect(a, &QAction::triggered, this, garder([this, pourcent](bool) { choisir(pourcent); }));
     }
-    plein_ecran_ = new QAction(texte(langue_, "plus.plein_ecran"), fenetre_);
+    plein_ecran_ = new QAction(t.plein_ecran, fenetre_);
     plein_ecran_->setObjectName(QStringLiteral("plein_ecran"));
     plein_ecran_->setCheckable(true);
     plein_ecran_->setShortcut(QKeySequence(Qt::Key_F11));
@@ -191,10 +200,21 @@ void Echelle::choisir(int pourcent)
 
 void Echelle::basculer_plein_ecran()
 {
-    if (fenetre_->isFullScreen())
+    if (fenetre_->isFullScreen()) {
         fenetre_->showNormal();
-    else
+        // Back to the scale the window had before, at its size.
+        const double avant = avant_plein_ecran_;
+        QTimer::singleShot(0, this, [this, avant] {
+            garde([this, avant] {
+                const double ratio = ratio_propre(fenetre_->screen(), facteur_);
+                appliquer(avant, QSize(static_cast<int>(std::lround(base_.width() * avant * ratio)),
+                                       static_cast<int>(std::lround(base_.height() * avant * ratio))));
+            });
+        });
+    } else {
+        avant_plein_ecran_ = facteur_;
         fenetre_->showFullScreen();
+    }
     if (plein_ecran_)
         plein_ecran_->setChecked(fenetre_->isFullScreen());
 }
@@ -215,17 +235,17 @@ void Echelle::redimensionnee()
             const QSize physique(static_cast<int>(std::lround(fenetre_->width() * ratio)),
                                  static_cast<int>(std::lround(fenetre_->height() * ratio)));
             const double propre = ratio / facteur_;
-            const double facteur = std::max(1.0, std::min(physique.width() / (base_.width() * propre),
-                                                          physique.height() / (base_.height() * propre)));
+            const double facteur = en_huitiemes(std::min(physique.width() / (base_.width() * propre),
+                                                         physique.height() / (base_.height() * propre)));
             if (std::abs(facteur - facteur_) < 1e-3)
                 placer();
             else
-                appliquer(facteur, physique);
+                appliquer(facteur, physique, false);
         });
     });
 }
 
-void Echelle::appliquer(double facteur, QSize physique)
+void Echelle::appliquer(double facteur, QSize physique, bool demander)
 {
     en_cours_ = true;
     auto fin = qScopeGuard([this] { en_cours_ = false; });
@@ -236,20 +256,29 @@ void Echelle::appliquer(double facteur, QSize physique)
     const double ratio = propre * facteur_;
     const QSize logique(std::max(base_.width(), static_cast<int>(std::floor(physique.width() / ratio + 1e-6))),
                         std::max(base_.height(), static_cast<int>(std::floor(physique.height() / ratio + 1e-6))));
-    if (logique == fenetre_->size()) {
+    // The pictures first, made for the new ratio, then the window's paint.
+    emit change();
+    QWindow* fenetre_os = fenetre_->windowHandle();
+    if (!demander && fenetre_os && fenetre_os->handle()) {
+        // The window keeps the size the window manager gave it: only the way
+        // the toolkit counts it changes, as if the window manager had said so.
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            fenetre_os, fenetre_os->handle()->geometry());
+    } else if (logique == fenetre_->size()) {
         // The window's picture is remade at the new resolution only when its
         // size changes: change it, paint, and change it back.
         fenetre_->resize(logique + QSize(1, 0));
         fenetre_->repaint();
+        fenetre_->resize(logique);
+    } else {
+        fenetre_->resize(logique);
     }
-    fenetre_->resize(logique);
     placer();
     // A balloon on the screen is a picture of the old scale, the screen
     // behind it included.
     if (THintManager* bulles = THintManager::instance())
         bulles->hideHint();
     fenetre_->update();
-    emit change();
 }
 
 void Echelle::placer()

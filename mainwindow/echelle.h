@@ -65,12 +65,13 @@ signals:
     void change();   // the scale or the layout's place changed
 
 private:
-    void appliquer(double facteur, QSize physique);
+    void appliquer(double facteur, QSize physique, bool demander = true);
     void placer();
 
     QWidget* fenetre_;
     QSize base_;
     double facteur_ = 1.0;
+    double avant_plein_ecran_ = 1.0;
     QPoint decalage_;
     int choix_ = 100;
     std::string chemin_ini_;

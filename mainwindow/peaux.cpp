@@ -17,6 +17,25 @@
 
 namespace trelmo {
 
+namespace {
+
+// A picture drawn for a ratio near r (the art is made for a few ratios)
+// brought to exactly r, once, rather than at every paint.
+QPixmap au_ratio(const QPixmap& p, qreal r)
+{
+    if (p.isNull() || p.devicePixelRatio() == r)
+        return p;
+    const QSizeF logique = p.deviceIndependentSize();
+    const QSize pixels(qRound(logique.width() * r), qRound(logique.height() * r));
+    QPixmap q = QPixmap::fromImage(p.toImage()
+                                       .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                       .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    q.setDevicePixelRatio(r);
+    return q;
+}
+
+} // namespace
+
 std::string TForm1::chemin_skin(int i) const
 {
     return trelmo::chemin_skin(repertoire_, i);
@@ -108,7 +127,7 @@ const QPixmap& TForm1::bille_courante() const
     // Each marble picture is decoded the first time it is shown.
     QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
     if (p.isNull())
-        p = ratio_art_ > 1 ? bille(s, m, ratio_art_) : bille(s, m);
+        p = ratio_art_ > 1 ? au_ratio(bille(s, m, ratio_art_), ratio_art_) : bille(s, m);
     return p;
 }
 
@@ -119,7 +138,7 @@ const QPixmap& TForm1::peau_ecran(int s, const QPixmap& fichier) const
     if (ratio_art_ <= 1)
         return fichier;
     if (peau_ecran_slot_ != s || peau_ecran_ratio_ != ratio_art_) {
-        peau_ecran_ = peau(s, ratio_art_);
+        peau_ecran_ = au_ratio(peau(s, ratio_art_), ratio_art_);
         peau_ecran_slot_ = s;
         peau_ecran_ratio_ = ratio_art_;
     }

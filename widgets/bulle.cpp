@@ -322,23 +322,30 @@ void TNewDesign::ActivateHint(const QRect& rect, const QString& text, const QPoi
         return;
 
     const QRect area(m_x, m_y, m_w, m_h);
+    // Drawn at the resolution of the screen it shows on.
+    QScreen* ecran = QGuiApplication::screenAt(area.center());
+    if (!ecran && parentWidget())
+        ecran = parentWidget()->screen();
+    const qreal ratio = ecran ? std::max<qreal>(1, ecran->devicePixelRatio()) : 1;
+    const QSize taille(qRound(m_w * ratio), qRound(m_h * ratio));
     QImage picture;
     if (!translucent()) {
-        picture = copyScreen(area);
+        picture = copyScreen(area, ratio);
         if (picture.isNull())
             makeTranslucent();
     }
     if (translucent()) {
-        picture = QImage(m_w, m_h, QImage::Format_ARGB32_Premultiplied);
+        picture = QImage(taille, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
     }
 
     const THintDesign* s = THintDesign::FindHintDesign();
-    DrawHint(picture, {.font = s->fontData(), .W = m_w, .H = m_h, .TH = m_TH,
+    DrawHintAt(picture, {.font = s->fontData(), .W = m_w, .H = m_h, .TH = m_TH,
         .fillColor = s->color(), .text = m_text, .placement = m_placement, .style = s->hintStyle(),
         .link = m_link, .L = m_L, .shadow = s->shadow(), .quality = s->shadowQuality(),
         .shadowWidth = s->shadowWidth(), .intensity = s->shadowIntensity(),
-        .picture = s->picture(), .border = s->border(), .borderColor = s->borderColor()});
+        .picture = s->picture(), .border = s->border(), .borderColor = s->borderColor()}, ratio);
+    picture.setDevicePixelRatio(ratio);
     m_image = picture;
 
     setGeometry(area);
@@ -346,7 +353,7 @@ void TNewDesign::ActivateHint(const QRect& rect, const QString& text, const QPoi
     update();
 }
 
-QImage TNewDesign::copyScreen(const QRect& area) const
+QImage TNewDesign::copyScreen(const QRect& area, qreal ratio) const
 {
     if (g_screenCopyDisabled)
         return {};
@@ -360,7 +367,8 @@ QImage TNewDesign::copyScreen(const QRect& area) const
 
     // Only the part of the balloon that lies on the screen is copied; the
     // rest stays black.
-    QImage result(area.size(), QImage::Format_RGB32);
+    auto pixels = [ratio](QSize t) { return QSize(qRound(t.width() * ratio), qRound(t.height() * ratio)); };
+    QImage result(pixels(area.size()), QImage::Format_RGB32);
     result.fill(Qt::black);
     const QRect geo = scr->geometry();
     const QRect part = area & geo;
@@ -391,12 +399,13 @@ QImage TNewDesign::copyScreen(const QRect& area) const
             return {};
     }
     img.setDevicePixelRatio(1.0);
-    if (img.size() != part.size())
-        img = img.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (img.size() != pixels(part.size()))
+        img = img.scaled(pixels(part.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     img = img.convertToFormat(QImage::Format_RGB32);
     QPainter p(&result);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(part.topLeft() - area.topLeft(), img);
+    const QPoint d = part.topLeft() - area.topLeft();
+    p.drawImage(QPoint(qRound(d.x() * ratio), qRound(d.y() * ratio)), img);
     return result;
 }
 

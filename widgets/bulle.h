@@ -190,7 +190,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage copyScreen(const QRect& area) const;
+    QImage copyScreen(const QRect& area, qreal ratio = 1) const;
     void makeTranslucent();
 
     int m_L = 10;

@@ -104,12 +104,13 @@ private slots:
     {
         auto f = fenetre();
         f->etat_jeuxClick();
-        f->resize(1280, 1000);
-        const double attendu = std::min(1280.0 / 640, 1000.0 / 462);
+        f->resize(1200, 1000);
+        // In whole eighths: 1 7/8 fits 1200 x 1000.
+        const double attendu = 1.875;
         QTRY_COMPARE(f->echelle()->facteur(), attendu);
         QCOMPARE(f->devicePixelRatioF(), attendu);
         // The same pixels as asked for, counted at the new scale.
-        QVERIFY(std::abs(f->width() * attendu - 1280) < attendu + 1);
+        QVERIFY(std::abs(f->width() * attendu - 1200) < attendu + 1);
         QVERIFY(std::abs(f->height() * attendu - 1000) < attendu + 1);
         auto* plateau = f->findChild<QLabel*>(QStringLiteral("plateau"));
         QVERIFY(std::abs(plateau->geometry().center().x() - f->rect().center().x()) <= 1);
