@@ -73,6 +73,7 @@ TForm1::TForm1(QWidget* parent)
       chemin_aide_(repertoire_ + "doc.chm"),
       reglages_(repertoire_),
       sauvegarde_(repertoire_),
+      peaux_(repertoire_),
       jeu_(*this, *this, *this, *this)
 {
     installer_accessibilite();
@@ -181,7 +182,7 @@ TForm1::TForm1(QWidget* parent)
     reglages_.avertir = [this](const std::string& m) { avertir(q(m)); };
     garde([this] { reglages_.recharger(); });
     // 6. The skins.
-    charger_skins();
+    peaux_.verifier(reglages_.config.no_texture_plateau());
     // 7. The cursors are registered with the pictures of the program, on
     //    first use; the marble pictures too.
     // 8. The hole sprites, then the tray sprites.
@@ -432,10 +433,10 @@ void TForm1::etat_jeuxClick() { jeu_.etat_jeuxClick(); }
 
 void TForm1::chargerClick()
 {
-    restauree_ = false;
+    suivi_.restauree = false;
     charger_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
-    if (restauree_) {
-        restauree_ = false;
+    if (suivi_.restauree) {
+        suivi_.restauree = false;
         retrouver_probleme();
         const TextesPlus& t = textes_plus(langue_);
         annonce_->annoncer(t.partie_chargee.arg(reste(t, kNbRepos - jeu_.nb_repos)));

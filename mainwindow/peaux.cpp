@@ -1,5 +1,7 @@
 // Skins and textures: the four board pictures and the marble pictures, the
 // buttons that change them, and the pictures the hole and tray sprites show.
+#include "mainwindow/peaux.h"
+
 #include "mainwindow/form1.h"
 #include "mainwindow/bmp.h"
 #include "mainwindow/calque.h"
@@ -16,54 +18,50 @@
 
 namespace trelmo {
 
-std::string TForm1::chemin_skin(int i) const
+std::string Peaux::chemin(int slot) const
 {
-    return trelmo::chemin_skin(repertoire_, i);
+    return chemin_skin(repertoire_, slot);
 }
 
-void TForm1::skin_illisible(int i) const
+void Peaux::illisible(int slot) const
 {
     // The player is told which file it is; the slot stays empty.
-    const std::string chemin = chemin_skin(i);
-    const std::string raison = QFileInfo::exists(QString::fromStdString(chemin)) ? "Impossible de lire le fichier "
-                                                                                 : "Fichier introuvable : ";
-    garde([&] { throw Erreur(raison + chemin); });
+    const std::string c = chemin(slot);
+    const std::string raison = QFileInfo::exists(QString::fromStdString(c)) ? "Impossible de lire le fichier "
+                                                                            : "Fichier introuvable : ";
+    garde([&] { throw Erreur(raison + c); });
 }
 
-void TForm1::charger_skins()
+void Peaux::verifier(int32_t courante)
 {
-    // The skin on show is decoded now; the others only when first chosen,
-    // which keeps one picture in memory where four were. Each file is
-    // checked now all the same, so that a missing one is told at start-up.
-    const int32_t courante = reglages_.config.no_texture_plateau();
     for (int i = 1; i <= 4; ++i) {
-        skin_etat_[static_cast<size_t>(i)] = SkinAttendue;
+        etats_[static_cast<size_t>(i)] = Attendue;
         if (i == courante)
             skin(i);
-        else if (!bmp_lisible(QString::fromStdString(chemin_skin(i)))) {
-            skin_etat_[static_cast<size_t>(i)] = SkinIllisible;
-            skin_illisible(i);
+        else if (!bmp_lisible(QString::fromStdString(chemin(i)))) {
+            etats_[static_cast<size_t>(i)] = Illisible;
+            illisible(i);
         }
     }
 }
 
-const QPixmap& TForm1::skin(int slot) const
+const QPixmap& Peaux::skin(int slot) const
 {
     static const QPixmap aucune;
     if (slot < 1 || slot > 4)
         return aucune;
-    auto& etat = skin_etat_[static_cast<size_t>(slot)];
-    if (etat == SkinAttendue) {
+    auto& etat = etats_[static_cast<size_t>(slot)];
+    if (etat == Attendue) {
         // Read beside the start-up when it is the skin the settings held.
-        const std::string chemin = chemin_skin(slot);
-        QImage image = skin_preparee(chemin);
+        const std::string c = chemin(slot);
+        QImage image = skin_preparee(c);
         if (image.isNull())
-            image = lire_bmp(QString::fromStdString(chemin));
+            image = lire_bmp(QString::fromStdString(c));
         if (image.isNull()) {
-            etat = SkinIllisible;
-            skin_illisible(slot);
+            etat = Illisible;
+            illisible(slot);
         } else {
-            etat = SkinChargee;
+            etat = Chargee;
             // Kept in the reader's 24 bits: the pixmap takes the picture's memory as it is.
             plateaux_[static_cast<size_t>(slot)] = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
         }
@@ -71,11 +69,24 @@ const QPixmap& TForm1::skin(int slot) const
     return plateaux_[static_cast<size_t>(slot)];
 }
 
+const QPixmap& Peaux::bille(int32_t s, int32_t m) const
+{
+    static const QPixmap aucune;
+    if (s < 1 || s > 4 || m < 1 || m > 7)
+        return aucune;
+    QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
+    if (p.isNull())
+        p = trelmo::bille(s, m);
+    return p;
+}
+
+// ---------------------------------------------------------------- the window's skin and marbles
+
 void TForm1::appliquer_pixmap_plateau(int s)
 {
     if (s < 1 || s > 4)
         return;
-    const QPixmap& image = skin(s);
+    const QPixmap& image = peaux_.skin(s);
     if (!image.isNull()) {
         plateau_->setPixmap(image);
     } else {
@@ -99,16 +110,7 @@ void TForm1::appliquer_skin()
 
 const QPixmap& TForm1::bille_courante() const
 {
-    static const QPixmap aucune;
-    const int32_t s = reglages_.config.no_texture_plateau();
-    const int32_t m = reglages_.config.no_texture_bille();
-    if (s < 1 || s > 4 || m < 1 || m > 7)
-        return aucune;
-    // Each marble picture is decoded the first time it is shown.
-    QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
-    if (p.isNull())
-        p = bille(s, m);
-    return p;
+    return peaux_.bille(reglages_.config.no_texture_plateau(), reglages_.config.no_texture_bille());
 }
 
 void TForm1::redessiner_textures()
