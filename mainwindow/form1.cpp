@@ -7,8 +7,6 @@
 #include "dialogs/langue.h"
 #include "dialogs/liens.h"
 #include "dialogs/meilleur_score.h"
-#include "dialogs/mode.h"
-#include "dialogs/saisie_nom.h"
 #include "game/textes.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/sprite.h"
@@ -74,7 +72,9 @@ TForm1::TForm1(QWidget* parent)
       reglages_(repertoire_),
       sauvegarde_(repertoire_),
       peaux_(repertoire_),
-      jeu_(*this, *this, *this, *this)
+      partenaires_(reglages_),
+      messages_(this),
+      jeu_(*this, *this, minuterie_, partenaires_)
 {
     installer_accessibilite();
     setObjectName(QStringLiteral("Form1"));
@@ -145,6 +145,7 @@ TForm1::TForm1(QWidget* parent)
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(1000);
     connect(Timer1_, &QTimer::timeout, this, [this] { garde([this] { Timer1Timer(); }); });
+    minuterie_.definir_timer(Timer1_);
 
     HintDesign1_ = new THintDesign(this);
     HintDesign1_->setHintStyle(hiBubble);
@@ -291,8 +292,7 @@ QLabel* TForm1::label(const char* nom) const
 void TForm1::setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* saisie_nom, Tmeilleur_score* meilleur_score)
 {
     FreewareMsg_ = freeware;
-    mode_ = mode;
-    saisie_nom_ = saisie_nom;
+    partenaires_.definir_dialogues(mode, saisie_nom);
     meilleur_score_ = meilleur_score;
 }
 
@@ -379,53 +379,7 @@ void TForm1::afficher_resultat(const QString& texte)
     resultat_->setText(choisi);
 }
 
-void TForm1::timer1(bool actif)
-{
-    if (actif)
-        Timer1_->start();
-    else
-        Timer1_->stop();
-}
-
 void TForm1::Timer1Timer() { jeu_.Timer1Timer(); }
-
-// ---------------------------------------------------------------- settings and dialogs
-
-void TForm1::choisir_niveau()
-{
-    if (mode_)
-        mode_->exec();
-}
-
-void TForm1::recharger_config() { reglages_.recharger(); }
-
-void TForm1::enregistrer_config() { reglages_.enregistrer(); }
-
-int32_t TForm1::niveau() const { return reglages_.config.niveau(); }
-
-void TForm1::insere_score(int32_t billes, const std::string& duree)
-{
-    reglages_.insere_score(billes, duree, [this] {
-        if (saisie_nom_)
-            saisie_nom_->exec();
-    });
-}
-
-void TForm1::information(const std::string& texte)
-{
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), q(texte), QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.exec();
-}
-
-bool TForm1::confirmation(const std::string& texte)
-{
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), q(texte),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
-    return box.exec() == QMessageBox::Ok;
-}
 
 // ---------------------------------------------------------------- commands
 
@@ -434,7 +388,7 @@ void TForm1::etat_jeuxClick() { jeu_.etat_jeuxClick(); }
 void TForm1::chargerClick()
 {
     suivi_.restauree = false;
-    charger_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
+    charger_partie(sauvegarde_, jeu_, reglages_, messages_, textes_partie_);
     if (suivi_.restauree) {
         suivi_.restauree = false;
         retrouver_probleme();
@@ -447,7 +401,7 @@ void TForm1::chargerClick()
 void TForm1::sauverClick()
 {
     const quint64 avant = sauvegarde_.empreinte();
-    sauver_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
+    sauver_partie(sauvegarde_, jeu_, reglages_, messages_, textes_partie_);
     noter_probleme_sauve(avant);
 }
 

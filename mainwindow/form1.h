@@ -5,6 +5,7 @@
 #include "game/jeu.h"
 #include "mainwindow/accessibilite.h"
 #include "mainwindow/commandes_partie.h"
+#include "mainwindow/partenaires.h"
 #include "mainwindow/peaux.h"
 #include "storage/config.h"
 #include "storage/partie.h"
@@ -41,9 +42,6 @@ class Tmeilleur_score;
 class TForm1 : public QWidget,
                public ISprites,
                public IAffichage,
-               public IMinuterie,
-               public IPartenaires,
-               public IMessages,
                public IObservateur,
                public ISourceAccessible {
     Q_OBJECT
@@ -124,17 +122,6 @@ public:
     void chrono(const std::string& texte) override;
     void etat_jeux(const std::string& caption, const std::string& hint) override;
     void resultat(bool actif, const std::string& texte) override;
-    // IMinuterie
-    void timer1(bool actif) override;
-    // IPartenaires
-    void choisir_niveau() override;
-    void recharger_config() override;
-    void enregistrer_config() override;
-    int32_t niveau() const override;
-    void insere_score(int32_t billes, const std::string& duree) override;
-    // IMessages
-    void information(const std::string& texte) override;
-    bool confirmation(const std::string& texte) override;
     // IObservateur
     void partie_commencee() override;
     void partie_arretee() override;
@@ -199,6 +186,9 @@ private:
     SauvegardePartie sauvegarde_;
     Peaux peaux_;                     // skins and marble pictures
     TextesPartie textes_partie_;
+    PartenairesFenetre partenaires_;
+    Minuterie minuterie_;
+    BoitesMessages messages_;
     Jeu jeu_;
 
     QLabel* plateau_ = nullptr;
@@ -269,8 +259,6 @@ private:
     Dit dit_;
 
     TFreewareMsg* FreewareMsg_ = nullptr;
-    Tmode* mode_ = nullptr;
-    Tsaisie_nom* saisie_nom_ = nullptr;
     Tmeilleur_score* meilleur_score_ = nullptr;
 };
 

@@ -49,7 +49,7 @@ void TForm1::problemesClick()
     if (choix.exec() != QDialog::Accepted || !choix.choisi())
         return;
     // A game being played is given up only when the player says so.
-    if (!jeu_.pas_de_partie && !jeu_.fin_traitee && !confirmation(textes_partie_.annuler_partie))
+    if (!jeu_.pas_de_partie && !jeu_.fin_traitee && !messages_.confirmation(textes_partie_.annuler_partie))
         return;
     commencer_probleme(choix.choisi()->id);
 }
