@@ -72,9 +72,10 @@ TForm1::TForm1(QWidget* parent)
       reglages_(repertoire_),
       sauvegarde_(repertoire_),
       peaux_(repertoire_),
+      sprites_(peaux_, reglages_.config),
       partenaires_(reglages_),
       messages_(this),
-      jeu_(*this, *this, minuterie_, partenaires_)
+      jeu_(sprites_, *this, minuterie_, partenaires_)
 {
     installer_accessibilite();
     setObjectName(QStringLiteral("Form1"));
@@ -198,7 +199,7 @@ TForm1::TForm1(QWidget* parent)
             connect(s, &Sprite::glisse, this, [this, s](int, QPoint g) { garde([&] { glisserDebut(s, g); }); });
             connect(s, &Sprite::glisse_vers, this, [this](int, QPoint g) { garde([&] { glisserVers(g); }); });
             connect(s, &Sprite::lache, this, [this](int, QPoint g) { garde([&] { glisserFin(g); }); });
-            trous_[static_cast<size_t>(n)] = s;
+            sprites_.trous[static_cast<size_t>(n)] = s;
             jeu_.marques[static_cast<size_t>(n)] = 0;
         }
         int col = 1, lig = 1;
@@ -207,7 +208,7 @@ TForm1::TForm1(QWidget* parent)
             s->setObjectName(QStringLiteral("r%1").arg(i));
             s->move(kGaucheRepos[col], kHautRepos[lig]);
             s->setActif(false);
-            repos_[static_cast<size_t>(i)] = s;
+            sprites_.repos[static_cast<size_t>(i)] = s;
             jeu_.marques[static_cast<size_t>(kNbTrous + i)] = 0;
             ++col;
             const int fin = (lig >= 3 && lig <= 8) ? 4 : 5;
@@ -234,7 +235,7 @@ TForm1::TForm1(QWidget* parent)
     calque_ = new TCalque(this);
     calque_->setGeometry(0, 0, 640, 462);
     for (int n = 1; n <= kNbTrous; ++n)
-        calque_->setPlaceTrou(n, trous_[static_cast<size_t>(n)]->pos());
+        calque_->setPlaceTrou(n, sprites_.trous[static_cast<size_t>(n)]->pos());
     calque_->stackUnder(resultat_);
     calque_->setProperty("accessible", true);
     definir_source_accessible(calque_, this);

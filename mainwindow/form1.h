@@ -7,6 +7,7 @@
 #include "mainwindow/commandes_partie.h"
 #include "mainwindow/partenaires.h"
 #include "mainwindow/peaux.h"
+#include "mainwindow/sprites_plateau.h"
 #include "storage/config.h"
 #include "storage/partie.h"
 
@@ -40,7 +41,6 @@ class Tsaisie_nom;
 class Tmeilleur_score;
 
 class TForm1 : public QWidget,
-               public ISprites,
                public IAffichage,
                public IObservateur,
                public ISourceAccessible {
@@ -60,8 +60,8 @@ public:
     Jeu& jeu() { return jeu_; }
 
     // Controls, reachable for tests.
-    Sprite* trou(int n) const { return trous_[static_cast<size_t>(n)]; }
-    Sprite* repos(int i) const { return repos_[static_cast<size_t>(i)]; }
+    Sprite* trou(int n) const { return sprites_.trous[static_cast<size_t>(n)]; }
+    Sprite* repos(int i) const { return sprites_.repos[static_cast<size_t>(i)]; }
     QLabel* resultat_label() const { return resultat_; }
     QLabel* label(const char* nom) const;
     QTimer* timer1() const { return Timer1_; }
@@ -112,11 +112,6 @@ public:
     // marble back in its hole, the pictures and the cursor as they should be.
     void abandonner_glisse();
 
-    // ISprites
-    void trou_image(int n, bool bille) override;
-    void repos_image(int i, bool bille) override;
-    void trou_curseur(int n, int curseur) override;
-    void trou_actif(int n, bool actif) override;
     // IAffichage
     void billes_repos(const std::string& texte) override;
     void chrono(const std::string& texte) override;
@@ -150,8 +145,6 @@ private:
     void FormCloseQuery();     // the about box's last word and its setting
     void appliquer_skin();
     void redessiner_textures();
-    const QPixmap& bille_courante() const;
-    void montrer(Sprite* s, bool bille);
     LabelCliquable* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                         void (TForm1::*clic)());
     // Beyond the two-click protocol.
@@ -185,6 +178,7 @@ private:
     Reglages reglages_;
     SauvegardePartie sauvegarde_;
     Peaux peaux_;                     // skins and marble pictures
+    SpritesPlateau sprites_;          // the hole and tray sprites
     TextesPartie textes_partie_;
     PartenairesFenetre partenaires_;
     Minuterie minuterie_;
@@ -209,8 +203,6 @@ private:
     QTimer* Timer1_ = nullptr;
     THintDesign* HintDesign1_ = nullptr;
 
-    std::array<Sprite*, 1 + kNbTrous> trous_{};
-    std::array<Sprite*, 1 + kNbRepos> repos_{};
     bool premier_affichage_ = true;
 
     TCalque* calque_ = nullptr;

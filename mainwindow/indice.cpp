@@ -99,7 +99,7 @@ void TForm1::montrer_indice()
         calque_->setCurseur(s.de);
         signaler_focus_trou(calque_, s.de);
     }
-    const QRect marble = trous_[static_cast<size_t>(s.de)]->geometry();
+    const QRect marble = sprites_.trous[static_cast<size_t>(s.de)]->geometry();
     if (THintManager* bulles = THintManager::instance())
         bulles->showMessage(this, mapToGlobal(marble.topLeft() + QPoint(10, 4)), texte, 5000,
                             [this](const QRect& r) { return bulle_libre(r); });

@@ -50,7 +50,7 @@ void TForm1::annoncer_prise(int ici)
 
 bool TForm1::trou_expose(int n) const
 {
-    return n >= 1 && n <= kNbTrous && trous_[static_cast<size_t>(n)]->actif();
+    return n >= 1 && n <= kNbTrous && sprites_.trous[static_cast<size_t>(n)]->actif();
 }
 
 QString TForm1::nom_trou(int n) const

@@ -108,11 +108,6 @@ void TForm1::appliquer_skin()
     appliquer_pixmap_plateau(reglages_.config.no_texture_plateau());
 }
 
-const QPixmap& TForm1::bille_courante() const
-{
-    return peaux_.bille(reglages_.config.no_texture_plateau(), reglages_.config.no_texture_bille());
-}
-
 void TForm1::redessiner_textures()
 {
     if (jeu_.pas_de_partie) {
@@ -145,30 +140,6 @@ void TForm1::texture_billeClick()
     reglages_.config.set_no_texture_bille(m);
     redessiner_textures();
     reglages_.enregistrer();
-}
-
-void TForm1::montrer(Sprite* s, bool bille)
-{
-    if (!bille) {
-        s->clear();
-        return;
-    }
-    // Without a current marble picture the sprite keeps what it shows.
-    const QPixmap& p = bille_courante();
-    if (!p.isNull())
-        s->setPixmap(p);
-}
-
-void TForm1::trou_image(int n, bool bille)
-{
-    if (n >= 1 && n <= kNbTrous)
-        montrer(trous_[static_cast<size_t>(n)], bille);
-}
-
-void TForm1::repos_image(int i, bool bille)
-{
-    if (i >= 1 && i <= kNbRepos)
-        montrer(repos_[static_cast<size_t>(i)], bille);
 }
 
 } // namespace trelmo

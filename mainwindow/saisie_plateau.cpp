@@ -22,22 +22,6 @@ namespace trelmo {
 
 // ---------------------------------------------------------------- the pointer over the holes
 
-void TForm1::trou_curseur(int n, int id)
-{
-    if (n < 1 || n > kNbTrous)
-        return;
-    if (id == CUR_DEFAUT)
-        trous_[static_cast<size_t>(n)]->unsetCursor();
-    else
-        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
-}
-
-void TForm1::trou_actif(int n, bool actif)
-{
-    if (n >= 1 && n <= kNbTrous)
-        trous_[static_cast<size_t>(n)]->setActif(actif);
-}
-
 void TForm1::survolTrou(int n)
 {
     // The pointer over the board puts the keyboard cursor away.
@@ -199,7 +183,7 @@ void TForm1::glisserVers(QPoint global)
     // The cursor says what letting go here would do, as it does for a click.
     auto* dessous = qobject_cast<Sprite*>(childAt(ici));
     int id = CUR_DEFAUT;
-    if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif())
+    if (dessous && dessous == sprites_.trous[static_cast<size_t>(dessous->numero())] && dessous->actif())
         id = (dessous == glisse_.de || jeu_.saut_permis(jeu_.trou_pris(), dessous->numero())) ? CUR_DEPLACE
                                                                                               : CUR_IMPOSSIBLE;
     QGuiApplication::changeOverrideCursor(curseur(id));
@@ -215,7 +199,7 @@ void TForm1::glisserFin(QPoint global)
     QGuiApplication::restoreOverrideCursor();
     auto* dessous = qobject_cast<Sprite*>(childAt(mapFromGlobal(global)));
     const bool sur_trou = dessous && dessous != source && dessous->actif()
-                          && dessous == trous_[static_cast<size_t>(dessous->numero())];
+                          && dessous == sprites_.trous[static_cast<size_t>(dessous->numero())];
     const bool tenue = jeu_.trou_pris() == source->numero();
     if (tenue && sur_trou && jeu_.sauter(source->numero(), dessous->numero())) {
         apres_changement();
@@ -223,7 +207,7 @@ void TForm1::glisserFin(QPoint global)
     }
     // Let go anywhere else, the marble goes back to its hole.
     if (jeu_.marques[static_cast<size_t>(source->numero())] == 1)
-        trou_image(source->numero(), true);
+        sprites_.trou_image(source->numero(), true);
     jeu_.reposer_bille();
 }
 
@@ -238,7 +222,7 @@ void TForm1::abandonner_glisse()
     QGuiApplication::restoreOverrideCursor();
     // The hole shows what the board holds now, whatever changed meanwhile.
     const int n = source->numero();
-    trou_image(n, jeu_.marques[static_cast<size_t>(n)] == 1);
+    sprites_.trou_image(n, jeu_.marques[static_cast<size_t>(n)] == 1);
     jeu_.reposer_bille();
 }
 
