@@ -21,6 +21,9 @@ if [ "${1:-}" = "--test" ]; then
   # Chinese and Japanese are measured and looked at with the font the
   # package recommends.
   PKGS+=(fonts-noto-cjk)
+  # The game as a native Wayland client, inside a Wayland compositor that
+  # runs in the private X server.
+  PKGS+=(weston qt6-wayland)
 fi
 missing=()
 for p in "${PKGS[@]}"; do

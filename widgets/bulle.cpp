@@ -177,6 +177,16 @@ QRect TNewDesign::CalcHintRect(const QString& text, const TFontData& font, int m
     return QRect(0, 0, std::min(r.width(), maxWidth) + 6, r.height() + 2);
 }
 
+QRect TNewDesign::placementArea(const QWidget* owner, const QPoint& pointer)
+{
+    if (owner && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return owner->window()->frameGeometry();
+    QScreen* scr = QGuiApplication::screenAt(pointer);
+    if (!scr)
+        scr = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    return scr ? scr->geometry() : QRect();
+}
+
 bool TNewDesign::FitsLeft() const { return m_x - m_w > m_screen.left(); }
 bool TNewDesign::FitsRight() const { return m_x + m_w < m_screen.left() + m_screen.width(); }
 bool TNewDesign::FitsAbove() const { return m_y - m_h - 10 > m_screen.top(); }
@@ -304,12 +314,10 @@ void TNewDesign::ActivateHint(const QRect& rect, const QString& text, const QPoi
 {
     if (isVisible())
         hide();
-    QScreen* scr = QGuiApplication::screenAt(pointer);
-    if (!scr)
-        scr = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!scr)
+    const QRect zone = placementArea(parentWidget(), pointer);
+    if (zone.isEmpty())
         return;
-    prepare(rect, text, pointer, scr->geometry());
+    prepare(rect, text, pointer, zone);
     if (m_w <= 0 || m_h <= 0)
         return;
 
@@ -480,20 +488,19 @@ void THintManager::showMessage(QWidget* owner, const QPoint& global, const QStri
     m_wait.stop();
     hideHint();
     const THintDesign* s = THintDesign::FindHintDesign();
-    QScreen* scr = QGuiApplication::screenAt(global);
-    if (!scr)
-        scr = owner->screen();
-    const int maxWidth = scr ? scr->geometry().width() / 3 : 400;
-    const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
     QWidget* window = owner->window();
+    // A message is at most a third as wide as the area it must stay in.
+    const QRect zone = TNewDesign::placementArea(window, global);
+    const int maxWidth = zone.isEmpty() ? 400 : zone.width() / 3;
+    const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
     if (m_window && m_window->parentWidget() != window)
         delete m_window;
     if (!m_window)
         m_window = new TNewDesign(window);
-    if (libre && scr) {
+    if (libre && !zone.isEmpty()) {
         for (THintPosition p : {hiTopRight, hiTopLeft, hiBottomRight, hiBottomLeft}) {
             m_window->setPlacementOverride(p);
-            m_window->prepare(rect, text, global, scr->geometry());
+            m_window->prepare(rect, text, global, zone);
             if (libre(QRect(m_window->X(), m_window->Y(), m_window->W(), m_window->H())))
                 break;
             m_window->setPlacementOverride(std::nullopt);
@@ -535,12 +542,10 @@ void THintManager::rest()
         const QString text = source ? source->toolTip() : QString();
         if (!text.isEmpty()) {
             const THintDesign* s = THintDesign::FindHintDesign();
-            QScreen* scr = QGuiApplication::screenAt(m_pointer);
-            if (!scr)
-                scr = w->screen();
-            const int maxWidth = scr ? scr->geometry().width() : 1024;
-            const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
             QWidget* owner = w->window();
+            const QRect zone = TNewDesign::placementArea(owner, m_pointer);
+            const int maxWidth = zone.isEmpty() ? 1024 : zone.width();
+            const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
             if (m_window && m_window->parentWidget() != owner)
                 delete m_window;
             if (!m_window)
