@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTimer>
 
 #include <csignal>
@@ -38,6 +39,8 @@ int main(int argc, char* argv[])
     enregistrer_tophand();
     // The window's remembered size, before the splash shows.
     Echelle::appliquer_au_demarrage(chemin_ini());
+    if (QScreen* ecran = QGuiApplication::primaryScreen())
+        preparer_skin_ecran(QDir::currentPath().toStdString() + "/", ecran->devicePixelRatio());
 
     // The product title.
     QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));

@@ -118,7 +118,8 @@ const QPixmap& Peaux::skin_ecran(int slot, const QPixmap& fichier) const
     if (ratio_ <= 1 || fichier.isNull())
         return fichier;
     if (skin_ecran_slot_ != slot) {
-        skin_ecran_ = au_ratio(peau(slot, ratio_), ratio_);
+        QImage prete = skin_ecran_preparee(slot, ratio_);
+        skin_ecran_ = au_ratio(prete.isNull() ? peau(slot, ratio_) : QPixmap::fromImage(std::move(prete)), ratio_);
         skin_ecran_slot_ = slot;
     }
     return skin_ecran_.isNull() ? fichier : skin_ecran_;

@@ -1,6 +1,7 @@
 #include "mainwindow/preparation.h"
 
 #include "mainwindow/bmp.h"
+#include "resources/ressources.h"
 #include "storage/config.h"
 #include "widgets/polices.h"
 
@@ -88,6 +89,61 @@ QImage skin_preparee(const std::string& chemin)
         return {};
     Preparation::Skin lue = p->skin.get();
     return lue.chemin == chemin ? std::move(lue.image) : QImage();
+}
+
+namespace {
+
+struct SkinEcran {
+    int slot = 0;
+    qreal ratio = 0;
+    std::future<QImage> image;
+    std::mutex verrou;
+    ~SkinEcran()
+    {
+        if (image.valid())
+            image.wait();
+    }
+};
+
+SkinEcran& skin_ecran()
+{
+    static SkinEcran s;
+    return s;
+}
+
+} // namespace
+
+void preparer_skin_ecran(const std::string& repertoire, qreal ratio)
+{
+    if (ratio <= 1)
+        return;
+    SkinEcran& s = skin_ecran();
+    std::lock_guard l(s.verrou);
+    if (s.image.valid())
+        return;
+    initialiser_ressources();
+    s.slot = texture_plateau_enregistree(repertoire);
+    s.ratio = ratio;
+    try {
+        s.image = std::async(std::launch::async, [slot = s.slot, ratio] {
+            try {
+                return image_peau(slot, ratio);
+            } catch (...) {
+                return QImage();
+            }
+        });
+    } catch (...) {
+        // No thread: the window draws it when it needs it.
+    }
+}
+
+QImage skin_ecran_preparee(int slot, qreal ratio)
+{
+    SkinEcran& s = skin_ecran();
+    std::lock_guard l(s.verrou);
+    if (!s.image.valid() || s.slot != slot || s.ratio != ratio)
+        return {};
+    return s.image.get();
 }
 
 } // namespace trelmo

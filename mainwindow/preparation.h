@@ -27,4 +27,12 @@ void attendre_polices();
 // when the file could not be read that way: the caller then reads the file.
 QImage skin_preparee(const std::string& chemin);
 
+// On a screen of more than one device pixel to a window pixel: the skin the
+// settings ask for, drawn for that ratio, decoded in a thread of its own
+// from the moment the application object knows the screen.
+void preparer_skin_ecran(const std::string& repertoire, qreal ratio);
+// That picture, if it is skin `slot` for `ratio` (waiting for it if need
+// be); handed out once, a null image otherwise.
+QImage skin_ecran_preparee(int slot, qreal ratio);
+
 } // namespace trelmo

@@ -243,18 +243,28 @@ QImage granite(qreal ratio)
 
 QPixmap bille_verte(qreal ratio) { return pixmap_pour("bille_verte.png", ratio); }
 
-QPixmap peau(int s, qreal ratio)
+QImage image_peau(int s, qreal ratio)
 {
     const qreal k = echelle_art(ratio);
     if (s < 1 || s > 4 || k == 1.0)
         return {};
     const QByteArray nom = "p" + QByteArray::number(s) + ".png";
-    if (k <= 2.0)
-        return pixmap_pour(nom.constData(), k);
-    QPixmap deux = pixmap_pour(nom.constData(), 2.0);
-    QPixmap p = deux.scaled(qRound(640 * k), qRound(462 * k), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    p.setDevicePixelRatio(k);
-    return p;
+    QImage image = lire(pour_echelle(chemin(nom.constData()), std::min<qreal>(k, 2.0)));
+    if (image.isNull())
+        return {};
+    if (k > 2.0)
+        image = image.scaled(qRound(640 * k), qRound(462 * k), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(k);
+    return image;
+}
+
+QPixmap peau(int s, qreal ratio)
+{
+    initialiser_ressources();
+    QImage image = image_peau(s, ratio);
+    if (image.isNull())
+        return {};
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace trelmo

@@ -63,5 +63,8 @@ QPixmap bille_verte(qreal ratio);
 // (Image/Skin/p<s>.bmp) stays the picture. Skins are drawn ahead of time up to
 // 2; above, the one of 2, enlarged smoothly.
 QPixmap peau(int s, qreal ratio);
+// The same as a picture, which any thread may decode once the resources are
+// made available (initialiser_ressources()).
+QImage image_peau(int s, qreal ratio);
 
 } // namespace trelmo
