@@ -103,7 +103,9 @@ private:
     int classe_ = 0;
     Masque cible_ = 0;
     std::vector<int> syms_cible_;
-    std::vector<Poids> candidates_, actives_;
+    // The family's pagodas that are pagodas under the rules of the position.
+    std::vector<const PoidsCourts*> candidates_;
+    std::vector<Poids> actives_;
     std::vector<std::int16_t> arriere_deltas_;
     Vus vus_arriere_;
     // The backward pass: the pagodas that ruled out positions lately, and

@@ -12,8 +12,8 @@ Chercheur::Chercheur(const Position& p, const Limites& limites) : regles_(regles
 {
     depart_ = p.billes & regles_.trous;
     classe_ = classe(depart_);
-    for (const Poids& w : famille_pagodes())
-        if (est_pagode(w, regles_.sauts)) candidates_.push_back(w);
+    for (const PoidsCourts& w : famille_pagodes())
+        if (est_pagode(w, regles_.sauts)) candidates_.push_back(&w);
     orienter(0);
     plateau_ = plateau_standard();
 }
@@ -219,11 +219,15 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
     actives_.clear();
     avec_buts_ = false;
     std::vector<Masque> finales;
-    std::vector<Poids> candidates = candidates_;
+    // The candidates: the family's, and with a target its golden pagoda
+    // after them.
+    const std::size_t nf = candidates_.size();
+    Poids doree{};
+    bool avec_doree = false;
     if (vers_cible) {
         finales.push_back(cible_);
-        const Poids d = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
-        if (est_pagode(d, regles_.sauts)) candidates.push_back(d);
+        doree = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
+        avec_doree = est_pagode(doree, regles_.sauts);
     } else if (k <= 3) {
         std::vector<int> h;
         for (int t = 1; t <= kTrous; ++t)
@@ -250,13 +254,15 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
     }
     if (vers_cible) avec_buts_ = true;
 
-    std::vector<std::int32_t> racine_v(candidates.size());
-    for (std::size_t c = 0; c < candidates.size(); ++c) racine_v[c] = poids(candidates[c], racine);
-    std::vector<int> active_de(candidates.size(), -1);
+    const std::size_t nc = nf + (avec_doree ? 1 : 0);
+    auto poids_de = [&](std::size_t c, Masque m) { return c < nf ? poids(*candidates_[c], m) : poids(doree, m); };
+    std::vector<std::int32_t> racine_v(nc);
+    for (std::size_t c = 0; c < nc; ++c) racine_v[c] = poids_de(c, racine);
+    std::vector<int> active_de(nc, -1);
     std::vector<Masque> survivantes;
     for (const Masque f : finales) {
         bool exclu = false;
-        for (std::size_t c = 0; c < candidates.size() && !exclu; ++c) exclu = poids(candidates[c], f) > racine_v[c];
+        for (std::size_t c = 0; c < nc && !exclu; ++c) exclu = poids_de(c, f) > racine_v[c];
         if (!exclu) survivantes.push_back(f);
     }
     // Few final sets left: more pagodas watch each of them.
@@ -264,8 +270,8 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
     std::vector<std::pair<std::int32_t, std::uint32_t>> marges;
     for (const Masque f : survivantes) {
         marges.clear();
-        for (std::size_t c = 0; c < candidates.size(); ++c)
-            marges.emplace_back(poids(candidates[c], f) - racine_v[c], static_cast<std::uint32_t>(c));
+        for (std::size_t c = 0; c < nc; ++c)
+            marges.emplace_back(poids_de(c, f) - racine_v[c], static_cast<std::uint32_t>(c));
         const std::size_t garde = std::min(par_but, marges.size());
         std::partial_sort(marges.begin(), marges.begin() + static_cast<std::ptrdiff_t>(garde), marges.end(),
                           [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -276,10 +282,15 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
             if (active_de[c] < 0) {
                 if (actives_.size() >= kMaxActives) continue;
                 active_de[c] = static_cast<int>(actives_.size());
-                actives_.push_back(candidates[c]);
+                if (c < nf) {
+                    Poids& w = actives_.emplace_back();
+                    std::copy(candidates_[c]->begin(), candidates_[c]->end(), w.begin());
+                } else {
+                    actives_.push_back(doree);
+                }
             }
             but.p[static_cast<std::size_t>(but.nb)] = static_cast<std::uint16_t>(active_de[c]);
-            but.seuil[static_cast<std::size_t>(but.nb)] = poids(candidates[c], f);
+            but.seuil[static_cast<std::size_t>(but.nb)] = poids_de(c, f);
             ++but.nb;
         }
         buts_.push_back(but);

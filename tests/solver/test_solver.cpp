@@ -169,7 +169,7 @@ private slots:
         QVERIFY(famille.size() > 100);
         std::vector<std::vector<Triplet>> sauts;
         for (int niveau = 1; niveau <= 3; ++niveau) sauts.push_back(sauts_permis(depart(niveau)));
-        for (const Poids& w : famille) {
+        for (const PoidsCourts& w : famille) {
             bool valide = false;
             for (const auto& s : sauts) valide = valide || est_pagode(w, s);
             QVERIFY(valide);
