@@ -21,6 +21,8 @@ constexpr std::uint64_t kMinorant = 0x3f;        // proven: no line leaves fewer
 constexpr std::uint64_t kSansCible = 0x40;       // proven: the target cannot be reached
 // The widest probe before the exact search.
 constexpr std::size_t kLargeurSonde = 1024;
+// The widest probe kept above the pagodas of a hole.
+constexpr std::size_t kLargeurGardee = 4096;
 
 constexpr int kMaxButs = 512;          // final sets followed one by one
 constexpr int kMots = kMaxButs / 64;

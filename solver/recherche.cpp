@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 
 namespace trelmo::solveur::interne {
 
@@ -156,6 +157,32 @@ int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
         for (std::size_t largeur = 16; largeur <= kLargeurSonde; largeur *= 8)
             for (const TrouUn& t : trous_un_) {
                 const auto s = sonder(regles_, depart_, largeur, depense_, t.trou);
+                if (!s) {
+                    abandon_ = true;
+                    return -1;
+                }
+                if (s->meilleur == 1) {
+                    pile_ = s->ligne;
+                    return 1;
+                }
+            }
+        // Then wider probes that keep above the pagodas watching each hole:
+        // they keep to positions that may still end there, where the
+        // probes above fill up with positions that cannot.
+        for (std::size_t largeur = 256; largeur <= kLargeurGardee; largeur *= 4)
+            for (const TrouUn& t : trous_un_) {
+                cible_ = bit(t.trou);
+                syms_cible_ = symetries_fixant(regles_.syms, t.trou);
+                preparer(1, depart_, true);
+                if (buts_.empty()) continue;
+                Garde g;
+                g.nombre = nb_actives_;
+                g.deltas = deltas_.data();
+                g.racine.assign(valeurs_.begin(), valeurs_.begin() + static_cast<std::ptrdiff_t>(nb_actives_));
+                g.seuils.assign(nb_actives_, INT32_MIN);
+                for (int j = 0; j < buts_[0].nb; ++j)
+                    g.seuils[buts_[0].p[static_cast<std::size_t>(j)]] = buts_[0].seuil[static_cast<std::size_t>(j)];
+                const auto s = sonder(regles_, depart_, largeur, depense_, t.trou, &g);
                 if (!s) {
                     abandon_ = true;
                     return -1;
