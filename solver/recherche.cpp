@@ -166,32 +166,6 @@ int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
                     return 1;
                 }
             }
-        // Then wider probes that keep above the pagodas watching each hole:
-        // they keep to positions that may still end there, where the
-        // probes above fill up with positions that cannot.
-        for (std::size_t largeur = 256; largeur <= kLargeurGardee; largeur *= 4)
-            for (const TrouUn& t : trous_un_) {
-                cible_ = bit(t.trou);
-                syms_cible_ = symetries_fixant(regles_.syms, t.trou);
-                preparer(1, depart_, true);
-                if (buts_.empty()) continue;
-                Garde g;
-                g.nombre = nb_actives_;
-                g.deltas = deltas_.data();
-                g.racine.assign(valeurs_.begin(), valeurs_.begin() + static_cast<std::ptrdiff_t>(nb_actives_));
-                g.seuils.assign(nb_actives_, INT32_MIN);
-                for (int j = 0; j < buts_[0].nb; ++j)
-                    g.seuils[buts_[0].p[static_cast<std::size_t>(j)]] = buts_[0].seuil[static_cast<std::size_t>(j)];
-                const auto s = sonder(regles_, depart_, largeur, depense_, t.trou, &g);
-                if (!s) {
-                    abandon_ = true;
-                    return -1;
-                }
-                if (s->meilleur == 1) {
-                    pile_ = s->ligne;
-                    return 1;
-                }
-            }
     }
     const std::uint64_t totale = depense_.limite;
     const std::uint64_t limite = plafond >= totale - std::min(totale, depense_.vus) ? totale : depense_.vus + plafond;
@@ -201,6 +175,26 @@ int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
             if (t.exclu || t.tour > tour_un_) continue;
             cible_ = bit(t.trou);
             syms_cible_ = symetries_fixant(regles_.syms, t.trou);
+            // A probe kept above this hole's pagodas first, once a turn is
+            // large enough for a wider one than the hole has had.
+            std::size_t largeur = t.largeur;
+            while (largeur < kLargeurGardee && 2 * static_cast<std::uint64_t>(n) * std::max<std::size_t>(4 * largeur, 256) <= tour_un_)
+                largeur = std::max<std::size_t>(4 * largeur, 256);
+            if (largeur > t.largeur) {
+                t.largeur = largeur;
+                preparer(1, depart_, true);
+                depense_.limite = limite;
+                const int g = sonder_gardee(t.trou, largeur);
+                depense_.limite = totale;
+                if (g > 0) return 1;
+                if (g < 0) {
+                    if (depense_.epuisee()) {
+                        abandon_ = true;
+                        return -1;
+                    }
+                    return 2;
+                }
+            }
             std::swap(tt_, t.tt);
             preparer(1, depart_, true);
             depense_.limite = std::min(limite, depense_.vus + tour_un_);
@@ -224,6 +218,27 @@ int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
             if (tous) return 0;
         }
     }
+}
+
+// A probe towards one marble on `trou` that keeps to the positions the
+// pagodas watching that hole (from the last preparer()) do not rule out:
+// where plain probes fill up with positions that can no longer end there.
+// 1 with the line in pile_, 0 without one, -1 when the budget ran out.
+int Chercheur::sonder_gardee(int trou, std::size_t largeur)
+{
+    if (buts_.empty()) return 0;
+    Garde g;
+    g.nombre = nb_actives_;
+    g.deltas = deltas_.data();
+    g.racine.assign(valeurs_.begin(), valeurs_.begin() + static_cast<std::ptrdiff_t>(nb_actives_));
+    g.seuils.assign(nb_actives_, INT32_MIN);
+    for (int j = 0; j < buts_[0].nb; ++j)
+        g.seuils[buts_[0].p[static_cast<std::size_t>(j)]] = buts_[0].seuil[static_cast<std::size_t>(j)];
+    const auto s = sonder(regles_, depart_, largeur, depense_, trou, &g);
+    if (!s) return -1;
+    if (s->meilleur != 1) return 0;
+    pile_ = s->ligne;
+    return 1;
 }
 
 // Whether one marble on `cible` is not ruled out from the start.
