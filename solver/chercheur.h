@@ -21,6 +21,9 @@ constexpr std::uint64_t kMinorant = 0x3f;        // proven: no line leaves fewer
 constexpr std::uint64_t kSansCible = 0x40;       // proven: the target cannot be reached
 // The widest probe before the exact search.
 constexpr std::size_t kLargeurSonde = 1024;
+// The widest probe kept above the pagodas of a hole: probes of width w
+// come with turns of the hole-by-hole search of 2 w x marbles positions or more.
+constexpr std::size_t kLargeurGardee = 16384;
 
 constexpr int kMaxButs = 512;          // final sets followed one by one
 constexpr int kMots = kMaxButs / 64;
@@ -85,6 +88,7 @@ private:
 
     // recherche.cpp
     int vers_un_trou(int n, std::uint64_t plafond = UINT64_MAX);
+    int sonder_gardee(int trou, std::size_t largeur);
     bool vers_cible_possible(int cible) const;
     void preparer(int k, Masque racine, bool vers_cible);
     std::int32_t note(int vivants, std::size_t saut) const { return vivants * (1 << 20) + guide_[saut]; }
@@ -103,7 +107,9 @@ private:
     int classe_ = 0;
     Masque cible_ = 0;
     std::vector<int> syms_cible_;
-    std::vector<Poids> candidates_, actives_;
+    // The family's pagodas that are pagodas under the rules of the position.
+    std::vector<const PoidsCourts*> candidates_;
+    std::vector<Poids> actives_;
     std::vector<std::int16_t> arriere_deltas_;
     Vus vus_arriere_;
     // The backward pass: the pagodas that ruled out positions lately, and
@@ -130,6 +136,7 @@ private:
         int trou = 0;
         bool exclu = false;
         std::uint64_t tour = 0;    // the round this hole takes its next turn in
+        std::size_t largeur = 0;   // the widest probe kept above its pagodas so far
         Transpo tt{std::size_t{4} << 20};
     };
     std::vector<TrouUn> trous_un_;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 
 namespace trelmo::solveur::interne {
 
@@ -12,8 +13,8 @@ Chercheur::Chercheur(const Position& p, const Limites& limites) : regles_(regles
 {
     depart_ = p.billes & regles_.trous;
     classe_ = classe(depart_);
-    for (const Poids& w : famille_pagodes())
-        if (est_pagode(w, regles_.sauts)) candidates_.push_back(w);
+    for (const PoidsCourts& w : famille_pagodes())
+        if (est_pagode(w, regles_.sauts)) candidates_.push_back(&w);
     orienter(0);
     plateau_ = plateau_standard();
 }
@@ -174,6 +175,26 @@ int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
             if (t.exclu || t.tour > tour_un_) continue;
             cible_ = bit(t.trou);
             syms_cible_ = symetries_fixant(regles_.syms, t.trou);
+            // A probe kept above this hole's pagodas first, once a turn is
+            // large enough for a wider one than the hole has had.
+            std::size_t largeur = t.largeur;
+            while (largeur < kLargeurGardee && 2 * static_cast<std::uint64_t>(n) * std::max<std::size_t>(4 * largeur, 256) <= tour_un_)
+                largeur = std::max<std::size_t>(4 * largeur, 256);
+            if (largeur > t.largeur) {
+                t.largeur = largeur;
+                preparer(1, depart_, true);
+                depense_.limite = limite;
+                const int g = sonder_gardee(t.trou, largeur);
+                depense_.limite = totale;
+                if (g > 0) return 1;
+                if (g < 0) {
+                    if (depense_.epuisee()) {
+                        abandon_ = true;
+                        return -1;
+                    }
+                    return 2;
+                }
+            }
             std::swap(tt_, t.tt);
             preparer(1, depart_, true);
             depense_.limite = std::min(limite, depense_.vus + tour_un_);
@@ -199,6 +220,27 @@ int Chercheur::vers_un_trou(int n, std::uint64_t plafond)
     }
 }
 
+// A probe towards one marble on `trou` that keeps to the positions the
+// pagodas watching that hole (from the last preparer()) do not rule out:
+// where plain probes fill up with positions that can no longer end there.
+// 1 with the line in pile_, 0 without one, -1 when the budget ran out.
+int Chercheur::sonder_gardee(int trou, std::size_t largeur)
+{
+    if (buts_.empty()) return 0;
+    Garde g;
+    g.nombre = nb_actives_;
+    g.deltas = deltas_.data();
+    g.racine.assign(valeurs_.begin(), valeurs_.begin() + static_cast<std::ptrdiff_t>(nb_actives_));
+    g.seuils.assign(nb_actives_, INT32_MIN);
+    for (int j = 0; j < buts_[0].nb; ++j)
+        g.seuils[buts_[0].p[static_cast<std::size_t>(j)]] = buts_[0].seuil[static_cast<std::size_t>(j)];
+    const auto s = sonder(regles_, depart_, largeur, depense_, trou, &g);
+    if (!s) return -1;
+    if (s->meilleur != 1) return 0;
+    pile_ = s->ligne;
+    return 1;
+}
+
 // Whether one marble on `cible` is not ruled out from the start.
 bool Chercheur::vers_cible_possible(int cible) const
 {
@@ -219,11 +261,15 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
     actives_.clear();
     avec_buts_ = false;
     std::vector<Masque> finales;
-    std::vector<Poids> candidates = candidates_;
+    // The candidates: the family's, and with a target its golden pagoda
+    // after them.
+    const std::size_t nf = candidates_.size();
+    Poids doree{};
+    bool avec_doree = false;
     if (vers_cible) {
         finales.push_back(cible_);
-        const Poids d = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
-        if (est_pagode(d, regles_.sauts)) candidates.push_back(d);
+        doree = pagode_doree(static_cast<int>(std::countr_zero(cible_)) + 1);
+        avec_doree = est_pagode(doree, regles_.sauts);
     } else if (k <= 3) {
         std::vector<int> h;
         for (int t = 1; t <= kTrous; ++t)
@@ -250,13 +296,15 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
     }
     if (vers_cible) avec_buts_ = true;
 
-    std::vector<std::int32_t> racine_v(candidates.size());
-    for (std::size_t c = 0; c < candidates.size(); ++c) racine_v[c] = poids(candidates[c], racine);
-    std::vector<int> active_de(candidates.size(), -1);
+    const std::size_t nc = nf + (avec_doree ? 1 : 0);
+    auto poids_de = [&](std::size_t c, Masque m) { return c < nf ? poids(*candidates_[c], m) : poids(doree, m); };
+    std::vector<std::int32_t> racine_v(nc);
+    for (std::size_t c = 0; c < nc; ++c) racine_v[c] = poids_de(c, racine);
+    std::vector<int> active_de(nc, -1);
     std::vector<Masque> survivantes;
     for (const Masque f : finales) {
         bool exclu = false;
-        for (std::size_t c = 0; c < candidates.size() && !exclu; ++c) exclu = poids(candidates[c], f) > racine_v[c];
+        for (std::size_t c = 0; c < nc && !exclu; ++c) exclu = poids_de(c, f) > racine_v[c];
         if (!exclu) survivantes.push_back(f);
     }
     // Few final sets left: more pagodas watch each of them.
@@ -264,8 +312,8 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
     std::vector<std::pair<std::int32_t, std::uint32_t>> marges;
     for (const Masque f : survivantes) {
         marges.clear();
-        for (std::size_t c = 0; c < candidates.size(); ++c)
-            marges.emplace_back(poids(candidates[c], f) - racine_v[c], static_cast<std::uint32_t>(c));
+        for (std::size_t c = 0; c < nc; ++c)
+            marges.emplace_back(poids_de(c, f) - racine_v[c], static_cast<std::uint32_t>(c));
         const std::size_t garde = std::min(par_but, marges.size());
         std::partial_sort(marges.begin(), marges.begin() + static_cast<std::ptrdiff_t>(garde), marges.end(),
                           [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -276,10 +324,15 @@ void Chercheur::preparer(int k, Masque racine, bool vers_cible)
             if (active_de[c] < 0) {
                 if (actives_.size() >= kMaxActives) continue;
                 active_de[c] = static_cast<int>(actives_.size());
-                actives_.push_back(candidates[c]);
+                if (c < nf) {
+                    Poids& w = actives_.emplace_back();
+                    std::copy(candidates_[c]->begin(), candidates_[c]->end(), w.begin());
+                } else {
+                    actives_.push_back(doree);
+                }
             }
             but.p[static_cast<std::size_t>(but.nb)] = static_cast<std::uint16_t>(active_de[c]);
-            but.seuil[static_cast<std::size_t>(but.nb)] = poids(candidates[c], f);
+            but.seuil[static_cast<std::size_t>(but.nb)] = poids_de(c, f);
             ++but.nb;
         }
         buts_.push_back(but);

@@ -32,7 +32,7 @@ int Chercheur::remonter(Masque racine, int n)
     preparer_arriere();
     const std::size_t nc = candidates_.size();
     std::vector<std::int16_t> budget(nc);
-    for (std::size_t c = 0; c < nc; ++c) budget[c] = static_cast<std::int16_t>(poids(candidates_[c], racine));
+    for (std::size_t c = 0; c < nc; ++c) budget[c] = static_cast<std::int16_t>(poids(*candidates_[c], racine));
     coupables_.clear();
     essai_.assign(nc, 0);
 
@@ -69,7 +69,7 @@ void Chercheur::preparer_arriere()
     for (std::size_t i = 0; i < ns; ++i) {
         const Triplet& t = regles_.sauts[i];
         for (std::size_t c = 0; c < nc; ++c) {
-            const Poids& w = candidates_[c];
+            const PoidsCourts& w = *candidates_[c];
             arriere_deltas_[i * nc + c] = static_cast<std::int16_t>(w[t.de] + w[t.par] - w[t.vers]);
         }
     }
@@ -116,7 +116,7 @@ Chercheur::Issue Chercheur::remonter_depuis(Masque f, int n, Masque racine, cons
     const std::size_t ns = regles_.sauts.size();
     std::vector<std::vector<Noeud>> niveaux{{Noeud{f, 0, 0}}};
     std::vector<std::int16_t> poids_niveau(nc), poids_suivant;
-    for (std::size_t c = 0; c < nc; ++c) poids_niveau[c] = static_cast<std::int16_t>(poids(candidates_[c], f));
+    for (std::size_t c = 0; c < nc; ++c) poids_niveau[c] = static_cast<std::int16_t>(poids(*candidates_[c], f));
     for (int m = compter(f); m < n; ++m) {
         const std::vector<Noeud>& courant = niveaux.back();
         std::vector<Noeud> suivant;

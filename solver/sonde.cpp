@@ -46,7 +46,8 @@ std::int32_t noter(const Voisinage& v, Masque b)
 
 } // namespace
 
-std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense, int centre)
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense, int centre,
+                            const Garde* garde)
 {
     static const Voisinage milieu(25);
     const Voisinage autre(centre == 25 ? 1 : centre);
@@ -58,6 +59,11 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
     int fin_compte = compter(billes);
     Vus vus;
     std::vector<Noeud> suivants;
+    // With a guard, the weights of the positions of the current level and
+    // of the next one, `na` a position.
+    const std::size_t na = garde ? garde->nombre : 0;
+    std::vector<std::int32_t> poids_courants, poids_suivants;
+    if (garde) poids_courants = garde->racine;
     for (;;) {
         const std::vector<Noeud>& courant = niveaux.back();
         suivants.clear();
@@ -71,6 +77,13 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
                 if ((b & t.sm) != t.sm || (b & t.v)) continue;
                 bloque = false;
                 const Masque e = b ^ t.tout;
+                if (garde) {
+                    const std::int32_t* p = poids_courants.data() + i * na;
+                    const std::int32_t* d = garde->deltas + s * na;
+                    bool dessous = false;
+                    for (std::size_t a = 0; a < na && !dessous; ++a) dessous = p[a] + d[a] < garde->seuils[a];
+                    if (dessous) continue;
+                }
                 if (!vus.inserer(canonique(e, r.syms))) continue;
                 suivants.push_back(Noeud{e, static_cast<std::uint32_t>(i), static_cast<std::uint16_t>(s), noter(v, e)});
             }
@@ -85,6 +98,15 @@ std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur,
             std::nth_element(suivants.begin(), suivants.begin() + static_cast<std::ptrdiff_t>(largeur), suivants.end(),
                              [](const Noeud& a, const Noeud& b) { return a.note < b.note; });
             suivants.resize(largeur);
+        }
+        if (garde) {
+            poids_suivants.resize(suivants.size() * na);
+            for (std::size_t j = 0; j < suivants.size(); ++j) {
+                const std::int32_t* p = poids_courants.data() + suivants[j].parent * na;
+                const std::int32_t* d = garde->deltas + suivants[j].saut * na;
+                for (std::size_t a = 0; a < na; ++a) poids_suivants[j * na + a] = p[a] + d[a];
+            }
+            poids_courants.swap(poids_suivants);
         }
         niveaux.push_back(suivants);
     }

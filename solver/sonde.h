@@ -64,6 +64,16 @@ struct Sonde {
 // One probe keeping `largeur` positions per level, heading for the hole
 // `centre`, or nothing when the budget ran out (each position it expands
 // is counted).
-std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense, int centre = 25);
+// Pagodas that a probe keeps its positions above: with jump i, the weight
+// under pagoda a changes by deltas[i * nombre + a]; a position lighter than
+// seuils[a] is dropped (it cannot reach what the probe heads for).
+struct Garde {
+    std::size_t nombre = 0;
+    const std::int32_t* deltas = nullptr;
+    std::vector<std::int32_t> racine, seuils;   // the root's weights, the lowest allowed
+};
+
+std::optional<Sonde> sonder(const Regles& r, Masque billes, std::size_t largeur, Depense& depense, int centre = 25,
+                            const Garde* garde = nullptr);
 
 } // namespace trelmo::solveur::interne

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -169,11 +170,27 @@ private slots:
         QVERIFY(famille.size() > 100);
         std::vector<std::vector<Triplet>> sauts;
         for (int niveau = 1; niveau <= 3; ++niveau) sauts.push_back(sauts_permis(depart(niveau)));
-        for (const Poids& w : famille) {
+        for (const PoidsCourts& w : famille) {
             bool valide = false;
             for (const auto& s : sauts) valide = valide || est_pagode(w, s);
             QVERIFY(valide);
         }
+    }
+
+    // The family holds each of its pagodas under the eight symmetries of
+    // the board, and none twice.
+    void pagodes_symetriques()
+    {
+        using namespace trelmo::solveur::interne;
+        const auto famille = famille_pagodes();
+        std::set<PoidsCourts> vues(famille.begin(), famille.end());
+        QCOMPARE(vues.size(), famille.size());
+        for (const PoidsCourts& w : famille)
+            for (int s = 1; s < 8; ++s) {
+                PoidsCourts x{};
+                for (int h = 1; h <= kTrous; ++h) x[std::size_t(image(s, h))] = w[std::size_t(h)];
+                QVERIFY(vues.count(x) == 1);
+            }
     }
 
     // Positions met in play: legal lines down to the stated count, proven
