@@ -26,6 +26,12 @@ Historique::Pas Historique::refaire()
     return p;
 }
 
+void Historique::remettre(std::vector<Pas> annulables, std::vector<Pas> refaisables)
+{
+    annulables_ = std::move(annulables);
+    refaisables_ = std::move(refaisables);
+}
+
 void Historique::vider()
 {
     annulables_.clear();

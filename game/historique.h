@@ -33,6 +33,10 @@ public:
     // Moves the next undone jump back to the undo list and answers it.
     Pas refaire();
     void vider();
+    // The two lists as they are, and put back whole (a game taken up again).
+    const std::vector<Pas>& annulables() const { return annulables_; }
+    const std::vector<Pas>& refaisables() const { return refaisables_; }
+    void remettre(std::vector<Pas> annulables, std::vector<Pas> refaisables);
 
 private:
     std::vector<Pas> annulables_;

@@ -29,6 +29,8 @@ class Sprite;
 class TConseil;
 class Statistiques;
 class TCalque;
+class TReprise;
+class TEditeurFenetre;
 class TLabel3D;
 class THintDesign;
 class TFreewareMsg;
@@ -77,6 +79,10 @@ public:
     // How a warning about the files reaches the player (a message box;
     // tests replace it). Warnings that come before the window shows wait for it.
     static std::function<void(const QString&)>& afficheur_avertissement();
+    // The game in progress kept in its own file as the program ends.
+    void garder_partie();
+    TReprise& reprise();
+    TEditeurFenetre& editeur();   // the player's problems: editor, text, list
 
     // Event handlers.
     void etat_jeuxClick();
@@ -252,6 +258,11 @@ private:
     bool par_clavier_ = false;        // the click being handled comes from the keyboard
     bool prise_clavier_ = false;      // the held marble was picked up with the keyboard
     QStringList avertissements_;      // waiting for the window to show
+
+    friend class TReprise;
+    TReprise* reprise_ = nullptr;     // made on first use
+    friend class TEditeurFenetre;
+    TEditeurFenetre* editeur_ = nullptr;
 
     TFreewareMsg* FreewareMsg_ = nullptr;
     Tmode* mode_ = nullptr;

@@ -4,6 +4,8 @@
 #include "mainwindow/calque.h"
 #include "mainwindow/conseil.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/editeur_fenetre.h"
+#include "mainwindow/reprise.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/textes_plus.h"
 #include "dialogs/langue.h"
@@ -66,7 +68,16 @@ void TForm1::creer_commandes()
     act_indice_ = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
     separateur();
     commande("problemes", t.problemes, {QKeySequence(Qt::Key_P)}, [this](bool) { problemesClick(); });
+    commande("nouveau_probleme", texte(langue_, "plus.nouveau_probleme"), {QKeySequence(Qt::Key_E)},
+             [this](bool) { editeur().ouvrir(); });
+    commande("mes_problemes", texte(langue_, "plus.mes_problemes"), {}, [this](bool) { editeur().liste(); });
+    commande("copier", texte(langue_, "plus.copier"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
+             [this](bool) { editeur().copier_plateau(); });
+    commande("coller", texte(langue_, "plus.coller"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
+             [this](bool) { editeur().coller_plateau(); });
     commande("statistiques", t.statistiques, {QKeySequence(Qt::Key_S)}, [this](bool) { statistiquesClick(); });
+    commande("reprendre", texte(langue_, "plus.reprendre"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
+             [this](bool) { reprise().reprendre_click(); });
     separateur();
     act_reperes_ = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
                             [this](bool coche) { reperesClick(coche); });
@@ -113,7 +124,8 @@ void TForm1::mettre_a_jour_commandes()
 {
     if (!act_annuler_)
         return;
-    act_annuler_->setEnabled(jeu_.peut_annuler());
+    act_annuler_->setEnabled(jeu_.peut_annuler() || reprise().peut_annuler_abandon());
+    action("reprendre")->setEnabled(reprise().peut_reprendre());
     act_refaire_->setEnabled(jeu_.peut_refaire());
     act_indice_->setEnabled(indice_possible());
     act_reperes_->setChecked(reperes_);
@@ -166,6 +178,8 @@ void TForm1::annulerClick()
 {
     if (jeu_.annuler())
         apres_changement();
+    else
+        reprise().annuler_abandon();
 }
 
 void TForm1::refaireClick()
@@ -374,6 +388,7 @@ void TForm1::commencer_probleme(const std::string& id)
     const Probleme* p = probleme(id);
     if (!p)
         return;
+    reprise().avant_abandon();
     probleme_id_ = p->id;
     jeu_.commencer_probleme(p->niveau, p->billes, p->cible);
 }
@@ -430,6 +445,7 @@ void TForm1::partie_restauree() { restauree_ = true; }
 
 void TForm1::saut_fait(int de, int, int vers)
 {
+    reprise().oublier_abandon();
     statistiques().saut();
     const TextesPlus& t = textes_plus(langue_);
     const Case a = case_du_trou(de), b = case_du_trou(vers);
