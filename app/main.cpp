@@ -90,7 +90,9 @@ int main(int argc, char* argv[])
             while (::read(fin_demandee[1], &c, 1) > 0) {
             }
             f->garder_partie();
-            QCoreApplication::quit();
+            // exit() rather than quit(): no window is asked to close, so no
+            // dialog of the closing shows to a program being stopped.
+            QCoreApplication::exit(0);
         });
         struct sigaction sa{};
         sa.sa_handler = signal_de_fin;
