@@ -29,7 +29,6 @@ namespace trelmo {
 
 namespace {
 
-constexpr std::uint64_t bit(int n) { return std::uint64_t{1} << (n - 1); }
 
 } // namespace
 

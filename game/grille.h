@@ -4,33 +4,23 @@
 // 3 down, 4 left. Values: -1 barred, 0 marble that cannot jump that way now,
 // 1 marble that can, 2 empty hole. Storage order: column slowest, direction
 // fastest, so the array is the saved game's 1296 bytes value for value.
+#include "game/geometrie.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 
 namespace trelmo {
 
-constexpr int kColonnes = 9;
-constexpr int kLignes = 9;
 constexpr int kDirections = 4;
-constexpr int kNbTrous = 49;
 constexpr int kNbRepos = 44;   // tray sprites, and the marbles of a full board
 
 enum Direction : int { HAUT = 1, DROITE = 2, BAS = 3, GAUCHE = 4 };
 
-// Cursor identifiers shown on the hole sprites and the clickable labels.
-enum Curseur : int {
-    CUR_DEFAUT = 0,
-    CUR_MAIN = 150,
-    CUR_DEPLACE = 151,
-    CUR_IMPOSSIBLE = 152,
-    CUR_TOPHAND = -1018,
-};
-
 struct Grille {
     std::array<int32_t, kColonnes * kLignes * kDirections> v{};
 
-    static constexpr bool dans_grille(int c, int r) { return c >= 1 && c <= kColonnes && r >= 1 && r <= kLignes; }
+    static constexpr bool dans_grille(int c, int r) { return trelmo::dans_grille(c, r); }
     static constexpr int index(int c, int r, int d) { return ((c - 1) * kLignes + (r - 1)) * kDirections + (d - 1); }
 
     // Caller guarantees 1 <= c, r <= 9 and 1 <= d <= 4.
@@ -57,12 +47,5 @@ constexpr Pas pas_direction(int d)
     default: return {-1, 0};
     }
 }
-
-// Holes are numbered 1-49 row by row from the top, left to right.
-struct Case { int col = 0; int lig = 0; };
-// The cell of hole n (1-49); {0, 0} for any other n.
-Case case_du_trou(int n);
-// The hole number of cell (c, r), or 0 when the cell is not a hole.
-int numero_trou(int c, int r);
 
 } // namespace trelmo

@@ -17,7 +17,7 @@ struct Coup {
 
 class Historique {
 public:
-    struct Pas {
+    struct Etape {
         Grille avant;          // the grid right before the jump
         int32_t nb_repos = 0;  // the tray count right before the jump
         Coup coup;
@@ -29,18 +29,18 @@ public:
     bool peut_annuler() const { return !annulables_.empty(); }
     bool peut_refaire() const { return !refaisables_.empty(); }
     // Moves the last jump to the redo list and answers the state before it.
-    Pas annuler();
+    Etape annuler();
     // Moves the next undone jump back to the undo list and answers it.
-    Pas refaire();
+    Etape refaire();
     void vider();
     // The two lists as they are, and put back whole (a game taken up again).
-    const std::vector<Pas>& annulables() const { return annulables_; }
-    const std::vector<Pas>& refaisables() const { return refaisables_; }
-    void remettre(std::vector<Pas> annulables, std::vector<Pas> refaisables);
+    const std::vector<Etape>& annulables() const { return annulables_; }
+    const std::vector<Etape>& refaisables() const { return refaisables_; }
+    void remettre(std::vector<Etape> annulables, std::vector<Etape> refaisables);
 
 private:
-    std::vector<Pas> annulables_;
-    std::vector<Pas> refaisables_;
+    std::vector<Etape> annulables_;
+    std::vector<Etape> refaisables_;
 };
 
 } // namespace trelmo

@@ -6,6 +6,16 @@
 
 namespace trelmo {
 
+// The cursors the game gives the hole sprites: the arrow, the open hand over
+// a marble that can be picked up, the moving hand over a landing hole, and
+// the forbidden sign where the held marble cannot land.
+enum Curseur : int {
+    CUR_DEFAUT = 0,
+    CUR_MAIN = 150,
+    CUR_DEPLACE = 151,
+    CUR_IMPOSSIBLE = 152,
+};
+
 // The 49 hole sprites and the 44 tray sprites.
 class ISprites {
 public:
@@ -15,7 +25,7 @@ public:
     virtual void trou_image(int n, bool bille) = 0;
     // Tray sprite i (1-44): same.
     virtual void repos_image(int i, bool bille) = 0;
-    // Cursor identifier of hole sprite n (0, 150, 151 or 152).
+    // Cursor of hole sprite n.
     virtual void trou_curseur(int n, int curseur) = 0;
     // Whether hole sprite n receives pointer moves and clicks.
     virtual void trou_actif(int n, bool actif) = 0;
@@ -65,7 +75,9 @@ public:
     virtual void partie_restauree() {}            // a saved game replaced the board
     virtual void saut_fait(int /*de*/, int /*par*/, int /*vers*/) {}   // hole numbers; a click, a key, a drag or a redo
     virtual void saut_annule(int /*de*/, int /*par*/, int /*vers*/) {}
-    virtual void prise_changee() {}               // a marble was picked up or put back
+    // A marble was picked up or put back, or a choice of hole `trou` did
+    // nothing (0: the held marble put back without a hole, as Escape does).
+    virtual void prise_changee(int /*trou*/) {}
     virtual void partie_finie(int32_t /*billes*/, bool /*gagnee*/) {}  // after the end-of-game processing
 };
 

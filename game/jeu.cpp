@@ -1,5 +1,5 @@
-// Move protocol (hover, pick, jump) and the life of a game (start, stop,
-// end of game, chronometer).
+// Moves (pick up, jump, the mouse's hover and click) and the life of a game
+// (start, stop, restore, end of game, chronometer).
 #include "game/jeu.h"
 
 #include <cstdlib>
@@ -31,7 +31,7 @@ Jeu::Jeu(ISprites& s, IAffichage& a, IMinuterie& m, IPartenaires& p)
 {
 }
 
-// ---------------------------------------------------------------- move protocol
+// ---------------------------------------------------------------- moves
 
 namespace {
 
@@ -51,37 +51,31 @@ bool saut_possible(const Grille& g, int32_t sc, int32_t sr, int32_t tc, int32_t 
 
 } // namespace
 
-void Jeu::coordonnees(int trou, int col, int lig)
+void Jeu::pmove(int trou)
 {
     if (pas_de_partie)
         return;
     trou_courant = trou;
-    col_courante = col;
-    lig_courante = lig;
-    test_etat();
+    tester_survol();
 }
 
-void Jeu::pmove(int trou)
+void Jeu::tester_survol()
 {
-    const Case k = case_du_trou(trou);
-    coordonnees(trou, k.col, k.lig);
-}
-
-void Jeu::test_etat()
-{
+    const Case ici = case_du_trou(trou_courant);
     int curseur;
-    if (!bille_prise) {
-        coup_permis = grille.mobile(col_courante, lig_courante);
+    if (!bille_prise()) {
+        coup_permis = grille.mobile(ici.col, ici.lig);
         curseur = coup_permis ? CUR_MAIN : CUR_DEFAUT;
     } else {
-        coup_permis = saut_possible(grille, col_prise, lig_prise, col_courante, lig_courante);
+        const Case prise = case_du_trou(trou_pris_);
+        coup_permis = saut_possible(grille, prise.col, prise.lig, ici.col, ici.lig);
         curseur = coup_permis ? CUR_DEPLACE : CUR_IMPOSSIBLE;
     }
     if (trou_courant >= 1 && trou_courant <= kNbTrous)
         sprites.trou_curseur(trou_courant, curseur);
 }
 
-void Jeu::sauter(const Coup& c)
+void Jeu::faire_saut(const Coup& c)
 {
     const int32_t tc = c.vers_col, tr = c.vers_lig;
     const int32_t mc = tc + (c.de_col - tc) / 2, mr = tr + (c.de_lig - tr) / 2;
@@ -107,7 +101,7 @@ void Jeu::curseurs_au_repos()
 
 void Jeu::relacher()
 {
-    bille_prise = false;
+    trou_pris_ = 0;
     curseurs_au_repos();
 }
 
@@ -135,46 +129,77 @@ void Jeu::deplacement()
 {
     if (pas_de_partie)
         return;
+    // The board cannot change between the hover and the click, except by a
+    // restore, which drops the held marble; agir() checks the grid anyway.
+    agir(trou_courant, coup_permis);
+}
 
-    const bool trou_valide = trou_courant >= 1 && trou_courant <= kNbTrous;
+void Jeu::choisir(int trou)
+{
+    if (pas_de_partie)
+        return;
+    const Case ici = case_du_trou(trou);
+    agir(trou, bille_prise() ? saut_permis(trou_pris_, trou) : grille.mobile(ici.col, ici.lig));
+}
+
+void Jeu::agir(int trou, bool permis)
+{
+    const bool trou_valide = trou >= 1 && trou <= kNbTrous;
+    const Case ici = case_du_trou(trou);
     bool saute = false;
     Coup coup;
-    if (bille_prise) {
-        // The board cannot change between the hover and the click, except by a
-        // restore, which drops the held marble; the check guards the grid anyway.
-        if (coup_permis && saut_possible(grille, col_prise, lig_prise, col_courante, lig_courante)) {
-            coup = Coup{col_prise, lig_prise, col_courante, lig_courante};
+    if (bille_prise()) {
+        const Case prise = case_du_trou(trou_pris_);
+        if (permis && saut_possible(grille, prise.col, prise.lig, ici.col, ici.lig)) {
+            coup = Coup{prise.col, prise.lig, ici.col, ici.lig};
             historique.noter(grille, nb_repos, coup);
-            sauter(coup);
+            faire_saut(coup);
             saute = true;
         }
         relacher();
-    } else if (coup_permis) {
-        if (trou_valide)
-            sprites.trou_curseur(trou_courant, CUR_DEPLACE);
-        bille_prise = true;
-        col_prise = col_courante;
-        lig_prise = lig_courante;
+    } else if (permis && trou_valide && grille.mobile(ici.col, ici.lig)) {
+        sprites.trou_curseur(trou, CUR_DEPLACE);
+        trou_pris_ = trou;
     } else {
         if (trou_valide)
-            sprites.trou_curseur(trou_courant, CUR_DEFAUT);
-        bille_prise = false;
+            sprites.trou_curseur(trou, CUR_DEFAUT);
     }
 
     if (observateur) {
         if (saute)
             signaler_saut(observateur, coup);
         else
-            observateur->prise_changee();
+            observateur->prise_changee(trou);
     }
     if (nb_mobiles == 0 && !pas_de_partie)
         fin_de_partie();
 }
 
+bool Jeu::prendre(int trou)
+{
+    const Case ici = case_du_trou(trou);
+    if (pas_de_partie || bille_prise() || ici.col == 0 || !grille.mobile(ici.col, ici.lig))
+        return false;
+    agir(trou, true);
+    return true;
+}
+
+bool Jeu::sauter(int de, int vers)
+{
+    if (pas_de_partie || !saut_permis(de, vers))
+        return false;
+    if (trou_pris_ != de) {
+        annuler_prise();
+        trou_pris_ = de;
+    }
+    agir(vers, true);
+    return true;
+}
+
 void Jeu::annuler_prise()
 {
     curseurs_au_repos();
-    bille_prise = false;
+    trou_pris_ = 0;
     // A click that reaches a hole without a hover first must not act on the
     // permission found before the board changed.
     coup_permis = false;
@@ -182,11 +207,11 @@ void Jeu::annuler_prise()
 
 void Jeu::reposer_bille()
 {
-    if (pas_de_partie || !bille_prise)
+    if (pas_de_partie || !bille_prise())
         return;
     annuler_prise();
     if (observateur)
-        observateur->prise_changee();
+        observateur->prise_changee(0);
 }
 
 bool Jeu::peut_annuler() const
@@ -204,15 +229,15 @@ bool Jeu::annuler()
     if (!peut_annuler())
         return false;
     // A held marble goes back with the rest: annuler_prise() below.
-    const Historique::Pas pas = historique.annuler();
-    grille = pas.avant;
-    nb_repos = pas.nb_repos;
+    const Historique::Etape etape = historique.annuler();
+    grille = etape.avant;
+    nb_repos = etape.nb_repos;
     place_bille_plateau();
     jeux_repos(nb_repos);
     affiche_score();
     annuler_prise();
     if (observateur) {
-        const TrousDuSaut t = trous_du_saut(pas.coup);
+        const TrousDuSaut t = trous_du_saut(etape.coup);
         observateur->saut_annule(t.de, t.par, t.vers);
     }
     return true;
@@ -222,10 +247,10 @@ bool Jeu::refaire()
 {
     if (!peut_refaire())
         return false;
-    const Historique::Pas pas = historique.refaire();
-    sauter(pas.coup);
+    const Historique::Etape etape = historique.refaire();
+    faire_saut(etape.coup);
     annuler_prise();
-    signaler_saut(observateur, pas.coup);
+    signaler_saut(observateur, etape.coup);
     if (nb_mobiles == 0)
         fin_de_partie();
     return true;
@@ -234,12 +259,13 @@ bool Jeu::refaire()
 std::vector<int> Jeu::atterrissages() const
 {
     std::vector<int> trous;
-    if (pas_de_partie || !bille_prise)
+    if (pas_de_partie || !bille_prise())
         return trous;
+    const Case prise = case_du_trou(trou_pris_);
     for (int d = 1; d <= kDirections; ++d) {
         const Pas p = pas_direction(d);
-        const int tc = col_prise + 2 * p.dc, tr = lig_prise + 2 * p.dr;
-        if (saut_possible(grille, col_prise, lig_prise, tc, tr))
+        const int tc = prise.col + 2 * p.dc, tr = prise.lig + 2 * p.dr;
+        if (saut_possible(grille, prise.col, prise.lig, tc, tr))
             trous.push_back(numero_trou(tc, tr));
     }
     return trous;
@@ -266,7 +292,7 @@ bool Jeu::gagnee() const
 void Jeu::demarrage()
 {
     pas_de_partie = true;
-    bille_prise = false;
+    trou_pris_ = 0;
     nb_repos = kNbRepos;
     jeux_repos(kNbRepos);
     reset_plateau();
@@ -279,43 +305,86 @@ void Jeu::etat_jeuxClick()
     if (pas_de_partie) {
         partenaires.choisir_niveau();
         partenaires.recharger_config();
-        const int32_t niveau = partenaires.niveau();
-        reset_plateau(niveau);
-        affichage.etat_jeux(textes.reposer, textes.reposer_hint);
-        pas_de_partie = false;
-        fin_traitee = false;
-        coup_permis = false;
-        nb_repos = niveau == 1 ? 12 : niveau == 2 ? 8 : 0;
-        jeux_repos(nb_repos);
-        place_bille_plateau();
-        affiche_score();
-        heures = 0;
-        minutes = 0;
-        secondes = 0;
-        minuterie.timer1(true);
-        historique.vider();
-        probleme = false;
-        cible = 0;
-        if (observateur)
-            observateur->partie_commencee();
+        nouvelle_partie(partenaires.niveau());
     } else {
-        affichage.resultat(false, "");
-        affichage.etat_jeux(textes.nouvelle, textes.nouvelle_hint);
-        annuler_prise();
-        pas_de_partie = true;
-        fin_traitee = false;
-        minuterie.timer1(false);
-        nb_repos = kNbRepos;
-        jeux_repos(kNbRepos);
-        retire_bille_plateau();
-        affiche_score();
-        reset_plateau();
-        historique.vider();
-        probleme = false;
-        cible = 0;
-        if (observateur)
-            observateur->partie_arretee();
+        arreter();
     }
+}
+
+void Jeu::commencer_plateau(int32_t niveau)
+{
+    affichage.resultat(false, "");
+    annuler_prise();
+    nouvelle_partie(niveau);
+}
+
+void Jeu::en_jeu(int32_t repos)
+{
+    affichage.etat_jeux(textes.reposer, textes.reposer_hint);
+    pas_de_partie = false;
+    fin_traitee = false;
+    coup_permis = false;
+    nb_repos = repos;
+    jeux_repos(nb_repos);
+    place_bille_plateau();
+    affiche_score();
+    heures = 0;
+    minutes = 0;
+    secondes = 0;
+}
+
+void Jeu::nouvelle_partie(int32_t niveau)
+{
+    reset_plateau(niveau);
+    en_jeu(niveau == 1 ? 12 : niveau == 2 ? 8 : 0);
+    minuterie.timer1(true);
+    historique.vider();
+    probleme = false;
+    cible = 0;
+    if (observateur)
+        observateur->partie_commencee();
+}
+
+void Jeu::arreter()
+{
+    affichage.resultat(false, "");
+    affichage.etat_jeux(textes.nouvelle, textes.nouvelle_hint);
+    annuler_prise();
+    pas_de_partie = true;
+    fin_traitee = false;
+    minuterie.timer1(false);
+    nb_repos = kNbRepos;
+    jeux_repos(kNbRepos);
+    retire_bille_plateau();
+    affiche_score();
+    reset_plateau();
+    historique.vider();
+    probleme = false;
+    cible = 0;
+    if (observateur)
+        observateur->partie_arretee();
+}
+
+void Jeu::restaurer(const Grille& g, int32_t repos, int32_t h, int32_t m, int32_t s)
+{
+    affichage.resultat(false, "");
+    nb_repos = repos;
+    grille = g;
+    adopter_plateau_de_grille();
+
+    pas_de_partie = false;
+    fin_traitee = false;
+    annuler_prise();
+
+    jeux_repos(nb_repos);
+    place_bille_plateau();
+    affichage.etat_jeux(textes.reposer, textes.reposer_hint);
+    affiche_score();
+
+    heures = h;
+    minutes = m;
+    secondes = s;
+    minuterie.timer1(true);
 }
 
 void Jeu::commencer_probleme(int32_t niveau, std::uint64_t billes, int32_t cible_probleme)
@@ -340,17 +409,7 @@ void Jeu::commencer_probleme(int32_t niveau, std::uint64_t billes, int32_t cible
             if (grille.at(k.col, k.lig, d) >= 0)
                 grille.at(k.col, k.lig, d) = bille ? 0 : 2;
     }
-    affichage.etat_jeux(textes.reposer, textes.reposer_hint);
-    pas_de_partie = false;
-    fin_traitee = false;
-    coup_permis = false;
-    nb_repos = kNbRepos - nb_billes;
-    jeux_repos(nb_repos);
-    place_bille_plateau();
-    affiche_score();
-    heures = 0;
-    minutes = 0;
-    secondes = 0;
+    en_jeu(kNbRepos - nb_billes);
     texte_chrono = "00:00:00";
     affichage.chrono(texte_chrono);
     minuterie.timer1(true);

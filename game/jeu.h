@@ -1,6 +1,9 @@
 #pragma once
-// The state of play and its operations: board model, move protocol, board
-// display and game lifecycle. Plain C++; the main window owns one Jeu.
+// The state of play and its operations: board model, moves, board display and
+// the life of a game. Every way of playing (the mouse, drag and drop, the
+// keyboard, the screen reader, undo and redo, a restored game) goes through
+// the operations below; the mouse reaches them by "hover, then click".
+// Plain C++; the main window owns one Jeu.
 #include "grille.h"
 #include "historique.h"
 #include "interfaces.h"
@@ -32,13 +35,9 @@ public:
     int32_t nb_repos = kNbRepos;
     int32_t nb_mobiles = 0;
 
-    // --- move protocol
+    // --- the mouse: the hole last hovered, and what a click there would do
+    // (pick the marble up, or make the held marble jump there)
     int32_t trou_courant = 0;
-    int32_t col_courante = 0;
-    int32_t lig_courante = 0;
-    bool bille_prise = false;
-    int32_t col_prise = 0;
-    int32_t lig_prise = 0;
     bool coup_permis = false;
 
     // --- lifecycle
@@ -81,13 +80,27 @@ public:
     void jeux_repos(int32_t count);
     void marquer_tout_perime(); // every display mark := -1
 
-    // Move protocol
-    void coordonnees(int trou, int col, int lig);
-    void pmove(int trou);       // pointer over hole sprite `trou`: its own cell
-    void test_etat();
-    void deplacement();
+    // Moves. A marble is held between being picked up and its jump.
+    bool bille_prise() const { return trou_pris_ != 0; }
+    int trou_pris() const { return trou_pris_; }    // the held marble's hole, 0 when none
+    // Picks up the marble on hole `trou`; refused unless a game is in
+    // progress, no marble is held and that marble can jump now.
+    bool prendre(int trou);
+    // The marble on `de` jumps onto `vers`, whether it was held or not;
+    // refused unless a game is in progress and the jump is legal. A held
+    // marble is released either way when the jump is made.
+    bool sauter(int de, int vers);
+    // The player chose hole `trou` (a click, a key): with a marble held, the
+    // jump onto it, or else the marble is put back; without, the marble there
+    // is picked up if it can jump. The observer hears of it either way.
+    void choisir(int trou);
     void annuler_prise();       // cancel a pending pick
     void reposer_bille();       // a held marble is put back (Escape); nothing when none is held
+
+    // The mouse: the pointer over hole sprite `trou` (its cursor tells what a
+    // click would do), then the click on the hole last hovered.
+    void pmove(int trou);
+    void deplacement();
 
     // Undo and redo: offered while a game is in progress and not over. A held
     // marble is put back first. The chronometer is not touched.
@@ -104,7 +117,14 @@ public:
 
     // Lifecycle
     void demarrage();           // start-up state, last steps of the window's construction
+    // "Nouvelle partie" (the variant dialog, then a new game of the chosen
+    // board) or "Reposer les billes" (the game stopped), as the button says.
     void etat_jeuxClick();
+    void commencer_plateau(int32_t niveau);   // a new game from the standard start of a board
+    void arreter();                           // the game stopped, the marbles put back
+    // A stored position on the board, as a game in progress: the grid, the
+    // tray count and the chronometer's three counts.
+    void restaurer(const Grille& g, int32_t repos, int32_t h, int32_t m, int32_t s);
     // Starts a game from a given position of a board, like a new game of that
     // board: bit n-1 of `billes` puts a marble in hole n; `cible_probleme` 0 or a hole.
     void commencer_probleme(int32_t niveau, std::uint64_t billes, int32_t cible_probleme);
@@ -116,9 +136,16 @@ public:
 private:
     // The jump itself: three cells of the grid, the board refresh, the tray
     // count, the tray and the label.
-    void sauter(const Coup& c);
+    void faire_saut(const Coup& c);
+    // The click or key on hole `trou`, `permis` what it may do there.
+    void agir(int trou, bool permis);
     void curseurs_au_repos();   // every hole sprite's cursor back to the arrow
     void relacher();            // no marble held, cursors at rest
+    void tester_survol();       // the hovered hole's cursor and coup_permis
+    void nouvelle_partie(int32_t niveau);   // the start, once no marble is held
+    void en_jeu(int32_t repos);             // a new position on the board, in play from 00:00:00
+
+    int trou_pris_ = 0;
 
 public:
 

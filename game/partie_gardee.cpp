@@ -72,7 +72,7 @@ private:
     std::string_view reste_;
 };
 
-bool lire_pas(Mots& m, Historique::Pas& p)
+bool lire_pas(Mots& m, Historique::Etape& p)
 {
     return m.entier(p.nb_repos) && m.entier(p.coup.de_col) && m.entier(p.coup.de_lig) && m.entier(p.coup.vers_col)
         && m.entier(p.coup.vers_lig) && m.grille(p.avant) && m.fini() && etat_valide(p.avant, p.nb_repos)
@@ -103,25 +103,11 @@ PartieGardee garder(const Jeu& jeu, const std::string& probleme)
 
 void reprendre(Jeu& jeu, const PartieGardee& p)
 {
-    jeu.affichage.resultat(false, "");
     jeu.annuler_prise();
-    jeu.nb_repos = p.nb_repos;
-    jeu.grille = p.grille;
-    jeu.adopter_plateau_de_grille();
-    jeu.pas_de_partie = false;
-    jeu.fin_traitee = false;
-    jeu.coup_permis = false;
-    jeu.jeux_repos(jeu.nb_repos);
-    jeu.place_bille_plateau();
-    jeu.affichage.etat_jeux(jeu.textes.reposer, jeu.textes.reposer_hint);
-    jeu.affiche_score();
-    jeu.heures = p.heures;
-    jeu.minutes = p.minutes;
-    jeu.secondes = p.secondes;
+    jeu.restaurer(p.grille, p.nb_repos, p.heures, p.minutes, p.secondes);
     jeu.texte_chrono = Jeu::remplir_zeros(p.heures, 2) + ":" + Jeu::remplir_zeros(p.minutes, 2) + ":"
         + Jeu::remplir_zeros(p.secondes, 2);
     jeu.affichage.chrono(jeu.texte_chrono);
-    jeu.minuterie.timer1(true);
     jeu.historique.remettre(p.annulables, p.refaisables);
     jeu.probleme = !p.probleme.empty() || p.cible != 0;
     jeu.cible = p.cible;
@@ -138,7 +124,7 @@ std::string en_texte(const PartieGardee& p)
     ecrire_grille(o, p.grille);
     o << '\n';
     for (const auto* liste : {&p.annulables, &p.refaisables})
-        for (const Historique::Pas& s : *liste) {
+        for (const Historique::Etape& s : *liste) {
             o << (liste == &p.annulables ? "annulable " : "refaisable ") << s.nb_repos << ' ' << s.coup.de_col << ' '
               << s.coup.de_lig << ' ' << s.coup.vers_col << ' ' << s.coup.vers_lig;
             ecrire_grille(o, s.avant);
@@ -179,7 +165,7 @@ std::optional<PartieGardee> depuis_texte(std::string_view texte)
             bon = m.entier(p.nb_repos) && m.grille(p.grille) && m.fini() && etat_valide(p.grille, p.nb_repos);
             position = bon;
         } else if (cle == "annulable" || cle == "refaisable") {
-            Historique::Pas s;
+            Historique::Etape s;
             bon = lire_pas(m, s) && (cle == "annulable" ? p.annulables : p.refaisables).size() < kNbRepos;
             (cle == "annulable" ? p.annulables : p.refaisables).push_back(s);
         }

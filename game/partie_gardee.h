@@ -20,7 +20,7 @@ struct PartieGardee {
     int32_t heures = 0, minutes = 0, secondes = 0;
     std::string probleme;            // the problem's id, "" for none
     int32_t cible = 0;
-    std::vector<Historique::Pas> annulables, refaisables;
+    std::vector<Historique::Etape> annulables, refaisables;
 };
 
 // Whether the game on the board is one worth keeping: started and not over.

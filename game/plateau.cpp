@@ -6,19 +6,27 @@ namespace trelmo {
 
 namespace {
 
-constexpr Case kBouts[12] = {{4, 1}, {5, 1}, {6, 1}, {1, 4}, {1, 5}, {1, 6},
-                             {9, 4}, {9, 5}, {9, 6}, {4, 9}, {5, 9}, {6, 9}};
-constexpr Case kCoins[4] = {{3, 3}, {7, 3}, {3, 7}, {7, 7}};
-
-constexpr bool est_croix(int c, int r)
+// Calls f(n) for each hole n of the set, in the order of the holes.
+template <class F>
+void pour_chaque(Masque trous, F f)
 {
-    return Grille::dans_grille(c, r) && ((c >= 4 && c <= 6) || (r >= 4 && r <= 6));
+    for (int n = 1; n <= kNbTrous; ++n)
+        if (trous & bit(n))
+            f(n);
 }
 
-void remplir(Grille& g, Case k, int32_t valeur)
+void remplir(Grille& g, Masque trous, int32_t valeur)
 {
-    for (int d = 1; d <= kDirections; ++d)
-        g.at(k.col, k.lig, d) = valeur;
+    pour_chaque(trous, [&](int n) {
+        const Case k = case_du_trou(n);
+        for (int d = 1; d <= kDirections; ++d)
+            g.at(k.col, k.lig, d) = valeur;
+    });
+}
+
+void activer(ISprites& sprites, Masque trous, bool actif)
+{
+    pour_chaque(trous, [&](int n) { sprites.trou_actif(n, actif); });
 }
 
 // Index of the mark of tray sprite i (1-44).
@@ -40,21 +48,19 @@ Grille grille_de_depart(int32_t niveau)
     g.v.fill(-1);
     for (int c = 1; c <= kColonnes; ++c)
         for (int r = 1; r <= kLignes; ++r) {
-            if (!est_croix(c, r))
+            if (!trou_du_niveau(3, c, r))
                 continue;
             for (int d = 1; d <= kDirections; ++d) {
                 const Pas p = pas_direction(d);
-                g.at(c, r, d) = est_croix(c + 2 * p.dc, r + 2 * p.dr) ? 0 : -1;
+                g.at(c, r, d) = trou_du_niveau(3, c + 2 * p.dc, r + 2 * p.dr) ? 0 : -1;
             }
         }
-    for (Case k : kCoins)
-        remplir(g, k, 0);
+    remplir(g, coins(), 0);
 
-    remplir(g, Case{5, 5}, 2);
+    remplir(g, bit(numero_trou(5, 5)), 2);
 
     if (niveau < 3) {
-        for (Case k : kBouts)
-            remplir(g, k, 2);
+        remplir(g, bouts_des_bras(), 2);
         for (int c = 4; c <= 6; ++c) {
             g.at(c, 3, HAUT) = -1;
             g.at(c, 7, BAS) = -1;
@@ -75,8 +81,7 @@ Grille grille_de_depart(int32_t niveau)
         g.at(7, 5, HAUT) = 0;
         g.at(7, 5, BAS) = 0;
     } else {
-        for (Case k : kCoins)
-            remplir(g, k, 2);
+        remplir(g, coins(), 2);
     }
     return g;
 }
@@ -86,22 +91,17 @@ Grille grille_de_depart(int32_t niveau)
 void Jeu::reset_plateau(int32_t niveau)
 {
     // The arm tips first accept the pointer, then the board decides.
-    for (Case k : kBouts)
-        sprites.trou_actif(numero_trou(k.col, k.lig), true);
+    activer(sprites, bouts_des_bras(), true);
     grille = grille_de_depart(niveau);
     if (niveau < 3)
-        for (Case k : kBouts)
-            sprites.trou_actif(numero_trou(k.col, k.lig), false);
-    for (Case k : kCoins)
-        sprites.trou_actif(numero_trou(k.col, k.lig), niveau == 2);
+        activer(sprites, bouts_des_bras(), false);
+    activer(sprites, coins(), niveau == 2);
 }
 
 void Jeu::activer_trous(int32_t niveau)
 {
-    for (Case k : kBouts)
-        sprites.trou_actif(numero_trou(k.col, k.lig), niveau >= 3);
-    for (Case k : kCoins)
-        sprites.trou_actif(numero_trou(k.col, k.lig), niveau == 2);
+    activer(sprites, bouts_des_bras(), niveau >= 3);
+    activer(sprites, coins(), niveau == 2);
 }
 
 int32_t Jeu::niveau_de_grille(const Grille& g)

@@ -1,5 +1,6 @@
 #include "game/position_texte.h"
 
+#include "game/geometrie.h"
 #include "game/grille.h"
 #include "game/problemes.h"
 
@@ -9,7 +10,6 @@ namespace trelmo {
 
 namespace {
 
-constexpr std::uint64_t bit(int n) { return std::uint64_t{1} << (n - 1); }
 
 constexpr const char* kNoms[4] = {"", "english", "french", "45-hole"};
 
@@ -63,20 +63,9 @@ Commentaire lire_commentaire(std::string_view ligne)
 
 } // namespace
 
-std::string nom_case(int trou)
-{
-    const Case k = case_du_trou(trou);
-    if (k.col == 0)
-        return {};
-    return std::string{char('a' + k.col - 1), char('0' + k.lig)};
-}
+std::string nom_case(int trou) { return nom_du_trou(trou); }
 
-int trou_de_nom(std::string_view nom)
-{
-    if (nom.size() != 2 || nom[0] < 'a' || nom[0] > 'i' || nom[1] < '1' || nom[1] > '9')
-        return 0;
-    return numero_trou(nom[0] - 'a' + 1, nom[1] - '0');
-}
+int trou_de_nom(std::string_view nom) { return trou_nomme(nom); }
 
 std::string vers_texte(const PositionTexte& p)
 {

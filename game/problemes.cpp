@@ -1,8 +1,8 @@
-// The problems catalogue: its parser and the holes of the boards. The format
+// The problems catalogue and its parser. The format
 // is described at the head of resources/problemes.txt.
 #include "game/problemes.h"
 
-#include "game/grille.h"
+#include "game/geometrie.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,33 +14,6 @@
 namespace trelmo {
 
 namespace {
-
-using Masque = std::uint64_t;
-constexpr Masque bit(int trou) { return Masque{1} << (trou - 1); }
-
-bool est_trou(int32_t niveau, int c, int r)
-{
-    if (!Grille::dans_grille(c, r))
-        return false;
-    const bool croix = (c >= 4 && c <= 6) || (r >= 4 && r <= 6);
-    const bool anglais = croix && c >= 2 && c <= 8 && r >= 2 && r <= 8;
-    const bool coin = (c == 3 || c == 7) && (r == 3 || r == 7);
-    switch (niveau) {
-    case 1: return anglais;
-    case 2: return anglais || coin;
-    case 3: return croix;
-    default: return false;
-    }
-}
-
-// The eight symmetries of the square about the centre (5, 5).
-Case symetrie(int s, Case k)
-{
-    const int x = k.col - 5, y = k.lig - 5;
-    const int a = (s & 4) ? y : x;
-    const int b = (s & 4) ? x : y;
-    return Case{5 + ((s & 1) ? -a : a), 5 + ((s & 2) ? -b : b)};
-}
 
 [[noreturn]] void erreur(int ligne, const std::string& message)
 {
@@ -221,7 +194,7 @@ private:
                 if (pos + 1 < texte.size() && texte[pos + 1] != ' ')
                     erreur(ligne, "holes are written one space apart");
                 const int c = j + decalage;
-                const bool trou = est_trou(b.niveau, c, r);
+                const bool trou = trou_du_niveau(b.niveau, c, r);
                 const int n = numero_trou(c, r);
                 if (car == ' ') {
                     if (trou)
@@ -336,41 +309,9 @@ std::vector<Probleme> lire_catalogue(std::string_view texte)
     return Lecteur{}.lire(texte);
 }
 
-std::uint64_t trous_du_niveau(int32_t niveau)
-{
-    Masque m = 0;
-    for (int n = 1; n <= kNbTrous; ++n) {
-        const Case k = case_du_trou(n);
-        if (est_trou(niveau, k.col, k.lig))
-            m |= bit(n);
-    }
-    return m;
-}
-
 int nb_billes(const Probleme& p)
 {
     return std::popcount(p.billes);
-}
-
-int symetrique(int s, int n)
-{
-    const Case k = symetrie(s, case_du_trou(n));
-    return numero_trou(k.col, k.lig);
-}
-
-std::string nom_du_trou(int n)
-{
-    const Case k = case_du_trou(n);
-    if (k.col == 0)
-        return {};
-    return std::string{static_cast<char>('a' + k.col - 1), static_cast<char>('0' + k.lig)};
-}
-
-int trou_nomme(std::string_view nom)
-{
-    if (nom.size() != 2 || nom[0] < 'a' || nom[0] > 'i' || nom[1] < '1' || nom[1] > '9')
-        return 0;
-    return numero_trou(nom[0] - 'a' + 1, nom[1] - '0');
 }
 
 } // namespace trelmo

@@ -3,6 +3,8 @@
 // either "finish with one marble" or "finish with one marble on this hole".
 // The catalogue is a text compiled into the program (resources/problemes.txt,
 // whose head describes the format). Standard library only.
+#include "game/geometrie.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -36,22 +38,7 @@ std::vector<Probleme> lire_catalogue(std::string_view texte);
 const std::vector<Probleme>& catalogue();
 const Probleme* probleme(std::string_view id);     // nullptr when unknown
 
-// The holes of a board (bit n-1: hole n): 1 English 33, 2 French 37,
-// 3 the 45-hole board; 0 for any other value.
-std::uint64_t trous_du_niveau(int32_t niveau);
-
 // Marbles a problem starts with.
 int nb_billes(const Probleme& p);
-
-// The image of hole n under symmetry s (0-7) of the square about the centre
-// e5: 0 is the identity; bit 2 swaps columns and rows, then bit 0 mirrors left
-// and right, bit 1 top and bottom. The three boards have all eight. 0 for a
-// number outside 1-49.
-int symetrique(int s, int n);
-
-// "e5" style name of hole n: column letter a-i, row digit 1-9 from the top;
-// "" for a number outside 1-49. trou_nomme() reads it back (0 when unknown).
-std::string nom_du_trou(int n);
-int trou_nomme(std::string_view nom);
 
 } // namespace trelmo

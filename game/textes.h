@@ -1,6 +1,9 @@
 #pragma once
-// The texts of the main window and its dialogs in one interface language.
-// They come from the translation catalogues (translations/trelmo_<code>.ts);
+// The original texts of the main window and its dialogs in one interface
+// language. The commands added since have their own tables
+// (mainwindow/textes_plus.h, dialogs/textes_problemes.h), and so have the
+// files' messages (storage/erreur_es.h). All of them come from the
+// translation catalogues (translations/trelmo_<code>.ts);
 // French, English and German are languages 0, 1 and 2, the other catalogues
 // follow. Texts are UTF-8; "\r" is one carriage return, drawn as a line break.
 #include <cstdint>

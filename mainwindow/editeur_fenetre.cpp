@@ -21,7 +21,6 @@ namespace trelmo {
 
 namespace {
 
-constexpr std::uint64_t bit(int n) { return std::uint64_t{1} << (n - 1); }
 
 // A game core that shows nothing: it lays out a problem's grid.
 struct Muet : ISprites, IAffichage, IMinuterie, IPartenaires {

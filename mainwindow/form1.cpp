@@ -1,3 +1,6 @@
+// The main window's layout and wiring: its controls and sprites, the labels
+// and the result overlay the game writes to, the original buttons, the
+// settings and dialogs the game calls, and showing and closing the window.
 #include "mainwindow/form1.h"
 #include "mainwindow/reprise.h"
 
@@ -7,11 +10,8 @@
 #include "dialogs/meilleur_score.h"
 #include "dialogs/mode.h"
 #include "dialogs/saisie_nom.h"
-#include "game/erreur.h"
 #include "game/textes.h"
-#include "mainwindow/bmp.h"
 #include "mainwindow/calque.h"
-#include "mainwindow/preparation.h"
 #include "mainwindow/sprite.h"
 #include "mainwindow/texte_label.h"
 #include "mainwindow/textes_plus.h"
@@ -28,16 +28,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGraphicsDropShadowEffect>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
-#include <limits>
 
 namespace trelmo {
 
@@ -72,11 +68,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
-
-namespace {
-
-} // namespace
-
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
       repertoire_(QDir::currentPath().toStdString() + "/"),
@@ -101,9 +92,6 @@ TForm1::TForm1(QWidget* parent)
     Shape1_->setObjectName(QStringLiteral("Shape1"));
     Shape1_->setGeometry(0, 0, 640, 462);
     Shape1_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    TopPosition_ = new QWidget(this);
-    TopPosition_->setObjectName(QStringLiteral("TopPosition"));
-    TopPosition_->setGeometry(0, 0, 640, 462);
 
     const QString arial = police_arial(1).family(), verdana = police_verdana(1).family();
     billes_repos_ = creer_label("billes_repos", {478, 40, 137, 44}, arial, 37, Qt::black, nullptr);
@@ -129,7 +117,7 @@ TForm1::TForm1(QWidget* parent)
         p.setColor(QPalette::WindowText, Qt::white);
         charger_->setPalette(p);
     }
-    charger_->setCursor(curseur(CUR_TOPHAND));
+    charger_->setCursor(curseur(curseur_tophand_id));
     charger_->setProperty("bouton", true);
     charger_->setProperty("accessible", true);
     charger_->setClavier(true);
@@ -199,11 +187,11 @@ TForm1::TForm1(QWidget* parent)
     //    first use; the marble pictures too.
     // 8. The hole sprites, then the tray sprites.
     {
-        int col = 4, lig = 1;
         for (int n = 1; n <= kNbTrous; ++n) {
             auto* s = new Sprite(n, this);
             s->setObjectName(QStringLiteral("p%1").arg(n));
-            s->move(kGaucheColonne[col], kHautLigne[lig]);
+            const Case k = case_du_trou(n);
+            s->move(kGaucheColonne[k.col], kHautLigne[k.lig]);
             connect(s, &Sprite::survol, this, [this](int t) { garde([this, t] { survolTrou(t); }); });
             connect(s, &Sprite::clic, this, [this](int t) { garde([this, t] { clicTrou(t); }); });
             connect(s, &Sprite::glisse, this, [this, s](int, QPoint g) { garde([&] { glisserDebut(s, g); }); });
@@ -211,15 +199,8 @@ TForm1::TForm1(QWidget* parent)
             connect(s, &Sprite::lache, this, [this](int, QPoint g) { garde([&] { glisserFin(g); }); });
             trous_[static_cast<size_t>(n)] = s;
             jeu_.marques[static_cast<size_t>(n)] = 0;
-            ++col;
-            const int fin = (lig <= 2 || lig >= 8) ? 6 : (lig == 3 || lig == 7) ? 7 : 9;
-            if (col > fin) {
-                ++lig;
-                col = (lig >= 4 && lig <= 6) ? 1 : (lig == 3 || lig == 7) ? 3 : 4;
-            }
         }
-        col = 1;
-        lig = 1;
+        int col = 1, lig = 1;
         for (int i = 1; i <= kNbRepos; ++i) {
             auto* s = new Sprite(i, this);
             s->setObjectName(QStringLiteral("r%1").arg(i));
@@ -291,7 +272,7 @@ LabelCliquable* TForm1::creer_label(const char* nom, QRect r, const QString& fam
     if (clic) {
         l->setProperty("bouton", true);
         l->setClavier(true);
-        l->setCursor(curseur(CUR_TOPHAND));
+        l->setCursor(curseur(curseur_tophand_id));
         connect(l, &LabelCliquable::clicked, this, [this, clic] {
             garde([this, clic] {
                 abandonner_glisse();   // a button pressed from the keyboard while a marble is dragged
@@ -313,193 +294,6 @@ void TForm1::setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* sais
     mode_ = mode;
     saisie_nom_ = saisie_nom;
     meilleur_score_ = meilleur_score;
-}
-
-// ---------------------------------------------------------------- skins
-
-std::string TForm1::chemin_skin(int i) const
-{
-    return trelmo::chemin_skin(repertoire_, i);
-}
-
-void TForm1::skin_illisible(int i) const
-{
-    // The player is told which file it is; the slot stays empty.
-    const std::string chemin = chemin_skin(i);
-    const std::string raison = QFileInfo::exists(QString::fromStdString(chemin)) ? "Impossible de lire le fichier "
-                                                                                 : "Fichier introuvable : ";
-    garde([&] { throw Erreur(raison + chemin); });
-}
-
-void TForm1::charger_skins()
-{
-    // The skin on show is decoded now; the others only when first chosen,
-    // which keeps one picture in memory where four were. Each file is
-    // checked now all the same, so that a missing one is told at start-up.
-    const int32_t courante = reglages_.config.no_texture_plateau();
-    for (int i = 1; i <= 4; ++i) {
-        skin_etat_[static_cast<size_t>(i)] = SkinAttendue;
-        if (i == courante)
-            skin(i);
-        else if (!bmp_lisible(QString::fromStdString(chemin_skin(i)))) {
-            skin_etat_[static_cast<size_t>(i)] = SkinIllisible;
-            skin_illisible(i);
-        }
-    }
-}
-
-const QPixmap& TForm1::skin(int slot) const
-{
-    static const QPixmap aucune;
-    if (slot < 1 || slot > 4)
-        return aucune;
-    auto& etat = skin_etat_[static_cast<size_t>(slot)];
-    if (etat == SkinAttendue) {
-        // Read beside the start-up when it is the skin the settings held.
-        const std::string chemin = chemin_skin(slot);
-        QImage image = skin_preparee(chemin);
-        if (image.isNull())
-            image = lire_bmp(QString::fromStdString(chemin));
-        if (image.isNull()) {
-            etat = SkinIllisible;
-            skin_illisible(slot);
-        } else {
-            etat = SkinChargee;
-            // Kept in the reader's 24 bits: the pixmap takes the picture's memory as it is.
-            plateaux_[static_cast<size_t>(slot)] = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
-        }
-    }
-    return plateaux_[static_cast<size_t>(slot)];
-}
-
-void TForm1::appliquer_pixmap_plateau(int s)
-{
-    if (s < 1 || s > 4)
-        return;
-    const QPixmap& image = skin(s);
-    if (!image.isNull()) {
-        plateau_->setPixmap(image);
-    } else {
-        // A skin that could not be read: a plain neutral board rather than
-        // what the previous skin left on the screen.
-        static QPixmap neutre;
-        if (neutre.isNull()) {
-            neutre = QPixmap(640, 462);
-            neutre.fill(QColor(0x8C, 0x86, 0x7C));
-        }
-        plateau_->setPixmap(neutre);
-    }
-    if (calque_)
-        calque_->setSkin(s);
-}
-
-void TForm1::appliquer_skin()
-{
-    appliquer_pixmap_plateau(reglages_.config.no_texture_plateau());
-}
-
-const QPixmap& TForm1::bille_courante() const
-{
-    static const QPixmap aucune;
-    const int32_t s = reglages_.config.no_texture_plateau();
-    const int32_t m = reglages_.config.no_texture_bille();
-    if (s < 1 || s > 4 || m < 1 || m > 7)
-        return aucune;
-    // Each marble picture is decoded the first time it is shown.
-    QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
-    if (p.isNull())
-        p = bille(s, m);
-    return p;
-}
-
-void TForm1::redessiner_textures()
-{
-    if (jeu_.pas_de_partie) {
-        jeu_.nb_repos = kNbRepos;
-        jeu_.jeux_repos(kNbRepos);
-    } else {
-        jeu_.jeux_repos(jeu_.nb_repos);
-        jeu_.place_bille_plateau();
-    }
-}
-
-void TForm1::texture_plateauClick()
-{
-    // An index above the range goes straight to 1, one below it up by one:
-    // never past the largest value.
-    const int32_t avant = reglages_.config.no_texture_plateau();
-    const int32_t s = avant >= 4 ? 1 : avant + 1;
-    reglages_.config.set_no_texture_plateau(s);
-    appliquer_pixmap_plateau(s);
-    jeu_.marquer_tout_perime();
-    redessiner_textures();
-    reglages_.enregistrer();
-}
-
-void TForm1::texture_billeClick()
-{
-    jeu_.marquer_tout_perime();
-    const int32_t avant = reglages_.config.no_texture_bille();
-    const int32_t m = avant >= 7 ? 1 : avant + 1;
-    reglages_.config.set_no_texture_bille(m);
-    redessiner_textures();
-    reglages_.enregistrer();
-}
-
-// ---------------------------------------------------------------- sprites
-
-void TForm1::montrer(Sprite* s, bool bille)
-{
-    if (!bille) {
-        s->clear();
-        return;
-    }
-    // Without a current marble picture the sprite keeps what it shows.
-    const QPixmap& p = bille_courante();
-    if (!p.isNull())
-        s->setPixmap(p);
-}
-
-void TForm1::trou_image(int n, bool bille)
-{
-    if (n >= 1 && n <= kNbTrous)
-        montrer(trous_[static_cast<size_t>(n)], bille);
-}
-
-void TForm1::repos_image(int i, bool bille)
-{
-    if (i >= 1 && i <= kNbRepos)
-        montrer(repos_[static_cast<size_t>(i)], bille);
-}
-
-void TForm1::trou_curseur(int n, int id)
-{
-    if (n < 1 || n > kNbTrous)
-        return;
-    if (id == CUR_DEFAUT)
-        trous_[static_cast<size_t>(n)]->unsetCursor();
-    else
-        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
-}
-
-void TForm1::trou_actif(int n, bool actif)
-{
-    if (n >= 1 && n <= kNbTrous)
-        trous_[static_cast<size_t>(n)]->setActif(actif);
-}
-
-void TForm1::survolTrou(int n)
-{
-    // The pointer over the board puts the keyboard cursor away.
-    montrer_curseur_clavier(false);
-    jeu_.pmove(n);
-}
-
-void TForm1::clicTrou(int n)
-{
-    // A click reports its hole as hovered first, then acts.
-    jeu_.pmove(n);
-    jeu_.deplacement();
 }
 
 // ---------------------------------------------------------------- labels
@@ -644,7 +438,7 @@ void TForm1::etat_jeuxClick()
 void TForm1::chargerClick()
 {
     restauree_ = false;
-    sauvegarde_.chargerClick(jeu_, reglages_, *this, textes_partie_);
+    charger_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
     if (restauree_) {
         restauree_ = false;
         retrouver_probleme();
@@ -657,7 +451,7 @@ void TForm1::chargerClick()
 void TForm1::sauverClick()
 {
     const quint64 avant = sauvegarde_.empreinte();
-    sauvegarde_.sauverClick(jeu_, reglages_, *this, textes_partie_);
+    sauver_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
     noter_probleme_sauve(avant);
 }
 
@@ -766,14 +560,13 @@ void TForm1::FormShow()
         });
 }
 
-bool TForm1::FormCloseQuery()
+void TForm1::FormCloseQuery()
 {
     if (FreewareMsg_ && !FreewareMsg_->afficher()) {
         FreewareMsg_->exec();
         ouvre_site_web();
     }
     ecrit_apropos(chemin_ini(), FreewareMsg_ && FreewareMsg_->afficher());
-    return true;
 }
 
 void TForm1::closeEvent(QCloseEvent* e)

@@ -4,6 +4,7 @@
 #include "game/interfaces.h"
 #include "game/jeu.h"
 #include "mainwindow/accessibilite.h"
+#include "mainwindow/commandes_partie.h"
 #include "storage/config.h"
 #include "storage/partie.h"
 
@@ -145,7 +146,7 @@ public:
     void partie_restauree() override;
     void saut_fait(int de, int par, int vers) override;
     void saut_annule(int de, int par, int vers) override;
-    void prise_changee() override;
+    void prise_changee(int trou) override;
     void partie_finie(int32_t billes, bool gagnee) override;
     // ISourceAccessible
     bool trou_expose(int n) const override;
@@ -164,7 +165,7 @@ protected:
 
 private:
     void FormShow();
-    bool FormCloseQuery();
+    void FormCloseQuery();     // the about box's last word and its setting
     void charger_skins();
     std::string chemin_skin(int i) const;
     void skin_illisible(int i) const;
@@ -179,7 +180,7 @@ private:
     void mettre_a_jour_commandes();
     void apres_changement();         // marks, screen reader, commands after any change of the game
     void marquer_prise();            // the ring of the held marble, when it shows
-    void annoncer_prise();           // a marble picked up, put back, or that cannot jump, spoken
+    void annoncer_prise(int ici);    // a marble picked up, put back, or that cannot jump, spoken
     // Where the hint's balloon hides none of the window's controls.
     bool bulle_libre(const QRect& global) const;
     std::vector<int> atterrissages() const;   // the landing holes to mark now
@@ -209,7 +210,6 @@ private:
 
     QLabel* plateau_ = nullptr;
     QWidget* Shape1_ = nullptr;
-    QWidget* TopPosition_ = nullptr;
     LabelCliquable* billes_repos_ = nullptr;
     LabelCliquable* etat_jeux_ = nullptr;
     LabelCliquable* sauver_ = nullptr;

@@ -1,5 +1,6 @@
-// The board's input: the keyboard cursor and its keys, the focus frames of
-// the buttons, and drag and drop of a marble.
+// The board's input: the pointer over the holes (their cursors, hover and
+// click), the keyboard cursor and its keys, the focus frames of the buttons,
+// and drag and drop of a marble.
 #include "mainwindow/accessibilite.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/form1.h"
@@ -18,6 +19,38 @@
 #include <algorithm>
 
 namespace trelmo {
+
+// ---------------------------------------------------------------- the pointer over the holes
+
+void TForm1::trou_curseur(int n, int id)
+{
+    if (n < 1 || n > kNbTrous)
+        return;
+    if (id == CUR_DEFAUT)
+        trous_[static_cast<size_t>(n)]->unsetCursor();
+    else
+        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
+}
+
+void TForm1::trou_actif(int n, bool actif)
+{
+    if (n >= 1 && n <= kNbTrous)
+        trous_[static_cast<size_t>(n)]->setActif(actif);
+}
+
+void TForm1::survolTrou(int n)
+{
+    // The pointer over the board puts the keyboard cursor away.
+    montrer_curseur_clavier(false);
+    jeu_.pmove(n);
+}
+
+void TForm1::clicTrou(int n)
+{
+    // A click reports its hole as hovered first, then acts.
+    jeu_.pmove(n);
+    jeu_.deplacement();
+}
 
 // ---------------------------------------------------------------- the keyboard
 
@@ -80,7 +113,7 @@ void TForm1::keyPressEvent(QKeyEvent* e)
                 montrer_curseur_clavier(true);
                 par_clavier_ = true;
                 const auto fin = qScopeGuard([this] { par_clavier_ = false; });
-                clicTrou(curseur_clavier_);
+                jeu_.choisir(curseur_clavier_);
             } else {
                 pris = false;
             }
@@ -126,15 +159,9 @@ void TForm1::glisserDebut(Sprite* source, QPoint global)
     abandonner_glisse();
     if (jeu_.pas_de_partie || !source)
         return;
-    const Case k = case_du_trou(source->numero());
-    const bool deja_prise = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
-    if (!deja_prise) {
+    if (jeu_.trou_pris() != source->numero()) {
         jeu_.reposer_bille();
-        jeu_.pmove(source->numero());
-        if (!jeu_.coup_permis)
-            return;
-        jeu_.deplacement();
-        if (!jeu_.bille_prise)
+        if (!jeu_.prendre(source->numero()))
             return;
     }
     source->setGlisseAccepte(true);
@@ -172,10 +199,9 @@ void TForm1::glisserVers(QPoint global)
     // The cursor says what letting go here would do, as it does for a click.
     auto* dessous = qobject_cast<Sprite*>(childAt(ici));
     int id = CUR_DEFAUT;
-    if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif()) {
-        jeu_.pmove(dessous->numero());
-        id = (jeu_.coup_permis || dessous == glisse_de_) ? CUR_DEPLACE : CUR_IMPOSSIBLE;
-    }
+    if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif())
+        id = (dessous == glisse_de_ || jeu_.saut_permis(jeu_.trou_pris(), dessous->numero())) ? CUR_DEPLACE
+                                                                                              : CUR_IMPOSSIBLE;
     QGuiApplication::changeOverrideCursor(curseur(id));
 }
 
@@ -190,11 +216,8 @@ void TForm1::glisserFin(QPoint global)
     auto* dessous = qobject_cast<Sprite*>(childAt(mapFromGlobal(global)));
     const bool sur_trou = dessous && dessous != source && dessous->actif()
                           && dessous == trous_[static_cast<size_t>(dessous->numero())];
-    const Case k = case_du_trou(source->numero());
-    const bool tenue = jeu_.bille_prise && jeu_.col_prise == k.col && jeu_.lig_prise == k.lig;
-    if (tenue && sur_trou && jeu_.saut_permis(source->numero(), dessous->numero())) {
-        jeu_.pmove(dessous->numero());
-        jeu_.deplacement();
+    const bool tenue = jeu_.trou_pris() == source->numero();
+    if (tenue && sur_trou && jeu_.sauter(source->numero(), dessous->numero())) {
         apres_changement();
         return;
     }

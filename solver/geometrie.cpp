@@ -1,19 +1,12 @@
 #include "solver/geometrie.h"
 
+#include <array>
+
 namespace trelmo::solveur::interne {
 
 namespace {
 
-constexpr bool est_trou(int c, int r)
-{
-    if (c < 1 || c > 9 || r < 1 || r > 9) return false;
-    return (c >= 4 && c <= 6) || (r >= 4 && r <= 6) || ((r == 3 || r == 7) && c >= 3 && c <= 7);
-}
-
 struct Tables {
-    std::array<Cellule, kTrous + 1> cellules{};
-    std::array<std::array<int, 10>, 10> numeros{};
-    std::array<std::array<int, kTrous + 1>, 8> images{};
     // Bytewise permutation tables: 7 bytes of a Masque, 256 values each.
     std::array<std::array<std::array<Masque, 256>, 7>, 8> octets{};
     std::array<int, kTrous + 1> classes{};
@@ -22,34 +15,19 @@ struct Tables {
 
     Tables()
     {
-        int n = 0;
-        for (int r = 1; r <= 9; ++r)
-            for (int c = 1; c <= 9; ++c)
-                if (est_trou(c, r)) {
-                    ++n;
-                    cellules[n] = {c, r};
-                    numeros[c][r] = n;
-                }
-        for (int s = 0; s < 8; ++s)
-            for (int t = 1; t <= kTrous; ++t) {
-                int c = cellules[t].col, r = cellules[t].lig;
-                if (s & 1) c = 10 - c;
-                if (s & 2) r = 10 - r;
-                if (s & 4) std::swap(c, r);
-                images[s][t] = numeros[c][r];
-            }
         for (int s = 0; s < 8; ++s)
             for (int o = 0; o < 7; ++o)
                 for (int v = 0; v < 256; ++v) {
                     Masque m = 0;
                     for (int b = 0; b < 8; ++b) {
                         const int t = o * 8 + b + 1;
-                        if ((v >> b & 1) && t <= kTrous) m |= bit(images[s][t]);
+                        if ((v >> b & 1) && t <= kTrous) m |= bit(image(s, t));
                     }
                     octets[s][o][v] = m;
                 }
         for (int t = 1; t <= kTrous; ++t) {
-            const int c = cellules[t].col, r = cellules[t].lig;
+            const Cellule k = cellule(t);
+            const int c = k.col, r = k.lig;
             const int a = (c + r) % 3, b = (c - r + 9) % 3;
             diag_somme[a] |= bit(t);
             diag_diff[b] |= bit(t);
@@ -68,16 +46,6 @@ const Tables& tables()
 }
 
 } // namespace
-
-Cellule cellule(int trou) { return tables().cellules[static_cast<std::size_t>(trou)]; }
-
-int trou_de(int col, int lig)
-{
-    if (col < 1 || col > 9 || lig < 1 || lig > 9) return 0;
-    return tables().numeros[static_cast<std::size_t>(col)][static_cast<std::size_t>(lig)];
-}
-
-int image(int sym, int trou) { return tables().images[static_cast<std::size_t>(sym)][static_cast<std::size_t>(trou)]; }
 
 Masque transformer(int sym, Masque m)
 {

@@ -1,30 +1,29 @@
 #pragma once
-// Geometry of the 49-hole grid as the solver sees it: the cell of each hole,
-// the eight symmetries of the square as bit permutations of a Masque, and the
-// three-colour classes of the holes.
+// Geometry of the 49-hole grid as the solver sees it: the board's geometry
+// (game/geometrie.h) under the solver's names, the eight symmetries applied to
+// a whole Masque at once, and the three-colour classes of the holes.
+#include "game/geometrie.h"
 #include "solver/solveur.h"
 
-#include <array>
 #include <bit>
 #include <cstdint>
 
 namespace trelmo::solveur::interne {
 
-constexpr int kTrous = 49;
-constexpr Masque kTous = (Masque{1} << kTrous) - 1;
+constexpr int kTrous = kNbTrous;
+constexpr Masque kTous = kTousLesTrous;
 
-struct Cellule {
-    int col = 0, lig = 0;
-};
+using Cellule = Case;
 
 // Cell of hole n (1-49).
-Cellule cellule(int trou);
+inline Cellule cellule(int trou) { return case_du_trou(trou); }
 // Hole number of cell (c, r), 0 when the cell is not one of the 49 holes.
-int trou_de(int col, int lig);
+inline int trou_de(int col, int lig) { return numero_trou(col, lig); }
 
-// The eight symmetries of the square, 0 the identity. image(s, n) is the hole
-// that symmetry s sends hole n to; transformer applies it to a whole set.
-int image(int sym, int trou);
+// The eight symmetries of the square, 0 the identity, numbered as the game
+// numbers them. image(s, n) is the hole that symmetry s sends hole n to;
+// transformer applies it to a whole set, a byte at a time.
+inline int image(int sym, int trou) { return symetrique(sym, trou); }
 Masque transformer(int sym, Masque m);
 
 // The three-colour class of a set of holes: 4 bits, the parities of the

@@ -1,8 +1,6 @@
 #include "storage/partie.h"
 
 #include "game/erreur.h"
-#include "game/jeu.h"
-#include "storage/config.h"
 #include "storage/cp1252.h"
 #include "storage/entier.h"
 #include "storage/erreur_es.h"
@@ -98,69 +96,29 @@ std::string_view temps_stocke(const Partie& p)
 
 bool SauvegardePartie::temps_lisible(const Partie& p)
 {
+    return duree(p).has_value();
+}
+
+std::optional<SauvegardePartie::Duree> SauvegardePartie::duree(const Partie& p)
+{
     const std::string_view temps = temps_stocke(p);
-    return compteur(temps, 1) && compteur(temps, 4) && compteur(temps, 7);
+    const std::optional<int32_t> h = compteur(temps, 1), m = compteur(temps, 4), s = compteur(temps, 7);
+    if (!h || !m || !s)
+        return std::nullopt;
+    return Duree{*h, *m, *s};
 }
 
-void SauvegardePartie::chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes)
+void SauvegardePartie::enregistrer(std::string_view nom, std::string_view temps, int32_t repos, const Grille& grille)
 {
-    if (!lit_partie()) {
-        messages.information(textes.aucune_partie);
-        return;
-    }
-    // Checked before the question: once the player has agreed to give up
-    // the game on the board, a refusal would read as a broken promise.
-    if (!coherente(partie) || !temps_lisible(partie)) {
-        messages.information(textes.partie_endommagee);
-        return;
-    }
-    if (!jeu.pas_de_partie && !messages.confirmation(textes.annuler_partie))
-        return;
-
-    jeu.affichage.resultat(false, "");
-
-    reglages.nom_joueur = partie.nom();
-    jeu.nb_repos = partie.repos();
-    partie.lire_grille(jeu.grille);
-    jeu.adopter_plateau_de_grille();
-
-    jeu.pas_de_partie = false;
-    jeu.fin_traitee = false;
-    jeu.annuler_prise();
-
-    jeu.jeux_repos(jeu.nb_repos);
-    jeu.place_bille_plateau();
-    jeu.affichage.etat_jeux(jeu.textes.reposer, jeu.textes.reposer_hint);
-    jeu.affiche_score();
-
-    const std::string_view temps = temps_stocke(partie);
-    jeu.heures = *compteur(temps, 1);
-    jeu.minutes = *compteur(temps, 4);
-    jeu.secondes = *compteur(temps, 7);
-
-    jeu.minuterie.timer1(true);
-}
-
-void SauvegardePartie::sauverClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes)
-{
-    if (jeu.pas_de_partie) {
-        messages.information(textes.pas_de_partie);
-        return;
-    }
-    if (!messages.confirmation(textes.ecraser_partie))
-        return;
-
     VerrouDossier verrou(repertoire_);
-    // The bytes behind the short strings' lengths come from the old record
-    // when it can be read whole, as a rewrite in place would leave them.
     Partie p = partie;
     size_t n = 0;
     if (std::array<uint8_t, Partie::kTaille> lu{}; lire_debut(chemin(), lu.data(), lu.size(), &n) == 0 && n == lu.size())
         p.octets = lu;
-    p.set_nom(reglages.nom_joueur);
-    p.set_temps(jeu.texte_chrono);
-    p.set_repos(static_cast<int16_t>(jeu.nb_repos));
-    p.ecrire_grille(jeu.grille);
+    p.set_nom(nom);
+    p.set_temps(temps);
+    p.set_repos(static_cast<int16_t>(repos));
+    p.ecrire_grille(grille);
     nettoyer_temporaires(chemin());
     if (const int e = remplacer_fichier(chemin(), p.octets.data(), Partie::kTaille, true); e != 0)
         lever_erreur_es(code_erreur_es(e));

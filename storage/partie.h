@@ -7,15 +7,13 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "game/grille.h"
 
 namespace trelmo {
-
-class Jeu;
-class Reglages;
 
 class Partie {
 public:
@@ -32,23 +30,6 @@ public:
     int16_t repos() const;     void set_repos(int16_t);
     void lire_grille(Grille& grille) const;
     void ecrire_grille(const Grille& grille);
-};
-
-// Information and confirmation boxes (French captions in every language).
-class IMessages {
-public:
-    virtual ~IMessages() = default;
-    virtual void information(const std::string& texte) = 0;    // "Information" box, "OK"
-    virtual bool confirmation(const std::string& texte) = 0;   // "Confirmation" box, "OK"/"Annuler"; true for OK
-};
-
-// Texts of the two commands; French until the window sets the interface language.
-struct TextesPartie {
-    std::string aucune_partie = "Aucune partie n'a été sauvegardé";
-    std::string annuler_partie = "Voulez-vous annuler la partie en cour";
-    std::string pas_de_partie = "Les billes sont reposées";
-    std::string ecraser_partie = "Vous allez écraser la dernière partie sauvegardé";
-    std::string partie_endommagee = "La partie sauvegardée est endommagée.";
 };
 
 class SauvegardePartie {
@@ -73,15 +54,15 @@ public:
     // (characters 1-2, 4-5 and 7-8 read as integers).
     static bool temps_lisible(const Partie& p);
 
-    // The "Charger" command: restores the saved game onto the board. A
-    // record whose tray count does not fit its grid, or whose time cannot
-    // be read, is refused (message partie_endommagee) before any question
-    // is asked and before anything on the board changes.
-    void chargerClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes);
-    // The "Sauver" command: stores the game on the board. The new record
-    // replaces the file whole (in one rename, under a lock on the
-    // directory); the old record need not be readable.
-    void sauverClick(Jeu& jeu, Reglages& reglages, IMessages& messages, const TextesPartie& textes);
+    // The chronometer's three counts of the stored time, when it can be read.
+    struct Duree { int32_t heures = 0, minutes = 0, secondes = 0; };
+    static std::optional<Duree> duree(const Partie& p);
+
+    // Stores a game. The new record replaces the file whole (in one rename,
+    // under a lock on the directory); the old record need not be readable:
+    // when it is, the bytes behind its short strings' lengths are kept, as a
+    // rewrite in place would leave them. `partie` then holds the new record.
+    void enregistrer(std::string_view nom, std::string_view temps, int32_t repos, const Grille& grille);
 
     // "GAME.probleme", beside the saved game: the id of the problem the
     // saved game is, with the fingerprint of the "GAME" it belongs to, so

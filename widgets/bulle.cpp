@@ -326,9 +326,11 @@ void TNewDesign::ActivateHint(const QRect& rect, const QString& text, const QPoi
     }
 
     const THintDesign* s = THintDesign::FindHintDesign();
-    DrawHint(picture, s->fontData(), m_w, m_h, m_TH, s->color(), m_text, m_placement,
-             s->hintStyle(), m_link, m_L, s->shadow(), s->shadowQuality(), s->shadowWidth(),
-             s->shadowIntensity(), s->picture(), s->border(), s->borderColor());
+    DrawHint(picture, {.font = s->fontData(), .W = m_w, .H = m_h, .TH = m_TH,
+        .fillColor = s->color(), .text = m_text, .placement = m_placement, .style = s->hintStyle(),
+        .link = m_link, .L = m_L, .shadow = s->shadow(), .quality = s->shadowQuality(),
+        .shadowWidth = s->shadowWidth(), .intensity = s->shadowIntensity(),
+        .picture = s->picture(), .border = s->border(), .borderColor = s->borderColor()});
     m_image = picture;
 
     setGeometry(area);

@@ -4,24 +4,25 @@
 // from the body to the mouse pointer (an arrow or three small bubbles), a soft
 // drop shadow made by darkening the pixels beneath, and the hint text.
 //
-// Every shape is rasterised once into a TRegion (one span of pixels per row:
-// all the shapes are convex). The same TRegion serves to fill the shape, to
-// draw its outline and to test or shade the pixels it covers, so a region and
-// the shape drawn for the same rectangle always cover exactly the same pixels.
+// The shapes (widgets/formes_bulle.h) and their pixels (widgets/rasterisation.h)
+// are computed with integers, so a balloon is the same picture on every machine.
 //
-// Rectangles given as (left, top, right, bottom) follow the raster convention:
-// they cover the columns left to right - 1 and the rows top to bottom - 1.
+// The game draws one design only: the ellipse (hiBubble) with an arrow to
+// the pointer (liArrow), white with a silver border, a 5-pixel shadow of
+// intensity 35 shaded on every pixel (quHi), black text; the defaults of
+// THintSettings are that design (the font aside, which the window gives).
+// The other styles and links (rectangle, rounded rectangle, picture, tiled
+// texture, bare text, link bubbles, no link) stay drawable for a design that
+// asks for them.
+#include "widgets/formes_bulle.h"
+#include "widgets/rasterisation.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QPoint>
-#include <QRect>
-#include <QRegion>
 #include <QString>
 
-#include <array>
 #include <cstdint>
-#include <vector>
 
 namespace trelmo {
 
@@ -69,12 +70,6 @@ TColor fromQColor(const QColor& c);
 TColor ShiftColor(TColor colour, int d);
 
 // ---------------------------------------------------------------------------
-enum THintStyle : std::uint8_t { hiRectangle, hiRoundrect, hiBubble, hiImage, hiTexture, hiText };
-enum TLinkStyle : std::uint8_t { liNone, liArrow, liBubble };
-// Where the balloon lies relative to the pointer.
-enum THintPosition : std::uint8_t { hiTopRight, hiTopLeft, hiBottomRight, hiBottomLeft };
-enum TQuality : std::uint8_t { quHi, quLow };
-
 // Font styles of TFontData::Style (a set of bits).
 enum TFontStyle : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -97,98 +92,6 @@ QFont hintFont(const TFontData& f);
 // A font description from a QFont and a text colour.
 TFontData fontDataOf(const QFont& font, TColor colour);
 
-// ---------------------------------------------------------------------------
-// A set of pixels made of one horizontal span per row, as produced by the
-// rasterisation of a convex shape.
-// Coordinates are expected within +-32767 (the largest picture side).
-class TRegion {
-public:
-    TRegion() = default;
-
-    static TRegion rectangle(int left, int top, int right, int bottom);
-    // Rectangle with corners rounded by an ew x eh ellipse.
-    static TRegion roundRect(int left, int top, int right, int bottom, int ew, int eh);
-    // Ellipse inscribed in the rectangle: the pixels whose centre lies inside it.
-    static TRegion ellipse(int left, int top, int right, int bottom);
-    // Triangle through three points (pixel corners), filled by the winding
-    // rule: the pixels whose centre lies inside or on its edges. A flat
-    // triangle is empty.
-    static TRegion triangle(QPoint a, QPoint b, QPoint c);
-
-    TRegion translated(int dx, int dy) const;
-
-    bool isEmpty() const;
-    bool contains(int x, int y) const;
-    int pixelCount() const;
-    QRect boundingRect() const;
-    QRegion toQRegion() const;
-
-    // Rows firstRow() to endRow() - 1 carry a span [spanStart(y), spanEnd(y));
-    // a row whose start is not below its end is empty. Rows outside have none.
-    int firstRow() const { return m_top; }
-    int endRow() const { return m_top + int(m_start.size()); }
-    int spanStart(int y) const { return m_start[std::size_t(y - m_top)]; }
-    int spanEnd(int y) const { return m_end[std::size_t(y - m_top)]; }
-
-    // The pixels of the outline drawn with a 1-pixel pen: pixels of the region
-    // with a left, right, upper or lower neighbour outside it. The interior is
-    // the rest; both are computed per row.
-    void outlineSpans(int y, int& a0, int& a1, int& b0, int& b1) const;
-    void interiorSpan(int y, int& a, int& b) const;
-
-private:
-    int m_top = 0;
-    std::vector<int> m_start, m_end;
-};
-
-// Rectangle in the raster convention.
-struct TRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const TRect&) const = default;
-};
-
-// Every shape of one balloon, computed from the inputs of DrawHint.
-struct TBalloonShapes {
-    int sw = 0;                 // shadow width in use
-    int BH = 0;                 // body height
-    TRect B, S;                 // body and shadow rectangles
-    TRegion body;               // body shape (rectangle B for the picture styles)
-    TRegion bodyShadow;         // region shaded under the body
-    TRegion shadowEllipse;      // ellipse inscribed in S: excluded from the arrow's shadow
-    std::array<QPoint, 3> P{}, Q{}; // arrow and its shadow (index 1 is the tip)
-    TRegion arrow, arrowShadow;
-    QRect arrowShadowScan;      // scanned area of the arrow's shadow, edges included
-    std::array<TRect, 3> C{};   // link bubbles, the smallest at the tip
-    std::array<TRegion, 3> circles, circleShadows;
-    TRect textRect;             // where the text goes
-};
-
-TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THintStyle style,
-                             TLinkStyle link, int L, bool shadow, int shadowWidth);
-
-// ---------------------------------------------------------------------------
-// Pixel helpers. The target is a 32-bit QImage (Format_RGB32, ARGB32 or
-// ARGB32_Premultiplied; any other format is converted to one of them first).
-// In an image with an alpha channel a fully transparent pixel stands for an
-// unknown background: shading turns it into black with alpha = intensity.
-
-// Darken by `intensity` every pixel of R that lies in the region. R is scanned
-// from R.left() to R.right() and R.top() to R.bottom(), both edges included;
-// quHi shades every pixel, quLow only those whose x + y is even, any other
-// quality none. Pixels outside the target are skipped.
-void ShadeRegion(QImage& target, const QRect& R, const TRegion& region, TQuality quality,
-                 int intensity);
-// The same, skipping also every pixel of the excluded region.
-void ShadeRegionExcept(QImage& target, const QRect& R, const TRegion& region,
-                       const TRegion& excluded, TQuality quality, int intensity);
-// Draw the picture at its own size with its top-left corner at (x, y).
-void DrawBitmapAt(QImage& target, int x, int y, const QImage& picture);
-// Fill the width x height area at (x, y) with copies of the picture, from the
-// area's top-left corner. A picture without width or height draws nothing.
-void TileBitmap(QImage& target, int x, int y, int width, int height, const QImage& picture);
-
 // The two shading operations DrawHint uses (a benchmark substitutes a
 // pixel-by-pixel reference for them).
 struct TShading {
@@ -201,13 +104,27 @@ struct TShading {
 // +-kMaxBalloonSide draw nothing.
 inline constexpr int kMaxBalloonSide = 32767;
 
+// Everything one balloon is drawn from.
+struct THintSettings {
+    TFontData font;
+    int W = 0, H = 0;               // the whole picture: body, link and shadow
+    int TH = 0;                     // height of the hint text rectangle
+    TColor fillColor = clWhite;
+    QString text;
+    THintPosition placement = hiTopRight;
+    THintStyle style = hiBubble;
+    TLinkStyle link = liArrow;
+    int L = 15;                     // link height: 15 arrow, 20 bubbles, 10 none
+    bool shadow = true;
+    TQuality quality = quHi;
+    int shadowWidth = 5;            // 0..10
+    int intensity = 35;             // 0..255, darkening per channel
+    QImage picture;                 // body of hiImage, tile of hiTexture
+    bool border = true;
+    TColor borderColor = clSilver;
+};
+
 // Draw a balloon of W x H pixels over the target's content.
-// TH: height of the hint text rectangle; L: link height (15 arrow, 20 bubbles,
-// 10 none); shadowWidth 0..10; intensity 0..255 (darkening per channel).
-void DrawHint(QImage& target, const TFontData& font, int W, int H, int TH, TColor fillColor,
-              const QString& text, THintPosition placement, THintStyle style, TLinkStyle link,
-              int L, bool shadow, TQuality quality, int shadowWidth, int intensity,
-              const QImage& picture, bool border, TColor borderColor,
-              const TShading& shading = TShading{});
+void DrawHint(QImage& target, const THintSettings& s, const TShading& shading = TShading{});
 
 } // namespace trelmo

@@ -82,8 +82,10 @@ Result run(int iterations, const TShading& shading)
         img.detach();
         QElapsedTimer t;
         t.start();
-        DrawHint(img, font, W, H, 18, clWhite, text, hiTopRight, hiBubble, liArrow, 15, true,
-                 quHi, 5, 35, QImage(), true, clSilver, shading);
+        DrawHint(img, {.font = font, .W = W, .H = H, .TH = 18, .fillColor = clWhite, .text = text,
+            .placement = hiTopRight, .style = hiBubble, .link = liArrow, .L = 15, .shadow = true,
+            .quality = quHi, .shadowWidth = 5, .intensity = 35, .picture = QImage(),
+            .border = true, .borderColor = clSilver}, shading);
         const qint64 ns = t.nsecsElapsed();
         if (i >= 0)
             total += ns;
@@ -140,8 +142,10 @@ QImage showcase()
     };
     for (const Balloon& b : list) {
         QImage beneath = page.copy(QRect(b.at, QSize(b.W, b.H)));
-        DrawHint(beneath, font, b.W, b.H, 18, clWhite, b.text, b.place, b.style, b.link, b.L,
-                 true, b.quality, 5, 35, granite, true, clSilver);
+        DrawHint(beneath, {.font = font, .W = b.W, .H = b.H, .TH = 18, .fillColor = clWhite,
+            .text = b.text, .placement = b.place, .style = b.style, .link = b.link, .L = b.L,
+            .shadow = true, .quality = b.quality, .shadowWidth = 5, .intensity = 35,
+            .picture = granite, .border = true, .borderColor = clSilver});
         for (int y = 0; y < b.H; ++y)
             for (int x = 0; x < b.W; ++x)
                 page.setPixel(b.at.x() + x, b.at.y() + y, beneath.pixel(x, y));

@@ -45,12 +45,6 @@ int quelconque(std::mt19937& rng)
     return int(rng() % 60) - 5;                                  // -5 .. 54
 }
 
-// A column or row: mostly near the grid, sometimes far outside it.
-int coordonnee(std::mt19937& rng)
-{
-    return rng() % 8 ? int(rng() % 14) - 2 : quelconque(rng);
-}
-
 } // namespace
 
 class TestAleatoire : public QObject {
@@ -83,7 +77,7 @@ private slots:
                         b.jouer(de, vers);
                         QVERIFY(b.jeu.grille == avant);
                         QCOMPARE(b.jeu.nb_repos, repos);
-                        QVERIFY(!b.jeu.bille_prise);
+                        QVERIFY(!b.jeu.bille_prise());
                     }
 
                     const auto [de, vers] = sauts[rng() % sauts.size()];
@@ -103,7 +97,7 @@ private slots:
                         if (avant.v[i] == -1) QCOMPARE(b.jeu.grille.v[i], -1);
                     QVERIFY(affichage_fidele(b));
                     QCOMPARE(b.affichage.billes, std::to_string(44 - b.jeu.nb_repos));
-                    QVERIFY(!b.jeu.bille_prise);
+                    QVERIFY(!b.jeu.bille_prise());
                 }
                 QVERIFY(coups > 0);
                 QCOMPARE(nb_fins(b.journal), 1);
@@ -150,15 +144,15 @@ private slots:
                     break;
                 }
                 case 0: case 1: b.jeu.pmove(quelconque(rng)); break;
-                case 2: b.jeu.coordonnees(quelconque(rng), coordonnee(rng), coordonnee(rng)); break;
+                case 2: b.jeu.choisir(quelconque(rng)); break;
                 case 3: case 4: b.jeu.deplacement(); break;
                 case 5: b.jeu.jeux_repos(rng() % 2 ? quelconque(rng) : int32_t(rng())); break;
                 case 6:
-                    b.jeu.col_prise = coordonnee(rng);
-                    b.jeu.lig_prise = coordonnee(rng);
-                    b.jeu.bille_prise = true;
-                    b.jeu.coup_permis = true;
-                    b.jeu.deplacement();
+                    // The operations asked directly, with any hole numbers.
+                    if (rng() % 2)
+                        b.jeu.prendre(quelconque(rng));
+                    else
+                        b.jeu.sauter(quelconque(rng), quelconque(rng));
                     break;
                 default:
                     b.jeu.heures = quelconque(rng); b.jeu.minutes = quelconque(rng); b.jeu.secondes = quelconque(rng);

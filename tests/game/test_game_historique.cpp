@@ -50,7 +50,7 @@ private slots:
                     QVERIFY(b.jeu.annuler());
                     defaits.push_back(ligne.back());
                     ligne.pop_back();
-                    QVERIFY(!b.jeu.bille_prise);
+                    QVERIFY(!b.jeu.bille_prise());
                 } else if (choix < 4 && !defaits.empty()) {
                     QVERIFY(b.jeu.refaire());
                     ligne.push_back(defaits.back());

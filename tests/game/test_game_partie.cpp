@@ -45,21 +45,17 @@ private slots:
             const bool mobile = n == 9 || n == 23 || n == 27 || n == 41;
             QCOMPARE(b.sprites.curseur[size_t(n)], mobile ? int(CUR_MAIN) : int(CUR_DEFAUT));
             QCOMPARE(b.jeu.coup_permis, mobile);
-            QCOMPARE(b.jeu.trou_courant, n);
         }
-        QCOMPARE(b.jeu.col_courante, 6);
-        QCOMPARE(b.jeu.lig_courante, 9);
 
         // A click on a marble that cannot move does nothing.
         b.clic(16);
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
         QCOMPARE(b.sprites.curseur[16], int(CUR_DEFAUT));
 
         // Pick (5,3); it shows the moving hand; other holes say whether they accept it.
         b.clic(9);
-        QVERIFY(b.jeu.bille_prise);
-        QCOMPARE(b.jeu.col_prise, 5);
-        QCOMPARE(b.jeu.lig_prise, 3);
+        QVERIFY(b.jeu.bille_prise());
+        QCOMPARE(b.jeu.trou_pris(), 9);
         QCOMPARE(b.sprites.curseur[9], int(CUR_DEPLACE));
         b.jeu.pmove(9);
         QCOMPARE(b.sprites.curseur[9], int(CUR_IMPOSSIBLE));   // itself
@@ -71,7 +67,7 @@ private slots:
 
         // Put back by clicking the held marble; hovering it again offers the hand.
         b.clic(9);
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
         for (int n = 1; n <= 49; ++n) QCOMPARE(b.sprites.curseur[size_t(n)], int(CUR_DEFAUT));
         b.jeu.pmove(9);
         QCOMPARE(b.sprites.curseur[9], int(CUR_MAIN));
@@ -82,7 +78,7 @@ private slots:
         QVERIFY(b.jeu.grille.vide(5, 3) && b.jeu.grille.vide(5, 4) && b.jeu.grille.bille(5, 5));
         QCOMPARE(b.jeu.nb_repos, 13);
         QCOMPARE(b.affichage.billes, std::string("31"));
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
         for (int n = 1; n <= 49; ++n) QCOMPARE(b.sprites.curseur[size_t(n)], int(CUR_DEFAUT));
         QCOMPARE(b.jeu.nb_mobiles, mobiles_brut(b.jeu.grille));
         QVERIFY(b.partenaires.scores.empty());
@@ -93,7 +89,7 @@ private slots:
         vider(b.jeu.grille, 6, 3);
         b.jeu.place_bille_plateau();
         b.clic(26);                                  // (6,5), can jump up
-        QVERIFY(b.jeu.bille_prise);
+        QVERIFY(b.jeu.bille_prise());
         b.jeu.pmove(24);                             // (4,5), across the empty centre
         QCOMPARE(b.sprites.curseur[24], int(CUR_IMPOSSIBLE));
         b.jeu.pmove(10);                             // (6,3), over (6,4)
@@ -104,7 +100,7 @@ private slots:
         b.clic(24);
         QVERIFY(b.jeu.grille == avant);
         QCOMPARE(b.jeu.nb_repos, 12);
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
         b.jeu.pmove(26);
         QCOMPARE(b.sprites.curseur[26], int(CUR_MAIN));
 
@@ -113,14 +109,89 @@ private slots:
         vider(b.jeu.grille, 7, 5);
         b.jeu.place_bille_plateau();
         b.clic(9);                                   // (5,3)
-        QVERIFY(b.jeu.bille_prise);
+        QVERIFY(b.jeu.bille_prise());
         b.jeu.pmove(27);                             // (7,5)
         QCOMPARE(b.sprites.curseur[27], int(CUR_IMPOSSIBLE));
         QVERIFY(!b.jeu.coup_permis);
         b.jeu.pmove(48);                             // (5,9): its own sprite, 48
-        QCOMPARE(b.jeu.col_courante, 5);
-        QCOMPARE(b.jeu.lig_courante, 9);
         QCOMPARE(b.sprites.curseur[48], int(CUR_IMPOSSIBLE));
+    }
+
+    // Picking up and jumping asked directly, as the keyboard, a drag or any
+    // other way of playing asks: refused unless legal, whoever asks.
+    void operations()
+    {
+        Banc b;
+        b.jeu.demarrage();
+        QVERIFY(!b.jeu.prendre(9));                  // no game
+        QVERIFY(!b.jeu.sauter(9, 25));
+        b.commencer(1);
+        const Grille depart = b.jeu.grille;
+        QVERIFY(!b.jeu.prendre(16));                 // (5,4) cannot jump
+        QVERIFY(!b.jeu.prendre(0) && !b.jeu.prendre(50) && !b.jeu.prendre(-3));
+        QVERIFY(!b.jeu.sauter(16, 25));              // not two holes away
+        QVERIFY(!b.jeu.sauter(3, 25) && !b.jeu.sauter(0, 25) && !b.jeu.sauter(9, 99));
+        QVERIFY(b.jeu.grille == depart);
+        QCOMPARE(b.jeu.nb_repos, 12);
+        QVERIFY(!b.jeu.bille_prise());
+
+        QVERIFY(b.jeu.prendre(9));
+        QCOMPARE(b.jeu.trou_pris(), 9);
+        QCOMPARE(b.sprites.curseur[9], int(CUR_DEPLACE));
+        QVERIFY(!b.jeu.prendre(23));                 // one marble at a time
+
+        // A jump of another marble than the held one: the held one goes back.
+        QVERIFY(b.jeu.sauter(23, 25));
+        QVERIFY(!b.jeu.bille_prise());
+        QVERIFY(b.jeu.grille.vide(3, 5) && b.jeu.grille.vide(4, 5) && b.jeu.grille.bille(5, 5));
+        QCOMPARE(b.jeu.nb_repos, 13);
+        QCOMPARE(b.affichage.billes, std::string("31"));
+        for (int n = 1; n <= 49; ++n) QCOMPARE(b.sprites.curseur[size_t(n)], int(CUR_DEFAUT));
+        QVERIFY(b.jeu.peut_annuler());
+        QVERIFY(b.jeu.annuler());
+        QVERIFY(b.jeu.grille == depart);
+
+        // choisir(): a key on a hole, as a click is.
+        b.jeu.choisir(9);
+        QCOMPARE(b.jeu.trou_pris(), 9);
+        b.jeu.choisir(16);                           // no landing there: put back
+        QVERIFY(!b.jeu.bille_prise());
+        QVERIFY(b.jeu.grille == depart);
+        b.jeu.choisir(9);
+        b.jeu.choisir(25);
+        QVERIFY(b.jeu.grille.vide(5, 3) && b.jeu.grille.bille(5, 5));
+        QCOMPARE(b.jeu.nb_repos, 13);
+    }
+
+    // A stored position put on the board is a game in progress of its own.
+    void restaurer()
+    {
+        Banc francais;
+        francais.commencer(2);
+        francais.clic(9);
+        francais.clic(25);
+        Grille g = francais.jeu.grille;
+        vider(g, 5, 5);                              // 34 marbles left
+
+        Banc b;
+        b.commencer(1);
+        QVERIFY(!b.sprites.actif[7]);
+        b.clic(9);
+        b.jeu.restaurer(g, 10, 1, 2, 3);
+        for (int c = 1; c <= 9; ++c)
+            for (int r = 1; r <= 9; ++r)
+                QVERIFY(b.jeu.grille.vide(c, r) == g.vide(c, r) && b.jeu.grille.hors_plateau(c, r) == g.hors_plateau(c, r));
+        QCOMPARE(b.jeu.nb_repos, 10);
+        QCOMPARE(b.affichage.billes, std::string("34"));
+        QCOMPARE(b.sprites.repos_montres(), 10);
+        QCOMPARE(b.sprites.billes_montrees(), 34);
+        QVERIFY(b.sprites.actif[7]);                 // the French board's corners
+        QVERIFY(!b.jeu.pas_de_partie && !b.jeu.bille_prise() && !b.jeu.peut_annuler());
+        QVERIFY(b.minuterie.actif);
+        QCOMPARE(b.affichage.etat, std::string("Reposer\rles billes"));
+        QVERIFY(!b.affichage.resultat_actif);
+        b.jeu.Timer1Timer();
+        QCOMPARE(b.affichage.chrono_texte, std::string("01:02:04"));
     }
 
     void sans_partie()
@@ -129,8 +200,7 @@ private slots:
         b.jeu.demarrage();
         b.jeu.pmove(9);
         b.jeu.deplacement();
-        QCOMPARE(b.jeu.trou_courant, 0);
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
         for (int n = 1; n <= 49; ++n) QCOMPARE(b.sprites.curseur[size_t(n)], int(CUR_DEFAUT));
 
         // The last hover of a stopped game found a movable marble: it no
@@ -141,14 +211,13 @@ private slots:
         b.journal.clear();
         b.jeu.pmove(41);
         b.jeu.deplacement();
-        QCOMPARE(b.jeu.trou_courant, 9);
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
         QVERIFY(b.journal.empty());
         QCOMPARE(b.sprites.curseur[9], int(CUR_DEFAUT));
         b.partenaires.niveau_choisi = 1;
         b.jeu.etat_jeuxClick();                      // start: a click without hover picks nothing
         b.jeu.deplacement();
-        QVERIFY(!b.jeu.bille_prise);
+        QVERIFY(!b.jeu.bille_prise());
     }
 
     void fin_de_partie_une_fois()
@@ -228,14 +297,14 @@ private slots:
 
             // Stop while holding a marble.
             b.clic(9);
-            QVERIFY(b.jeu.bille_prise);
+            QVERIFY(b.jeu.bille_prise());
             b.jeu.minutes = 3;
             b.journal.clear();
             b.jeu.etat_jeuxClick();
             const Journal debut = {"resultat(0,)", "resultat(0,)", "etat_jeux(Nouvelle\rpartie)", "timer1(0)"};
             QCOMPARE(Journal(b.journal.begin(), b.journal.begin() + 4), debut);
             QCOMPARE(b.affichage.etat_hint, std::string("Commencer une nouvelle partie"));
-            QVERIFY(!b.jeu.bille_prise);
+            QVERIFY(!b.jeu.bille_prise());
             for (int n = 1; n <= 49; ++n) QCOMPARE(b.sprites.curseur[size_t(n)], int(CUR_DEFAUT));
             QVERIFY(b.jeu.pas_de_partie);
             QCOMPARE(b.jeu.nb_repos, 44);

@@ -12,7 +12,6 @@ using namespace trelmo::essai;
 
 namespace {
 
-constexpr std::uint64_t bit(int n) { return std::uint64_t{1} << (n - 1); }
 
 } // namespace
 

@@ -161,11 +161,11 @@ private slots:
         // Pick hole 9, drop on hole 25, through real mouse events.
         QTest::mouseMove(f.windowHandle(), QPoint(336, 133));
         QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, QPoint(336, 133));
-        QVERIFY(f.jeu().bille_prise);
+        QVERIFY(f.jeu().bille_prise());
         QCOMPARE(f.trou(9)->cursor().shape(), curseur(CUR_DEPLACE).shape());
         QTest::mouseMove(f.windowHandle(), QPoint(336, 209));
         QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, QPoint(336, 209));
-        QVERIFY(!f.jeu().bille_prise);
+        QVERIFY(!f.jeu().bille_prise());
         QVERIFY(!f.trou(9)->montreImage());
         QVERIFY(!f.trou(16)->montreImage());
         QVERIFY(f.trou(25)->montreImage());
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(f.resultat_label()->text(), QStringLiteral("PARTIE\nTERMINEE"));
         QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, QPoint(336, 247));
         QVERIFY(f.trou(34)->montreImage());
-        QVERIFY(!f.jeu().bille_prise);
+        QVERIFY(!f.jeu().bille_prise());
         f.resultat(false, "");
         QCOMPARE(f.childAt(330, 200), static_cast<QWidget*>(f.trou(25)));
         // Stop: every marble back in the tray.

@@ -139,10 +139,10 @@ private slots:
                 const auto [de, vers] = s[size_t(jeux * 7) % s.size()];
                 aller(*f, de);
                 QTest::keyClick(f.get(), Qt::Key_Space);
-                QVERIFY(f->jeu().bille_prise);
+                QVERIFY(f->jeu().bille_prise());
                 aller(*f, vers);
                 QTest::keyClick(f.get(), Qt::Key_Return);
-                QVERIFY(!f->jeu().bille_prise);
+                QVERIFY(!f->jeu().bille_prise());
                 QVERIFY(f->trou(vers)->montreImage());
                 ++jeux;
             }
@@ -150,7 +150,7 @@ private slots:
             QCOMPARE(f->jeu().nb_repos, (niveau == 1 ? 12 : niveau == 2 ? 8 : 0) + jeux);
             // The cursor stays on the board at its edge, and Escape puts a marble back.
             QTest::keyClick(f.get(), Qt::Key_Escape);
-            QVERIFY(!f->jeu().bille_prise);
+            QVERIFY(!f->jeu().bille_prise());
         }
     }
 
@@ -204,7 +204,7 @@ private slots:
         QVERIFY(f->action("annuler")->isEnabled());
         f->clicTrou(34);                                   // a held marble is put back first
         QTest::keySequence(f.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QVERIFY(!f->jeu().bille_prise);
+        QVERIFY(!f->jeu().bille_prise());
         QCOMPARE(images(), depart);
         QCOMPARE(f->label("billes_repos")->text(), QStringLiteral("32"));
         QVERIFY(f->action("refaire")->isEnabled());
@@ -238,7 +238,7 @@ private slots:
         // Dragged from hole 9 and let go over hole 25: the jump is made.
         QTest::mousePress(w, Qt::LeftButton, {}, centre(*f, 9));
         QTest::mouseMove(w, centre(*f, 9) + QPoint(0, 12));
-        QVERIFY(f->jeu().bille_prise);
+        QVERIFY(f->jeu().bille_prise());
         QVERIFY(!f->trou(9)->montreImage());              // the marble follows the pointer
         QTest::mouseMove(w, centre(*f, 25));
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), curseur(CUR_DEPLACE).shape());
@@ -254,7 +254,7 @@ private slots:
         QTest::mouseRelease(w, Qt::LeftButton, {}, centre(*f, 14));
         QCOMPARE(f->jeu().nb_repos, 13);
         QVERIFY(f->trou(12)->montreImage() == f->jeu().grille.bille(1, 4));
-        QVERIFY(!f->jeu().bille_prise);
+        QVERIFY(!f->jeu().bille_prise());
         // A marble that cannot jump is not dragged; the two clicks still work.
         QTest::mousePress(w, Qt::LeftButton, {}, centre(*f, 1));
         QTest::mouseMove(w, centre(*f, 1) + QPoint(12, 0));
@@ -263,7 +263,7 @@ private slots:
         QVERIFY(f->trou(1)->montreImage() == false);      // an arm tip of the English board
         QTest::mouseClick(w, Qt::LeftButton, {}, centre(*f, 23));
         QTest::mouseClick(w, Qt::LeftButton, {}, centre(*f, 25 - 2 + 2));
-        QVERIFY(!f->jeu().bille_prise);
+        QVERIFY(!f->jeu().bille_prise());
     }
 
     // The first start shows a tip once; the landing marks are remembered.
@@ -339,7 +339,7 @@ private slots:
         QTest::keyClick(f.get(), Qt::Key_Space);
         QCOMPARE(focus->text(QAccessible::Name), QStringLiteral("Column 5, row 3: marble, held"));
         focus->actionInterface()->doAction(QAccessibleActionInterface::pressAction());   // put back
-        QVERIFY(!f->jeu().bille_prise);
+        QVERIFY(!f->jeu().bille_prise());
         f->clicTrou(9);
         f->clicTrou(25);
         QCOMPARE(f->annonce()->derniere(),
@@ -467,7 +467,7 @@ private slots:
             QVERIFY2(!QGuiApplication::overrideCursor(), quoi);
             auto* loose = f->findChild<QLabel*>(QStringLiteral("glisse"));
             QVERIFY2(!loose || loose->isHidden(), quoi);
-            QVERIFY2(!f->jeu().bille_prise, quoi);
+            QVERIFY2(!f->jeu().bille_prise(), quoi);
         };
         auto lacher = [&](int n) {
             QTest::mouseMove(w, centre(*f, n));
@@ -628,7 +628,7 @@ private slots:
         aller(*f, 9);
         const QImage curseur = zone(9);
         QTest::keyClick(f.get(), Qt::Key_Space);
-        QVERIFY(f->jeu().bille_prise);
+        QVERIFY(f->jeu().bille_prise());
         QVERIFY(zone(9) != curseur);
         QTest::keyClick(f.get(), Qt::Key_Escape);
         QCOMPARE(zone(9), curseur);

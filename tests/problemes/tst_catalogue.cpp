@@ -12,8 +12,6 @@ using namespace trelmo;
 
 namespace {
 
-constexpr std::uint64_t bit(int trou) { return std::uint64_t{1} << (trou - 1); }
-
 const char* const kEntete = "probleme croix\nplateau anglais\nfr La croix\nen The Cross\nde Das Kreuz\n";
 const char* const kCroix =
     "    . . .\n"

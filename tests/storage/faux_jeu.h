@@ -3,6 +3,7 @@
 // information / confirmation boxes.
 #include "game/interfaces.h"
 #include "game/jeu.h"
+#include "mainwindow/commandes_partie.h"
 #include "storage/partie.h"
 
 #include <string>

@@ -151,7 +151,7 @@ void partie(std::string_view octets)
     b.oublie();
     bool restauree = false;
     try {
-        s.chargerClick(b.jeu, r, m, TextesPartie{});
+        charger_partie(s, b.jeu, r, m, TextesPartie{});
         restauree = b.minuterie.appels.size() > 0 && b.minuterie.appels.back();
     } catch (const Erreur&) {
     }
@@ -163,7 +163,7 @@ void partie(std::string_view octets)
         VERIFIE(b.jeu.nb_repos == s.partie.repos() && SauvegardePartie::coherente(s.partie));
         VERIFIE(SauvegardePartie::temps_lisible(s.partie));
         VERIFIE(b.jeu.nb_repos >= 0 && b.jeu.nb_repos < kNbRepos);
-        VERIFIE(!b.jeu.pas_de_partie && !b.jeu.bille_prise);
+        VERIFIE(!b.jeu.pas_de_partie && !b.jeu.bille_prise());
     }
 
     // Play on the restored board, whatever it holds: hover and click holes
@@ -175,7 +175,7 @@ void partie(std::string_view octets)
     b.jeu.Timer1Timer();
 
     try {
-        s.sauverClick(b.jeu, r, m, TextesPartie{});
+        sauver_partie(s, b.jeu, r, m, TextesPartie{});
     } catch (const Erreur&) {
     }
 }

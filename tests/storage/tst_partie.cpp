@@ -130,7 +130,7 @@ void TestPartie::restaurerSansFichier()
     b.oublie();
     FauxMessages m;
 
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.informations, std::vector<std::string>{"Aucune partie n'a été sauvegardé"});
     QVERIFY(m.confirmations.empty());
     QVERIFY(etat(b.jeu) == avant);
@@ -145,7 +145,7 @@ void TestPartie::restaurerSansFichier()
     // Texts come from the caller, in its language.
     TextesPartie anglais;
     anglais.aucune_partie = "No game has been saved";
-    s.chargerClick(b.jeu, reglages, m, anglais);
+    charger_partie(s, b.jeu, reglages, m, anglais);
     QCOMPARE(m.informations.back(), std::string("No game has been saved"));
 }
 
@@ -158,7 +158,7 @@ void TestPartie::sauverSansPartieOuAnnule()
     b.jeu.demarrage();
     FauxMessages m;
 
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.informations, std::vector<std::string>{"Les billes sont reposées"});
     QVERIFY(m.confirmations.empty());
     QVERIFY(!QFile::exists(QString::fromStdString(s.chemin())));
@@ -167,7 +167,7 @@ void TestPartie::sauverSansPartieOuAnnule()
     joue_un_coup(b);
     m = {};
     m.reponse = false;
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.confirmations, std::vector<std::string>{"Vous allez écraser la dernière partie sauvegardé"});
     QVERIFY(!QFile::exists(QString::fromStdString(s.chemin())));
 
@@ -175,7 +175,7 @@ void TestPartie::sauverSansPartieOuAnnule()
     const Partie p = record_valide("00:00:05");
     QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
     b.jeu.etat_jeuxClick();   // stop
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(contenu(s.chemin()), en_octets(p.octets));
 }
 
@@ -189,7 +189,7 @@ void TestPartie::sauverPuisRestaurer()
     b.jeu.texte_chrono = "01:02:03";
     reglages.nom_joueur = "Zoé";
     FauxMessages m;
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.confirmations.size(), size_t{1});
 
     const QByteArray f = contenu(s.chemin());
@@ -212,12 +212,12 @@ void TestPartie::sauverPuisRestaurer()
     QCOMPARE(b.jeu.nb_repos, 14);
     b.jeu.pmove(23);
     b.jeu.deplacement();
-    QVERIFY(b.jeu.bille_prise);
+    QVERIFY(b.jeu.bille_prise());
     b.jeu.heures = 9;
     reglages.nom_joueur = "Autre";
     b.oublie();
     m = {};
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
 
     QCOMPARE(m.confirmations, std::vector<std::string>{"Voulez-vous annuler la partie en cour"});
     QVERIFY(etat(b.jeu).grille == sauve.grille);
@@ -227,7 +227,7 @@ void TestPartie::sauverPuisRestaurer()
     QCOMPARE(b.jeu.minutes, 2);
     QCOMPARE(b.jeu.secondes, 3);
     QVERIFY(!b.jeu.pas_de_partie);
-    QVERIFY(!b.jeu.bille_prise);
+    QVERIFY(!b.jeu.bille_prise());
     QVERIFY(!b.jeu.fin_traitee);
     QCOMPARE(b.minuterie.appels, std::vector<bool>{true});
     QCOMPARE(b.affichage.appels.front(), std::string("resultat 0 "));
@@ -237,7 +237,7 @@ void TestPartie::sauverPuisRestaurer()
     QCOMPARE(b.jeu.texte_chrono, std::string("01:02:03"));   // the next tick rewrites it
 
     // The same game can be restored again; the file is never marked empty.
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(b.jeu.nb_repos, 13);
     QCOMPARE(contenu(s.chemin()), f);
 }
@@ -259,7 +259,7 @@ void TestPartie::restaurerAvecOuSansQuestion()
     b.oublie();
     FauxMessages m;
     m.reponse = false;
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.confirmations.size(), size_t{1});
     QVERIFY(etat(b.jeu) == avant);
     QCOMPARE(reglages.nom_joueur, std::string("Moi"));
@@ -269,7 +269,7 @@ void TestPartie::restaurerAvecOuSansQuestion()
     BancDeJeu libre;
     libre.jeu.demarrage();
     m = {};
-    s.chargerClick(libre.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, libre.jeu, reglages, m, TextesPartie{});
     QVERIFY(m.confirmations.empty() && m.informations.empty());
     QCOMPARE(libre.jeu.nb_repos, 13);
     QCOMPARE(libre.jeu.minutes, 10);
@@ -289,14 +289,14 @@ void TestPartie::repereMoinsUn()
     BancDeJeu b;
     b.jeu.demarrage();
     FauxMessages m;
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.informations.size(), size_t{1});
     QCOMPARE(b.jeu.nb_repos, 44);
 
     // Any other value is a saved game: one that fits its grid is restored.
     p.set_repos(13);
     QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(m.informations.size(), size_t{1});
     QCOMPARE(b.jeu.nb_repos, 13);
 }
@@ -319,7 +319,7 @@ void TestPartie::partieEndommagee()
         const Etat avant = etat(b.jeu);
         b.oublie();
         FauxMessages m;
-        s.chargerClick(b.jeu, reglages, m, textes);
+        charger_partie(s, b.jeu, reglages, m, textes);
         QCOMPARE(m.informations, std::vector<std::string>{"damaged"});
         QVERIFY(m.confirmations.empty());
         QVERIFY(etat(b.jeu) == avant);
@@ -342,7 +342,7 @@ void TestPartie::partieEndommagee()
             QVERIFY(ecrit(s.chemin(), en_octets(vide.octets)));
             BancDeJeu b;
             FauxMessages m;
-            s.chargerClick(b.jeu, reglages, m, textes);
+            charger_partie(s, b.jeu, reglages, m, textes);
             QCOMPARE(m.informations, std::vector<std::string>{"damaged"});
             QVERIFY(b.jeu.pas_de_partie);
         }
@@ -360,7 +360,7 @@ void TestPartie::partieEndommagee()
     QVERIFY(ecrit(s.chemin(), en_octets(p.octets)));
     BancDeJeu b;
     FauxMessages m;
-    s.chargerClick(b.jeu, reglages, m, textes);
+    charger_partie(s, b.jeu, reglages, m, textes);
     QVERIFY(m.informations.empty());
     QCOMPARE(b.jeu.nb_repos, 15);
 }
@@ -383,7 +383,7 @@ void TestPartie::tempsIllisibles()
         b.oublie();
         FauxMessages m;
         m.reponse = true;
-        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, textes); }), std::string("(pas d'erreur)"));
+        QCOMPARE(message_de([&] { charger_partie(s, b.jeu, reglages, m, textes); }), std::string("(pas d'erreur)"));
         QVERIFY2(m.informations == std::vector<std::string>{"damaged"}, temps.c_str());
         QVERIFY(m.confirmations.empty());
         QVERIFY(etat(b.jeu) == avant);
@@ -397,7 +397,7 @@ void TestPartie::tempsIllisibles()
         b.jeu.demarrage();
         b.oublie();
         FauxMessages m;
-        s.chargerClick(b.jeu, reglages, m, textes);
+        charger_partie(s, b.jeu, reglages, m, textes);
         QVERIFY(m.informations.empty());
         QCOMPARE(b.jeu.heures, c.h);
         QCOMPARE(b.jeu.minutes, c.m);
@@ -423,12 +423,12 @@ void TestPartie::fichierCourtOuLong()
         const Etat avant = etat(b.jeu);
         b.oublie();
         FauxMessages m;
-        s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+        charger_partie(s, b.jeu, reglages, m, TextesPartie{});
         QCOMPARE(m.informations, std::vector<std::string>{"Aucune partie n'a été sauvegardé"});
         QVERIFY(etat(b.jeu) == avant);
         QVERIFY(b.affichage.appels.empty() && b.sprites.images_trou.empty() && m.confirmations.empty());
         QCOMPARE(contenu(s.chemin()), complet.left(taille));
-        s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+        sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
         QCOMPARE(contenu(s.chemin()).size(), 1325);
         QCOMPARE(contenu(s.chemin()).mid(27, 2), QByteArray("\x09\x00", 2));
     }
@@ -438,10 +438,10 @@ void TestPartie::fichierCourtOuLong()
     QVERIFY(ecrit(s.chemin(), complet + queue));
     BancDeJeu b;
     FauxMessages m;
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(b.jeu.nb_repos, 13);
     b.jeu.texte_chrono = "00:00:42";
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
     const QByteArray apres = contenu(s.chemin());
     QCOMPARE(apres.size(), 1400);
     QCOMPARE(apres.mid(1325), queue);
@@ -457,14 +457,14 @@ void TestPartie::partieFrancaiseSurPlateauAnglais()
     {
         BancDeJeu francais;
         joue_un_coup(francais, 2);
-        s.sauverClick(francais.jeu, reglages, m, TextesPartie{});
+        sauver_partie(s, francais.jeu, reglages, m, TextesPartie{});
     }
     BancDeJeu b;
     b.partenaires.niveau_ = 1;
     b.jeu.demarrage();
     b.oublie();
     reglages.config.set_niveau(1);
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     // The holes of the board the grid describes take the mouse; the settings keep their variant.
     std::sort(b.sprites.actifs.begin(), b.sprites.actifs.end());
     QCOMPARE(b.sprites.actifs, (std::vector<int>{7, 11, 39, 43}));
@@ -485,16 +485,16 @@ void TestPartie::fichierInaccessible()
     {
         SauvegardePartie s("/chemin/qui/n/existe/pas/");
         Reglages reglages("/chemin/qui/n/existe/pas/");
-        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Fichier introuvable"));
-        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Fichier introuvable"));
+        QCOMPARE(message_de([&] { charger_partie(s, b.jeu, reglages, m, TextesPartie{}); }), std::string("Fichier introuvable"));
+        QCOMPARE(message_de([&] { sauver_partie(s, b.jeu, reglages, m, TextesPartie{}); }), std::string("Fichier introuvable"));
     }
     {
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("GAME")));
         SauvegardePartie s(repertoire(dir.path()));
         Reglages reglages(repertoire(dir.path()));
-        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
-        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+        QCOMPARE(message_de([&] { charger_partie(s, b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+        QCOMPARE(message_de([&] { sauver_partie(s, b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
         QCOMPARE(noms(dir.path()), QStringList{QStringLiteral("GAME")});
     }
     QVERIFY(etat(b.jeu) == avant);
@@ -514,9 +514,9 @@ void TestPartie::fichierEnLectureSeule()
     QVERIFY(::chmod(s.chemin().c_str(), 0444) == 0);
     BancDeJeu b;
     FauxMessages m;
-    s.chargerClick(b.jeu, reglages, m, TextesPartie{});
+    charger_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(b.jeu.nb_repos, 13);
-    QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
+    QCOMPARE(message_de([&] { sauver_partie(s, b.jeu, reglages, m, TextesPartie{}); }), std::string("Accès au fichier refusé"));
     QCOMPARE(contenu(s.chemin()), record);
 }
 
@@ -537,7 +537,7 @@ void TestPartie::creationInterrompue()
         r.recharger();
         r.config.set_niveau(2);
         r.enregistrer();
-        return message_de([&] { s.sauverClick(b.jeu, r, m, TextesPartie{}); }) + " " + avis;
+        return message_de([&] { sauver_partie(s, b.jeu, r, m, TextesPartie{}); }) + " " + avis;
     };
     const std::string attendu = "Disque plein (Disque plein) : les scores et vos choix ne seront pas gardés.";
     QCOMPARE(dans_un_enfant({.taille_max = 300}, stocke), std::optional<std::string>(attendu));
@@ -569,7 +569,7 @@ void TestPartie::lienPlanteNonSuivi()
     BancDeJeu b;
     joue_un_coup(b);
     FauxMessages m;
-    s.sauverClick(b.jeu, reglages, m, TextesPartie{});
+    sauver_partie(s, b.jeu, reglages, m, TextesPartie{});
     QCOMPARE(contenu(cible.toStdString()), octets);
     for (const std::string& chemin : {s.chemin(), reglages.chemin()})
         QVERIFY(!QFileInfo(QString::fromStdString(chemin)).isSymLink());
@@ -627,8 +627,8 @@ void TestPartie::tubesEtPeripheriques()
         }
         QCOMPARE(s.empreinte(), uint64_t{0});
         QCOMPARE(s.probleme_note(), std::string());
-        QCOMPARE(message_de([&] { s.chargerClick(b.jeu, reglages, m, TextesPartie{}); }), std::string("Nom de fichier incorrect"));
-        QCOMPARE(message_de([&] { s.sauverClick(b.jeu, reglages, m, TextesPartie{}); }),
+        QCOMPARE(message_de([&] { charger_partie(s, b.jeu, reglages, m, TextesPartie{}); }), std::string("Nom de fichier incorrect"));
+        QCOMPARE(message_de([&] { sauver_partie(s, b.jeu, reglages, m, TextesPartie{}); }),
                  std::string(quoi == std::string("tube") ? "Accès au fichier refusé" : "(pas d'erreur)"));
     }
     // A "GAME" far longer than a record is not read whole for its fingerprint.

@@ -247,8 +247,11 @@ void TestDessinBulle::everyStylePlacementAndLink()
                     const int W = bw + sw, H = bh + L + sw;
                     const QImage before = patterned(W, H);
                     QImage img = before;
-                    DrawHint(img, TFontData{}, W, H, 18, clWhite, QString(), place, style, link,
-                             L, shadow, quHi, 5, intensity, pic, true, clSilver);
+                    DrawHint(img, {.font = TFontData{}, .W = W, .H = H, .TH = 18,
+                        .fillColor = clWhite, .text = QString(), .placement = place,
+                        .style = style, .link = link, .L = L, .shadow = shadow, .quality = quHi,
+                        .shadowWidth = 5, .intensity = intensity, .picture = pic, .border = true,
+                        .borderColor = clSilver});
                     QCOMPARE(img.size(), before.size());
 
                     const TBalloonShapes s =
@@ -363,8 +366,10 @@ void TestDessinBulle::everyStylePlacementAndLink()
     // quLow shades only pixels with x + y even.
     const QImage before = patterned(160, 70);
     QImage img = before;
-    DrawHint(img, TFontData{}, 160, 70, 18, clWhite, QString(), hiTopRight, hiBubble, liArrow, 15,
-             true, quLow, 5, 35, QImage(), true, clSilver);
+    DrawHint(img, {.font = TFontData{}, .W = 160, .H = 70, .TH = 18, .fillColor = clWhite,
+        .text = QString(), .placement = hiTopRight, .style = hiBubble, .link = liArrow, .L = 15,
+        .shadow = true, .quality = quLow, .shadowWidth = 5, .intensity = 35, .picture = QImage(),
+        .border = true, .borderColor = clSilver});
     int shaded = 0;
     for (int y = 0; y < 70; ++y)
         for (int x = 0; x < 160; ++x)
@@ -382,8 +387,10 @@ void TestDessinBulle::mainWindowBalloon()
     const int W = 423, H = 124, L = 15;
     for (int pl = hiTopRight; pl <= hiBottomLeft; ++pl) {
         QImage img = uniform(W, H, bg);
-        DrawHint(img, TFontData{}, W, H, 18, clWhite, QString(), THintPosition(pl), hiBubble,
-                 liArrow, L, true, quHi, 5, 35, QImage(), true, clSilver);
+        DrawHint(img, {.font = TFontData{}, .W = W, .H = H, .TH = 18, .fillColor = clWhite,
+            .text = QString(), .placement = THintPosition(pl), .style = hiBubble, .link = liArrow,
+            .L = L, .shadow = true, .quality = quHi, .shadowWidth = 5, .intensity = 35,
+            .picture = QImage(), .border = true, .borderColor = clSilver});
         const TBalloonShapes s = balloonShapes(W, H, 18, THintPosition(pl), hiBubble, liArrow, L, true, 5);
         int darkCount = 0;
         for (int y = 0; y < H; ++y)
@@ -410,8 +417,10 @@ void TestDessinBulle::shadowClampsChannels()
 {
     // Channels 20 and 35 under a shadow of 35 become 1 and 0.
     QImage img = uniform(100, 60, qRgb(20, 35, 200));
-    DrawHint(img, TFontData{}, 100, 60, 18, clWhite, QString(), hiTopRight, hiRectangle, liNone,
-             10, true, quHi, 5, 35, QImage(), false, clBlack);
+    DrawHint(img, {.font = TFontData{}, .W = 100, .H = 60, .TH = 18, .fillColor = clWhite,
+        .text = QString(), .placement = hiTopRight, .style = hiRectangle, .link = liNone, .L = 10,
+        .shadow = true, .quality = quHi, .shadowWidth = 5, .intensity = 35, .picture = QImage(),
+        .border = false, .borderColor = clBlack});
     QCOMPARE(img.pixel(98, 30), qRgb(1, 0, 165));
     // A negative intensity lightens, and an overflowing channel ends at 254.
     img = uniform(10, 10, qRgb(250, 220, 0));
@@ -426,8 +435,10 @@ void TestDessinBulle::textSizeAndLengthAreCapped()
         f.Size = points;
         f.Name = QStringLiteral("Liberation Sans");
         QImage img = uniform(W, H, qRgb(200, 200, 200));
-        DrawHint(img, f, W, H, 18, clWhite, text, hiTopRight, hiText, liNone, 10, false, quHi,
-                 0, 0, QImage(), false, clBlack);
+        DrawHint(img, {.font = f, .W = W, .H = H, .TH = 18, .fillColor = clWhite, .text = text,
+            .placement = hiTopRight, .style = hiText, .link = liNone, .L = 10, .shadow = false,
+            .quality = quHi, .shadowWidth = 0, .intensity = 0, .picture = QImage(),
+            .border = false, .borderColor = clBlack});
         return img;
     };
     const QString t = QStringLiteral("Commencer une nouvelle partie");
@@ -448,8 +459,11 @@ void TestDessinBulle::textSizeAndLengthAreCapped()
     // The text lies in its rectangle: nothing drawn left of it for the bubble.
     TFontData f;
     QImage img = uniform(200, 70, qRgb(100, 150, 200));
-    DrawHint(img, f, 200, 70, 18, clWhite, QStringLiteral("Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww"),
-             hiTopRight, hiBubble, liNone, 10, false, quHi, 0, 0, QImage(), false, clWhite);
+    DrawHint(img, {.font = f, .W = 200, .H = 70, .TH = 18, .fillColor = clWhite,
+        .text = QStringLiteral("Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww"), .placement = hiTopRight,
+        .style = hiBubble, .link = liNone, .L = 10, .shadow = false, .quality = quHi,
+        .shadowWidth = 0, .intensity = 0, .picture = QImage(), .border = false,
+        .borderColor = clWhite});
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 9; ++x)
             QVERIFY(img.pixel(x, y) == kWhite || img.pixel(x, y) == qRgb(100, 150, 200));
@@ -475,8 +489,10 @@ void TestDessinBulle::tilingAndPictures()
         QCOMPARE(img, uniform(40, 30, bg));
         for (bool border : {false, true}) {
             img = uniform(100, 60, bg);
-            DrawHint(img, TFontData{}, 100, 60, 18, clWhite, QString(), hiBottomLeft, hiTexture,
-                     liNone, 10, false, quHi, 0, 35, empty, border, clSilver);
+            DrawHint(img, {.font = TFontData{}, .W = 100, .H = 60, .TH = 18, .fillColor = clWhite,
+                .text = QString(), .placement = hiBottomLeft, .style = hiTexture, .link = liNone,
+                .L = 10, .shadow = false, .quality = quHi, .shadowWidth = 0, .intensity = 35,
+                .picture = empty, .border = border, .borderColor = clSilver});
             // Only the outline (when on) is drawn.
             for (int y = 0; y < 60; ++y)
                 for (int x = 0; x < 100; ++x) {
@@ -488,16 +504,20 @@ void TestDessinBulle::tilingAndPictures()
 
     // Without border the texture covers the body rectangle itself.
     img = uniform(100, 60, bg);
-    DrawHint(img, TFontData{}, 100, 60, 18, clWhite, QString(), hiTopLeft, hiTexture, liNone, 10,
-             false, quHi, 0, 35, tile, false, clSilver);
+    DrawHint(img, {.font = TFontData{}, .W = 100, .H = 60, .TH = 18, .fillColor = clWhite,
+        .text = QString(), .placement = hiTopLeft, .style = hiTexture, .link = liNone, .L = 10,
+        .shadow = false, .quality = quHi, .shadowWidth = 0, .intensity = 35, .picture = tile,
+        .border = false, .borderColor = clSilver});
     QCOMPARE(img.pixel(0, 0), tile.pixel(0, 0));
     QCOMPARE(img.pixel(99, 49), tile.pixel(99 % 7, 49 % 5));
     QCOMPARE(img.pixel(50, 50), bg);
 
     // The picture style draws the picture at its own size.
     img = uniform(100, 60, bg);
-    DrawHint(img, TFontData{}, 100, 60, 18, clWhite, QString(), hiTopRight, hiImage, liNone, 10,
-             false, quHi, 0, 35, tile, false, clSilver);
+    DrawHint(img, {.font = TFontData{}, .W = 100, .H = 60, .TH = 18, .fillColor = clWhite,
+        .text = QString(), .placement = hiTopRight, .style = hiImage, .link = liNone, .L = 10,
+        .shadow = false, .quality = quHi, .shadowWidth = 0, .intensity = 35, .picture = tile,
+        .border = false, .borderColor = clSilver});
     QCOMPARE(img.pixel(6, 4), tile.pixel(6, 4));
     QCOMPARE(img.pixel(7, 4), bg);
 }
@@ -505,13 +525,18 @@ void TestDessinBulle::tilingAndPictures()
 void TestDessinBulle::degenerateInputsDrawSafely()
 {
     QImage null;
-    DrawHint(null, TFontData{}, 100, 50, 18, clWhite, QStringLiteral("x"), hiTopRight, hiBubble,
-             liArrow, 15, true, quHi, 5, 35, QImage(), true, clSilver);
+    DrawHint(null, {.font = TFontData{}, .W = 100, .H = 50, .TH = 18, .fillColor = clWhite,
+        .text = QStringLiteral("x"), .placement = hiTopRight, .style = hiBubble, .link = liArrow,
+        .L = 15, .shadow = true, .quality = quHi, .shadowWidth = 5, .intensity = 35,
+        .picture = QImage(), .border = true, .borderColor = clSilver});
     QVERIFY(null.isNull());
     // Absurd sizes draw nothing rather than overflow.
     QImage small = uniform(10, 10, qRgb(1, 2, 3));
-    DrawHint(small, TFontData{}, 2000000000, 2000000000, 18, clWhite, QStringLiteral("x"),
-             hiTopRight, hiBubble, liArrow, 15, true, quHi, 5, 35, QImage(), true, clSilver);
+    DrawHint(small, {.font = TFontData{}, .W = 2000000000, .H = 2000000000, .TH = 18,
+        .fillColor = clWhite, .text = QStringLiteral("x"), .placement = hiTopRight,
+        .style = hiBubble, .link = liArrow, .L = 15, .shadow = true, .quality = quHi,
+        .shadowWidth = 5, .intensity = 35, .picture = QImage(), .border = true,
+        .borderColor = clSilver});
     QCOMPARE(small, uniform(10, 10, qRgb(1, 2, 3)));
     // Sizes too small for the link or the shadow, and a picture smaller than
     // the balloon: every pixel written stays inside the picture.
@@ -520,9 +545,12 @@ void TestDessinBulle::degenerateInputsDrawSafely()
             for (int size : {0, 1, 3, 12, 31})
                 for (int pl = hiTopRight; pl <= hiBottomLeft; ++pl) {
                     QImage img = uniform(std::max(size, 1), std::max(size / 2, 1), qRgb(1, 2, 3));
-                    DrawHint(img, TFontData{}, size * 2, size, 4, clWhite, QStringLiteral("abc def"),
-                             THintPosition(pl), THintStyle(st), TLinkStyle(li), 15, true, quLow, 10,
-                             255, picture(9, 9), true, clSilver);
+                    DrawHint(img, {.font = TFontData{}, .W = size * 2, .H = size, .TH = 4,
+                        .fillColor = clWhite, .text = QStringLiteral("abc def"),
+                        .placement = THintPosition(pl), .style = THintStyle(st),
+                        .link = TLinkStyle(li), .L = 15, .shadow = true, .quality = quLow,
+                        .shadowWidth = 10, .intensity = 255, .picture = picture(9, 9),
+                        .border = true, .borderColor = clSilver});
                     QCOMPARE(img.width(), std::max(size, 1));
                 }
 }
