@@ -15,11 +15,29 @@
 #include <QDir>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <csignal>
 #include <malloc.h>
 #include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// SIGTERM and SIGHUP reach the event loop through a socket pair: the handler
+// only writes a byte.
+int fin_demandee[2] = {-1, -1};
+
+void signal_de_fin(int)
+{
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(fin_demandee[0], &c, 1);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -67,6 +85,29 @@ int main(int argc, char* argv[])
 
     splash->hide();
     splash.reset();
+
+    // However the program ends, a game in progress is kept for the next start.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, Form1.get(),
+                     [f = Form1.get()](QSessionManager&) { f->garder_partie(); }, Qt::DirectConnection);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, Form1.get(), [f = Form1.get()] { f->garder_partie(); });
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fin_demandee) == 0) {
+        auto* avis = new QSocketNotifier(fin_demandee[1], QSocketNotifier::Read, &app);
+        QObject::connect(avis, &QSocketNotifier::activated, &app, [f = Form1.get()] {
+            char c;
+            while (::read(fin_demandee[1], &c, 1) > 0) {
+            }
+            f->garder_partie();
+            // exit() rather than quit(): no window is asked to close, so no
+            // dialog of the closing shows to a program being stopped.
+            QCoreApplication::exit(0);
+        });
+        struct sigaction sa{};
+        sa.sa_handler = signal_de_fin;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &sa, nullptr);
+        sigaction(SIGHUP, &sa, nullptr);
+    }
 
     Form1->show();
     // The start-up's scratch memory goes back to the system once the board

@@ -26,6 +26,12 @@ Historique::Etape Historique::refaire()
     return p;
 }
 
+void Historique::remettre(std::vector<Etape> annulables, std::vector<Etape> refaisables)
+{
+    annulables_ = std::move(annulables);
+    refaisables_ = std::move(refaisables);
+}
+
 void Historique::vider()
 {
     annulables_.clear();

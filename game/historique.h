@@ -33,6 +33,10 @@ public:
     // Moves the next undone jump back to the undo list and answers it.
     Etape refaire();
     void vider();
+    // The two lists as they are, and put back whole (a game taken up again).
+    const std::vector<Etape>& annulables() const { return annulables_; }
+    const std::vector<Etape>& refaisables() const { return refaisables_; }
+    void remettre(std::vector<Etape> annulables, std::vector<Etape> refaisables);
 
 private:
     std::vector<Etape> annulables_;

@@ -1,11 +1,14 @@
 // The commands beyond the original buttons: the context menu and its
 // shortcuts, undo and redo, the landing marks, the first-run tip, and what
 // follows any change of the game (marks, commands, the hint's position).
+#include "mainwindow/editeur_fenetre.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/reprise.h"
 #include "mainwindow/accessibilite.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/echelle.h"
 #include "mainwindow/textes_plus.h"
+#include "dialogs/langue.h"
 #include "storage/ini.h"
 #include "widgets/bulle.h"
 #include "widgets/garde.h"
@@ -53,7 +56,16 @@ void TForm1::creer_commandes()
     commandes_.indice = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
     separateur();
     commande("problemes", t.problemes, {QKeySequence(Qt::Key_P)}, [this](bool) { problemesClick(); });
+    commande("nouveau_probleme", texte(langue_, "plus.nouveau_probleme"), {QKeySequence(Qt::Key_E)},
+             [this](bool) { editeur().ouvrir(); });
+    commande("mes_problemes", texte(langue_, "plus.mes_problemes"), {}, [this](bool) { editeur().liste(); });
+    commande("copier", texte(langue_, "plus.copier"), {QKeySequence(Qt::CTRL | Qt::Key_C)},
+             [this](bool) { editeur().copier_plateau(); });
+    commande("coller", texte(langue_, "plus.coller"), {QKeySequence(Qt::CTRL | Qt::Key_V)},
+             [this](bool) { editeur().coller_plateau(); });
     commande("statistiques", t.statistiques, {QKeySequence(Qt::Key_S)}, [this](bool) { statistiquesClick(); });
+    commande("reprendre", texte(langue_, "plus.reprendre"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
+             [this](bool) { reprise().reprendre_click(); });
     separateur();
     commandes_.reperes = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
                                   [this](bool coche) { reperesClick(coche); });
@@ -102,7 +114,8 @@ void TForm1::mettre_a_jour_commandes()
 {
     if (!commandes_.annuler)
         return;
-    commandes_.annuler->setEnabled(jeu_.peut_annuler());
+    commandes_.annuler->setEnabled(jeu_.peut_annuler() || reprise().peut_annuler_abandon());
+    action("reprendre")->setEnabled(reprise().peut_reprendre());
     commandes_.refaire->setEnabled(jeu_.peut_refaire());
     commandes_.indice->setEnabled(indice_possible());
     commandes_.reperes->setChecked(commandes_.reperes_actifs);
@@ -153,6 +166,8 @@ void TForm1::annulerClick()
 {
     if (jeu_.annuler())
         apres_changement();
+    else
+        reprise().annuler_abandon();
 }
 
 void TForm1::refaireClick()

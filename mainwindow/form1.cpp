@@ -3,6 +3,7 @@
 // settings and dialogs the game calls, and showing and closing the window.
 #include "mainwindow/form1.h"
 #include "mainwindow/echelle.h"
+#include "mainwindow/reprise.h"
 
 #include "dialogs/freewaremsg.h"
 #include "dialogs/langue.h"
@@ -392,7 +393,11 @@ void TForm1::Timer1Timer() { jeu_.Timer1Timer(); }
 
 // ---------------------------------------------------------------- commands
 
-void TForm1::etat_jeuxClick() { jeu_.etat_jeuxClick(); }
+void TForm1::etat_jeuxClick()
+{
+    reprise().avant_abandon();
+    jeu_.etat_jeuxClick();
+}
 
 void TForm1::chargerClick()
 {
@@ -510,6 +515,7 @@ void TForm1::FormShow()
     textes_partie_.ecraser_partie = t.ecraser_partie;
     textes_partie_.partie_endommagee = textes_plus(langue_).partie_endommagee.toStdString();
     preferences_au_demarrage();
+    reprise().au_demarrage();
     etat_jeux(t.nouvelle, t.nouvelle_hint);
     // What the files had to say while the window was being built, once it shows.
     if (!avertissements_.isEmpty())
@@ -534,6 +540,7 @@ void TForm1::FormCloseQuery()
 void TForm1::closeEvent(QCloseEvent* e)
 {
     garde([this] { enregistrer_statistiques(); });
+    garder_partie();
     // A preference that cannot be written is reported once; the program ends anyway.
     garde([this] { FormCloseQuery(); });
     e->accept();

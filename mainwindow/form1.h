@@ -34,6 +34,8 @@ class Sprite;
 class TConseil;
 class Statistiques;
 class TCalque;
+class TReprise;
+class TEditeurFenetre;
 class TLabel3D;
 class THintDesign;
 class TFreewareMsg;
@@ -79,6 +81,10 @@ public:
     // How a warning about the files reaches the player (a message box;
     // tests replace it). Warnings that come before the window shows wait for it.
     static std::function<void(const QString&)>& afficheur_avertissement();
+    // The game in progress kept in its own file as the program ends.
+    void garder_partie();
+    TReprise& reprise();
+    TEditeurFenetre& editeur();   // the player's problems: editor, text, list
 
     // Event handlers.
     void etat_jeuxClick();
@@ -254,6 +260,10 @@ private:
     CurseurClavier clavier_;
     Glisse glisse_;
     Dit dit_;
+    friend class TReprise;
+    TReprise* reprise_ = nullptr;     // made on first use
+    friend class TEditeurFenetre;
+    TEditeurFenetre* editeur_ = nullptr;
 
     TFreewareMsg* FreewareMsg_ = nullptr;
     Tmeilleur_score* meilleur_score_ = nullptr;

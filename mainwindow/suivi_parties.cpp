@@ -1,7 +1,9 @@
 // The tracking of games: the statistics of each game and problem, the problem
 // on the board (chosen, saved beside the saved game, found again), and what
 // the window does when the game reports a start, a stop, a jump or its end.
+#include "mainwindow/editeur_fenetre.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/reprise.h"
 #include "mainwindow/textes_plus.h"
 #include "dialogs/langue.h"
 #include "dialogs/problemes.h"
@@ -59,6 +61,7 @@ void TForm1::commencer_probleme(const std::string& id)
     const Probleme* p = probleme(id);
     if (!p)
         return;
+    reprise().avant_abandon();
     suivi_.probleme_id = p->id;
     jeu_.commencer_probleme(p->niveau, p->billes, p->cible);
 }
@@ -115,6 +118,7 @@ void TForm1::partie_restauree() { suivi_.restauree = true; }
 
 void TForm1::saut_fait(int de, int, int vers)
 {
+    reprise().oublier_abandon();
     statistiques().saut();
     const TextesPlus& t = textes_plus(langue_);
     const Case a = case_du_trou(de), b = case_du_trou(vers);

@@ -746,5 +746,235 @@
         <extracomment>Name of one problem of the series: {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
         <translation>Partenza classica, finire in {cible}</translation>
     </message>
+    <message id="plus.reprendre">
+        <source>Resume last game</source>
+        <extracomment>Context menu command (Ctrl+R): takes up the game kept when the program last ended.</extracomment>
+        <translation>Riprendi l’ultima partita</translation>
+    </message>
+    <message id="plus.reprise_gardee">
+        <source>The last game was kept: Ctrl+R (or “Resume last game” in the right-click menu) takes it up again.</source>
+        <extracomment>Balloon at the start when the game in progress at the last exit was kept.</extracomment>
+        <translation>L’ultima partita è stata conservata: Ctrl+R (o «Riprendi l’ultima partita» nel menu del tasto destro) la riprende.</translation>
+    </message>
+    <message id="plus.reprise_faite">
+        <source>Last game taken up again. %1</source>
+        <extracomment>Spoken when the kept game is back on the board: %1 the marbles left (&quot;24 marbles left.&quot;).</extracomment>
+        <translation>Ultima partita ripresa. %1</translation>
+    </message>
+    <message id="plus.reprise_endommagee">
+        <source>The file of the last game was unreadable or damaged: it has been set aside and that game cannot be taken up again.</source>
+        <extracomment>Message when the file of the kept game cannot be read.</extracomment>
+        <translation>Il file dell’ultima partita era illeggibile o danneggiato: è stato messo da parte e quella partita non può essere ripresa.</translation>
+    </message>
+    <message id="plus.abandon_annule">
+        <source>Game back on the board. %1</source>
+        <extracomment>Spoken when Ctrl+Z brings back a game that was stopped or replaced: %1 the marbles left.</extracomment>
+        <translation>Partita di nuovo sul tavoliere. %1</translation>
+    </message>
+    <message id="plus.copier">
+        <source>Copy position</source>
+        <extracomment>Context menu command (Ctrl+C): the position on the board to the clipboard as text.</extracomment>
+        <translation>Copia la posizione</translation>
+    </message>
+    <message id="plus.coller">
+        <source>Paste problem</source>
+        <extracomment>Context menu command (Ctrl+V): opens a position held by the clipboard as a problem.</extracomment>
+        <translation>Incolla un problema</translation>
+    </message>
+    <message id="plus.copie_faite">
+        <source>Position copied to the clipboard as text.</source>
+        <extracomment>Balloon and speech after Copy.</extracomment>
+        <translation>Posizione copiata negli appunti come testo.</translation>
+    </message>
+    <message id="plus.texte_refuse">
+        <source>This text is not a position of the game: a picture of the English, French or 45-hole board is wanted, one line a row, “o” for a marble and “.” for an empty hole.</source>
+        <extracomment>Message when pasted or imported text holds no position.</extracomment>
+        <translation>Questo testo non è una posizione del gioco: serve un disegno del tavoliere inglese, francese o a 45 fori, una riga per fila, «o» per una biglia e «.» per un foro vuoto.</translation>
+    </message>
+    <message id="plus.exporter">
+        <source>Export…</source>
+        <extracomment>Command: writes the position or problem to a text file.</extracomment>
+        <translation>Esporta…</translation>
+    </message>
+    <message id="plus.importer">
+        <source>Import…</source>
+        <extracomment>Command: reads a problem from a text file.</extracomment>
+        <translation>Importa…</translation>
+    </message>
+    <message id="plus.fichier_ecriture">
+        <source>“%1” cannot be written.</source>
+        <extracomment>Message when an exported file cannot be written: %1 its path.</extracomment>
+        <translation>Impossibile scrivere «%1».</translation>
+    </message>
+    <message id="plus.filtre">
+        <source>Board pictures (*.txt)</source>
+        <extracomment>File dialog filter of the problem files; keep (*.txt).</extracomment>
+        <translation>Disegni del tavoliere (*.txt)</translation>
+    </message>
+    <message id="plus.nouveau_probleme">
+        <source>New problem…</source>
+        <extracomment>Context menu command (E): opens the problem editor.</extracomment>
+        <translation>Nuovo problema…</translation>
+    </message>
+    <message id="plus.editeur_titre">
+        <source>Problem editor</source>
+        <extracomment>Title of the problem editor.</extracomment>
+        <translation>Editor di problemi</translation>
+    </message>
+    <message id="plus.editeur_aide">
+        <source>Click: put or take a marble. Right-click: ring the target. Keyboard: arrows, Space, T.</source>
+        <extracomment>Line under the editor's board.</extracomment>
+        <translation>Clic: metti o togli una biglia. Clic destro: cerchia il bersaglio. Tastiera: frecce, Spazio, T.</translation>
+    </message>
+    <message id="plus.editeur_plateau">
+        <source>Board:</source>
+        <extracomment>Label of the board chooser in the editor.</extracomment>
+        <translation>Tavoliere:</translation>
+    </message>
+    <message id="plus.editeur_nom">
+        <source>Name:</source>
+        <extracomment>Label of the name field in the editor.</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message id="plus.editeur_garder">
+        <source>Keep</source>
+        <extracomment>Editor button: keeps the problem in My problems.</extracomment>
+        <translation>Conserva</translation>
+    </message>
+    <message id="plus.editeur_jouer">
+        <source>Play</source>
+        <extracomment>Editor button: plays the position as a problem.</extracomment>
+        <translation>Gioca</translation>
+    </message>
+    <message id="plus.editeur_fermer">
+        <source>Close</source>
+        <extracomment>Editor button.</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="plus.editeur_vider">
+        <source>Empty</source>
+        <extracomment>Editor button: every hole empty.</extracomment>
+        <translation>Svuota</translation>
+    </message>
+    <message id="plus.editeur_remplir">
+        <source>Fill</source>
+        <extracomment>Editor button: a marble in every hole.</extracomment>
+        <translation>Riempi</translation>
+    </message>
+    <message id="plus.editeur_nom_defaut">
+        <source>My problem %1</source>
+        <extracomment>Name given to a new problem: %1 its number.</extracomment>
+        <translation>Il mio problema %1</translation>
+    </message>
+    <message id="plus.editeur_garde">
+        <source>“%1” is kept in My problems.</source>
+        <extracomment>Spoken and shown when a problem is kept: %1 its name.</extracomment>
+        <translation>«%1» è conservato in I miei problemi.</translation>
+    </message>
+    <message id="plus.editeur_cible">
+        <source>%1, target</source>
+        <extracomment>Screen reader, editor: the state of the target hole, %1 &quot;marble&quot; or &quot;empty&quot;.</extracomment>
+        <translation>%1, bersaglio</translation>
+    </message>
+    <message id="plus.verdict_attente">
+        <source>Thinking…</source>
+        <extracomment>Editor: the solver is still thinking about the position.</extracomment>
+        <translation>Sto pensando…</translation>
+    </message>
+    <message id="plus.verdict_un">
+        <source>Can finish with 1 marble on %1 (proven)</source>
+        <extracomment>Editor verdict: %1 the hole (&quot;e5&quot;).</extracomment>
+        <translation>Può finire con 1 biglia in %1 (dimostrato)</translation>
+    </message>
+    <message id="plus.verdict_meilleur" numerus="yes">
+        <source>Best: %1 marbles (proven)</source>
+        <extracomment>Editor verdict: %1 the fewest marbles that can be left.</extracomment>
+        <translation><numerusform>Migliore: %1 biglia (dimostrato)</numerusform><numerusform>Migliore: %1 biglie (dimostrato)</numerusform></translation>
+    </message>
+    <message id="plus.verdict_non_prouve" numerus="yes">
+        <source>Best found so far: %1 marbles (not proven)</source>
+        <extracomment>Editor verdict: %1 the fewest marbles a line found leaves.</extracomment>
+        <translation><numerusform>Migliore trovato finora: %1 biglia (non dimostrato)</numerusform><numerusform>Migliore trovato finora: %1 biglie (non dimostrato)</numerusform></translation>
+    </message>
+    <message id="plus.verdict_cible_perdue" numerus="yes">
+        <source>Target out of reach; best: %1 marbles (proven)</source>
+        <extracomment>Editor verdict with a target that cannot be reached: %1 the fewest marbles.</extracomment>
+        <translation><numerusform>Bersaglio irraggiungibile; migliore: %1 biglia (dimostrato)</numerusform><numerusform>Bersaglio irraggiungibile; migliore: %1 biglie (dimostrato)</numerusform></translation>
+    </message>
+    <message id="plus.verdict_aucun">
+        <source>No jump possible</source>
+        <extracomment>Editor verdict: no marble can jump.</extracomment>
+        <translation>Nessun salto possibile</translation>
+    </message>
+    <message id="plus.mes_problemes">
+        <source>My problems</source>
+        <extracomment>Title of the list of the problems the player made.</extracomment>
+        <translation>I miei problemi</translation>
+    </message>
+    <message id="plus.renommer">
+        <source>Rename…</source>
+        <extracomment>My problems: button.</extracomment>
+        <translation>Rinomina…</translation>
+    </message>
+    <message id="plus.supprimer">
+        <source>Delete</source>
+        <extracomment>My problems: button.</extracomment>
+        <translation>Elimina</translation>
+    </message>
+    <message id="plus.supprimer_question">
+        <source>Delete “%1”?</source>
+        <extracomment>My problems: confirmation, %1 the problem's name.</extracomment>
+        <translation>Eliminare «%1»?</translation>
+    </message>
+    <message id="plus.mes_problemes_endommages">
+        <source>The file of your problems was unreadable or damaged: it has been set aside as “%1” and the list starts empty.</source>
+        <extracomment>Message when the file of the player's problems is damaged: %1 the name it is kept under.</extracomment>
+        <translation>Il file dei tuoi problemi era illeggibile o danneggiato: è stato messo da parte come «%1» e l’elenco riparte vuoto.</translation>
+    </message>
+    <message id="plus.mes_problemes_ecriture">
+        <source>Your problems cannot be written to “%1”.</source>
+        <extracomment>Message when the file of the player's problems cannot be written: %1 its path.</extracomment>
+        <translation>I tuoi problemi non possono essere scritti in «%1».</translation>
+    </message>
+    <message id="plus.mes_problemes_aucun">
+        <source>No problem of your own yet: press E on the board to make one.</source>
+        <extracomment>My problems: the list is empty.</extracomment>
+        <translation>Ancora nessun problema tuo: premi E sul tavoliere per crearne uno.</translation>
+    </message>
+    <message id="plus.regarder">
+        <source>Watch the solution</source>
+        <extracomment>Context menu command (W): the solver's line played jump by jump.</extracomment>
+        <translation>Guarda la soluzione</translation>
+    </message>
+    <message id="plus.regarder_debut">
+        <source>Watching the solution: Space pauses, the arrows step back and forth, Escape stops.</source>
+        <extracomment>Balloon and speech when watching starts on a proven line.</extracomment>
+        <translation>Soluzione in corso: Spazio mette in pausa, le frecce vanno avanti e indietro, Esc ferma.</translation>
+    </message>
+    <message id="plus.regarder_non_prouve">
+        <source>Best line found (not proven): Space pauses, the arrows step back and forth, Escape stops.</source>
+        <extracomment>Balloon and speech when watching starts on a line that is not proven the best.</extracomment>
+        <translation>Migliore linea trovata (non dimostrata): Spazio mette in pausa, le frecce vanno avanti e indietro, Esc ferma.</translation>
+    </message>
+    <message id="plus.regarder_saut">
+        <source>Jump %1 of %2: column %3, row %4 to column %5, row %6.</source>
+        <extracomment>Spoken for each watched jump: %1 its number, %2 the jumps of the line, %3 %4 from column and row, %5 %6 to column and row.</extracomment>
+        <translation>Salto %1 di %2: colonna %3, riga %4 verso colonna %5, riga %6.</translation>
+    </message>
+    <message id="plus.regarder_pause">
+        <source>Paused</source>
+        <extracomment>Spoken when watching is paused or goes on.</extracomment>
+        <translation>In pausa</translation>
+    </message>
+    <message id="plus.regarder_fin">
+        <source>Watching ended. %1</source>
+        <extracomment>Spoken when watching ends: %1 the marbles left.</extracomment>
+        <translation>Fine della dimostrazione. %1</translation>
+    </message>
+    <message id="plus.animation">
+        <source>Animate jumps</source>
+        <extracomment>Context menu setting: the player's jumps are shown sliding.</extracomment>
+        <translation>Anima i salti</translation>
+    </message>
 </context>
 </TS>

@@ -746,5 +746,235 @@
         <extracomment>Name of one problem of the series: {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
         <translation>標準の開始、{cible} で終える</translation>
     </message>
+    <message id="plus.reprendre">
+        <source>Resume last game</source>
+        <extracomment>Context menu command (Ctrl+R): takes up the game kept when the program last ended.</extracomment>
+        <translation>前回のゲームを再開</translation>
+    </message>
+    <message id="plus.reprise_gardee">
+        <source>The last game was kept: Ctrl+R (or “Resume last game” in the right-click menu) takes it up again.</source>
+        <extracomment>Balloon at the start when the game in progress at the last exit was kept.</extracomment>
+        <translation>前回のゲームは保存されています。Ctrl+R（または右クリックメニューの「前回のゲームを再開」）で再開できます。</translation>
+    </message>
+    <message id="plus.reprise_faite">
+        <source>Last game taken up again. %1</source>
+        <extracomment>Spoken when the kept game is back on the board: %1 the marbles left (&quot;24 marbles left.&quot;).</extracomment>
+        <translation>前回のゲームを再開しました。%1</translation>
+    </message>
+    <message id="plus.reprise_endommagee">
+        <source>The file of the last game was unreadable or damaged: it has been set aside and that game cannot be taken up again.</source>
+        <extracomment>Message when the file of the kept game cannot be read.</extracomment>
+        <translation>前回のゲームのファイルは読み込めないか壊れています。別名で保管しました。このゲームは再開できません。</translation>
+    </message>
+    <message id="plus.abandon_annule">
+        <source>Game back on the board. %1</source>
+        <extracomment>Spoken when Ctrl+Z brings back a game that was stopped or replaced: %1 the marbles left.</extracomment>
+        <translation>ゲームを盤に戻しました。%1</translation>
+    </message>
+    <message id="plus.copier">
+        <source>Copy position</source>
+        <extracomment>Context menu command (Ctrl+C): the position on the board to the clipboard as text.</extracomment>
+        <translation>局面をコピー</translation>
+    </message>
+    <message id="plus.coller">
+        <source>Paste problem</source>
+        <extracomment>Context menu command (Ctrl+V): opens a position held by the clipboard as a problem.</extracomment>
+        <translation>問題を貼り付け</translation>
+    </message>
+    <message id="plus.copie_faite">
+        <source>Position copied to the clipboard as text.</source>
+        <extracomment>Balloon and speech after Copy.</extracomment>
+        <translation>局面をテキストとしてクリップボードにコピーしました。</translation>
+    </message>
+    <message id="plus.texte_refuse">
+        <source>This text is not a position of the game: a picture of the English, French or 45-hole board is wanted, one line a row, “o” for a marble and “.” for an empty hole.</source>
+        <extracomment>Message when pasted or imported text holds no position.</extracomment>
+        <translation>このテキストはゲームの局面ではありません。イギリス式、フランス式、45穴の盤の図が必要です（1行に1列、「o」がビー玉、「.」が空き穴）。</translation>
+    </message>
+    <message id="plus.exporter">
+        <source>Export…</source>
+        <extracomment>Command: writes the position or problem to a text file.</extracomment>
+        <translation>書き出し…</translation>
+    </message>
+    <message id="plus.importer">
+        <source>Import…</source>
+        <extracomment>Command: reads a problem from a text file.</extracomment>
+        <translation>読み込み…</translation>
+    </message>
+    <message id="plus.fichier_ecriture">
+        <source>“%1” cannot be written.</source>
+        <extracomment>Message when an exported file cannot be written: %1 its path.</extracomment>
+        <translation>「%1」を書き込めません。</translation>
+    </message>
+    <message id="plus.filtre">
+        <source>Board pictures (*.txt)</source>
+        <extracomment>File dialog filter of the problem files; keep (*.txt).</extracomment>
+        <translation>盤の図 (*.txt)</translation>
+    </message>
+    <message id="plus.nouveau_probleme">
+        <source>New problem…</source>
+        <extracomment>Context menu command (E): opens the problem editor.</extracomment>
+        <translation>新しい問題…</translation>
+    </message>
+    <message id="plus.editeur_titre">
+        <source>Problem editor</source>
+        <extracomment>Title of the problem editor.</extracomment>
+        <translation>問題エディター</translation>
+    </message>
+    <message id="plus.editeur_aide">
+        <source>Click: put or take a marble. Right-click: ring the target. Keyboard: arrows, Space, T.</source>
+        <extracomment>Line under the editor's board.</extracomment>
+        <translation>クリック：ビー玉を置く・取る。右クリック：目標の穴に印。キーボード：矢印、スペース、T。</translation>
+    </message>
+    <message id="plus.editeur_plateau">
+        <source>Board:</source>
+        <extracomment>Label of the board chooser in the editor.</extracomment>
+        <translation>盤：</translation>
+    </message>
+    <message id="plus.editeur_nom">
+        <source>Name:</source>
+        <extracomment>Label of the name field in the editor.</extracomment>
+        <translation>名前：</translation>
+    </message>
+    <message id="plus.editeur_garder">
+        <source>Keep</source>
+        <extracomment>Editor button: keeps the problem in My problems.</extracomment>
+        <translation>保存</translation>
+    </message>
+    <message id="plus.editeur_jouer">
+        <source>Play</source>
+        <extracomment>Editor button: plays the position as a problem.</extracomment>
+        <translation>プレイ</translation>
+    </message>
+    <message id="plus.editeur_fermer">
+        <source>Close</source>
+        <extracomment>Editor button.</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message id="plus.editeur_vider">
+        <source>Empty</source>
+        <extracomment>Editor button: every hole empty.</extracomment>
+        <translation>空にする</translation>
+    </message>
+    <message id="plus.editeur_remplir">
+        <source>Fill</source>
+        <extracomment>Editor button: a marble in every hole.</extracomment>
+        <translation>全部置く</translation>
+    </message>
+    <message id="plus.editeur_nom_defaut">
+        <source>My problem %1</source>
+        <extracomment>Name given to a new problem: %1 its number.</extracomment>
+        <translation>自作問題 %1</translation>
+    </message>
+    <message id="plus.editeur_garde">
+        <source>“%1” is kept in My problems.</source>
+        <extracomment>Spoken and shown when a problem is kept: %1 its name.</extracomment>
+        <translation>「%1」を自作問題に保存しました。</translation>
+    </message>
+    <message id="plus.editeur_cible">
+        <source>%1, target</source>
+        <extracomment>Screen reader, editor: the state of the target hole, %1 &quot;marble&quot; or &quot;empty&quot;.</extracomment>
+        <translation>%1、目標</translation>
+    </message>
+    <message id="plus.verdict_attente">
+        <source>Thinking…</source>
+        <extracomment>Editor: the solver is still thinking about the position.</extracomment>
+        <translation>考え中…</translation>
+    </message>
+    <message id="plus.verdict_un">
+        <source>Can finish with 1 marble on %1 (proven)</source>
+        <extracomment>Editor verdict: %1 the hole (&quot;e5&quot;).</extracomment>
+        <translation>%1 にビー玉 1 個で終われます（証明済み）</translation>
+    </message>
+    <message id="plus.verdict_meilleur" numerus="yes">
+        <source>Best: %1 marbles (proven)</source>
+        <extracomment>Editor verdict: %1 the fewest marbles that can be left.</extracomment>
+        <translation><numerusform>最善：ビー玉 %1 個（証明済み）</numerusform></translation>
+    </message>
+    <message id="plus.verdict_non_prouve" numerus="yes">
+        <source>Best found so far: %1 marbles (not proven)</source>
+        <extracomment>Editor verdict: %1 the fewest marbles a line found leaves.</extracomment>
+        <translation><numerusform>これまでの最善：ビー玉 %1 個（未証明）</numerusform></translation>
+    </message>
+    <message id="plus.verdict_cible_perdue" numerus="yes">
+        <source>Target out of reach; best: %1 marbles (proven)</source>
+        <extracomment>Editor verdict with a target that cannot be reached: %1 the fewest marbles.</extracomment>
+        <translation><numerusform>目標には届きません。最善：ビー玉 %1 個（証明済み）</numerusform></translation>
+    </message>
+    <message id="plus.verdict_aucun">
+        <source>No jump possible</source>
+        <extracomment>Editor verdict: no marble can jump.</extracomment>
+        <translation>跳べるビー玉がありません</translation>
+    </message>
+    <message id="plus.mes_problemes">
+        <source>My problems</source>
+        <extracomment>Title of the list of the problems the player made.</extracomment>
+        <translation>自作問題</translation>
+    </message>
+    <message id="plus.renommer">
+        <source>Rename…</source>
+        <extracomment>My problems: button.</extracomment>
+        <translation>名前を変更…</translation>
+    </message>
+    <message id="plus.supprimer">
+        <source>Delete</source>
+        <extracomment>My problems: button.</extracomment>
+        <translation>削除</translation>
+    </message>
+    <message id="plus.supprimer_question">
+        <source>Delete “%1”?</source>
+        <extracomment>My problems: confirmation, %1 the problem's name.</extracomment>
+        <translation>「%1」を削除しますか？</translation>
+    </message>
+    <message id="plus.mes_problemes_endommages">
+        <source>The file of your problems was unreadable or damaged: it has been set aside as “%1” and the list starts empty.</source>
+        <extracomment>Message when the file of the player's problems is damaged: %1 the name it is kept under.</extracomment>
+        <translation>自作問題のファイルは読み込めないか壊れています。「%1」として保管し、一覧は空から始めます。</translation>
+    </message>
+    <message id="plus.mes_problemes_ecriture">
+        <source>Your problems cannot be written to “%1”.</source>
+        <extracomment>Message when the file of the player's problems cannot be written: %1 its path.</extracomment>
+        <translation>自作問題を「%1」に書き込めません。</translation>
+    </message>
+    <message id="plus.mes_problemes_aucun">
+        <source>No problem of your own yet: press E on the board to make one.</source>
+        <extracomment>My problems: the list is empty.</extracomment>
+        <translation>自作問題はまだありません。盤で E を押すと作成できます。</translation>
+    </message>
+    <message id="plus.regarder">
+        <source>Watch the solution</source>
+        <extracomment>Context menu command (W): the solver's line played jump by jump.</extracomment>
+        <translation>解き方を見る</translation>
+    </message>
+    <message id="plus.regarder_debut">
+        <source>Watching the solution: Space pauses, the arrows step back and forth, Escape stops.</source>
+        <extracomment>Balloon and speech when watching starts on a proven line.</extracomment>
+        <translation>解き方を再生中：スペースで一時停止、矢印で前後に移動、Esc で終了。</translation>
+    </message>
+    <message id="plus.regarder_non_prouve">
+        <source>Best line found (not proven): Space pauses, the arrows step back and forth, Escape stops.</source>
+        <extracomment>Balloon and speech when watching starts on a line that is not proven the best.</extracomment>
+        <translation>見つかった最善の手順（未証明）：スペースで一時停止、矢印で前後に移動、Esc で終了。</translation>
+    </message>
+    <message id="plus.regarder_saut">
+        <source>Jump %1 of %2: column %3, row %4 to column %5, row %6.</source>
+        <extracomment>Spoken for each watched jump: %1 its number, %2 the jumps of the line, %3 %4 from column and row, %5 %6 to column and row.</extracomment>
+        <translation>%2 手中 %1 手目：%3 列 %4 行から %5 列 %6 行へ。</translation>
+    </message>
+    <message id="plus.regarder_pause">
+        <source>Paused</source>
+        <extracomment>Spoken when watching is paused or goes on.</extracomment>
+        <translation>一時停止</translation>
+    </message>
+    <message id="plus.regarder_fin">
+        <source>Watching ended. %1</source>
+        <extracomment>Spoken when watching ends: %1 the marbles left.</extracomment>
+        <translation>再生を終了しました。%1</translation>
+    </message>
+    <message id="plus.animation">
+        <source>Animate jumps</source>
+        <extracomment>Context menu setting: the player's jumps are shown sliding.</extracomment>
+        <translation>ジャンプをアニメーション</translation>
+    </message>
 </context>
 </TS>

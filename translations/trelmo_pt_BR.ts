@@ -746,5 +746,235 @@
         <extracomment>Name of one problem of the series: {cible} the finishing hole (&quot;e5&quot;). Keep the braces.</extracomment>
         <translation>Partida clássica, terminar em {cible}</translation>
     </message>
+    <message id="plus.reprendre">
+        <source>Resume last game</source>
+        <extracomment>Context menu command (Ctrl+R): takes up the game kept when the program last ended.</extracomment>
+        <translation>Retomar a última partida</translation>
+    </message>
+    <message id="plus.reprise_gardee">
+        <source>The last game was kept: Ctrl+R (or “Resume last game” in the right-click menu) takes it up again.</source>
+        <extracomment>Balloon at the start when the game in progress at the last exit was kept.</extracomment>
+        <translation>A última partida foi guardada: Ctrl+R (ou “Retomar a última partida” no menu do botão direito) a retoma.</translation>
+    </message>
+    <message id="plus.reprise_faite">
+        <source>Last game taken up again. %1</source>
+        <extracomment>Spoken when the kept game is back on the board: %1 the marbles left (&quot;24 marbles left.&quot;).</extracomment>
+        <translation>Última partida retomada. %1</translation>
+    </message>
+    <message id="plus.reprise_endommagee">
+        <source>The file of the last game was unreadable or damaged: it has been set aside and that game cannot be taken up again.</source>
+        <extracomment>Message when the file of the kept game cannot be read.</extracomment>
+        <translation>O arquivo da última partida estava ilegível ou danificado: foi posto de lado e essa partida não pode ser retomada.</translation>
+    </message>
+    <message id="plus.abandon_annule">
+        <source>Game back on the board. %1</source>
+        <extracomment>Spoken when Ctrl+Z brings back a game that was stopped or replaced: %1 the marbles left.</extracomment>
+        <translation>Partida de volta ao tabuleiro. %1</translation>
+    </message>
+    <message id="plus.copier">
+        <source>Copy position</source>
+        <extracomment>Context menu command (Ctrl+C): the position on the board to the clipboard as text.</extracomment>
+        <translation>Copiar a posição</translation>
+    </message>
+    <message id="plus.coller">
+        <source>Paste problem</source>
+        <extracomment>Context menu command (Ctrl+V): opens a position held by the clipboard as a problem.</extracomment>
+        <translation>Colar um problema</translation>
+    </message>
+    <message id="plus.copie_faite">
+        <source>Position copied to the clipboard as text.</source>
+        <extracomment>Balloon and speech after Copy.</extracomment>
+        <translation>Posição copiada para a área de transferência como texto.</translation>
+    </message>
+    <message id="plus.texte_refuse">
+        <source>This text is not a position of the game: a picture of the English, French or 45-hole board is wanted, one line a row, “o” for a marble and “.” for an empty hole.</source>
+        <extracomment>Message when pasted or imported text holds no position.</extracomment>
+        <translation>Este texto não é uma posição do jogo: é preciso um desenho do tabuleiro inglês, francês ou de 45 furos, uma linha por fileira, “o” para uma bolinha e “.” para um furo vazio.</translation>
+    </message>
+    <message id="plus.exporter">
+        <source>Export…</source>
+        <extracomment>Command: writes the position or problem to a text file.</extracomment>
+        <translation>Exportar…</translation>
+    </message>
+    <message id="plus.importer">
+        <source>Import…</source>
+        <extracomment>Command: reads a problem from a text file.</extracomment>
+        <translation>Importar…</translation>
+    </message>
+    <message id="plus.fichier_ecriture">
+        <source>“%1” cannot be written.</source>
+        <extracomment>Message when an exported file cannot be written: %1 its path.</extracomment>
+        <translation>Não é possível gravar “%1”.</translation>
+    </message>
+    <message id="plus.filtre">
+        <source>Board pictures (*.txt)</source>
+        <extracomment>File dialog filter of the problem files; keep (*.txt).</extracomment>
+        <translation>Desenhos de tabuleiro (*.txt)</translation>
+    </message>
+    <message id="plus.nouveau_probleme">
+        <source>New problem…</source>
+        <extracomment>Context menu command (E): opens the problem editor.</extracomment>
+        <translation>Novo problema…</translation>
+    </message>
+    <message id="plus.editeur_titre">
+        <source>Problem editor</source>
+        <extracomment>Title of the problem editor.</extracomment>
+        <translation>Editor de problemas</translation>
+    </message>
+    <message id="plus.editeur_aide">
+        <source>Click: put or take a marble. Right-click: ring the target. Keyboard: arrows, Space, T.</source>
+        <extracomment>Line under the editor's board.</extracomment>
+        <translation>Clique: pôr ou tirar uma bolinha. Botão direito: marcar o alvo. Teclado: setas, Espaço, T.</translation>
+    </message>
+    <message id="plus.editeur_plateau">
+        <source>Board:</source>
+        <extracomment>Label of the board chooser in the editor.</extracomment>
+        <translation>Tabuleiro:</translation>
+    </message>
+    <message id="plus.editeur_nom">
+        <source>Name:</source>
+        <extracomment>Label of the name field in the editor.</extracomment>
+        <translation>Nome:</translation>
+    </message>
+    <message id="plus.editeur_garder">
+        <source>Keep</source>
+        <extracomment>Editor button: keeps the problem in My problems.</extracomment>
+        <translation>Guardar</translation>
+    </message>
+    <message id="plus.editeur_jouer">
+        <source>Play</source>
+        <extracomment>Editor button: plays the position as a problem.</extracomment>
+        <translation>Jogar</translation>
+    </message>
+    <message id="plus.editeur_fermer">
+        <source>Close</source>
+        <extracomment>Editor button.</extracomment>
+        <translation>Fechar</translation>
+    </message>
+    <message id="plus.editeur_vider">
+        <source>Empty</source>
+        <extracomment>Editor button: every hole empty.</extracomment>
+        <translation>Esvaziar</translation>
+    </message>
+    <message id="plus.editeur_remplir">
+        <source>Fill</source>
+        <extracomment>Editor button: a marble in every hole.</extracomment>
+        <translation>Encher</translation>
+    </message>
+    <message id="plus.editeur_nom_defaut">
+        <source>My problem %1</source>
+        <extracomment>Name given to a new problem: %1 its number.</extracomment>
+        <translation>Meu problema %1</translation>
+    </message>
+    <message id="plus.editeur_garde">
+        <source>“%1” is kept in My problems.</source>
+        <extracomment>Spoken and shown when a problem is kept: %1 its name.</extracomment>
+        <translation>“%1” foi guardado em Meus problemas.</translation>
+    </message>
+    <message id="plus.editeur_cible">
+        <source>%1, target</source>
+        <extracomment>Screen reader, editor: the state of the target hole, %1 &quot;marble&quot; or &quot;empty&quot;.</extracomment>
+        <translation>%1, alvo</translation>
+    </message>
+    <message id="plus.verdict_attente">
+        <source>Thinking…</source>
+        <extracomment>Editor: the solver is still thinking about the position.</extracomment>
+        <translation>Pensando…</translation>
+    </message>
+    <message id="plus.verdict_un">
+        <source>Can finish with 1 marble on %1 (proven)</source>
+        <extracomment>Editor verdict: %1 the hole (&quot;e5&quot;).</extracomment>
+        <translation>Pode terminar com 1 bolinha em %1 (provado)</translation>
+    </message>
+    <message id="plus.verdict_meilleur" numerus="yes">
+        <source>Best: %1 marbles (proven)</source>
+        <extracomment>Editor verdict: %1 the fewest marbles that can be left.</extracomment>
+        <translation><numerusform>Melhor: %1 bolinha (provado)</numerusform><numerusform>Melhor: %1 bolinhas (provado)</numerusform></translation>
+    </message>
+    <message id="plus.verdict_non_prouve" numerus="yes">
+        <source>Best found so far: %1 marbles (not proven)</source>
+        <extracomment>Editor verdict: %1 the fewest marbles a line found leaves.</extracomment>
+        <translation><numerusform>Melhor encontrado até agora: %1 bolinha (não provado)</numerusform><numerusform>Melhor encontrado até agora: %1 bolinhas (não provado)</numerusform></translation>
+    </message>
+    <message id="plus.verdict_cible_perdue" numerus="yes">
+        <source>Target out of reach; best: %1 marbles (proven)</source>
+        <extracomment>Editor verdict with a target that cannot be reached: %1 the fewest marbles.</extracomment>
+        <translation><numerusform>Alvo inalcançável; melhor: %1 bolinha (provado)</numerusform><numerusform>Alvo inalcançável; melhor: %1 bolinhas (provado)</numerusform></translation>
+    </message>
+    <message id="plus.verdict_aucun">
+        <source>No jump possible</source>
+        <extracomment>Editor verdict: no marble can jump.</extracomment>
+        <translation>Nenhum salto possível</translation>
+    </message>
+    <message id="plus.mes_problemes">
+        <source>My problems</source>
+        <extracomment>Title of the list of the problems the player made.</extracomment>
+        <translation>Meus problemas</translation>
+    </message>
+    <message id="plus.renommer">
+        <source>Rename…</source>
+        <extracomment>My problems: button.</extracomment>
+        <translation>Renomear…</translation>
+    </message>
+    <message id="plus.supprimer">
+        <source>Delete</source>
+        <extracomment>My problems: button.</extracomment>
+        <translation>Excluir</translation>
+    </message>
+    <message id="plus.supprimer_question">
+        <source>Delete “%1”?</source>
+        <extracomment>My problems: confirmation, %1 the problem's name.</extracomment>
+        <translation>Excluir “%1”?</translation>
+    </message>
+    <message id="plus.mes_problemes_endommages">
+        <source>The file of your problems was unreadable or damaged: it has been set aside as “%1” and the list starts empty.</source>
+        <extracomment>Message when the file of the player's problems is damaged: %1 the name it is kept under.</extracomment>
+        <translation>O arquivo dos seus problemas estava ilegível ou danificado: foi posto de lado como “%1” e a lista começa vazia.</translation>
+    </message>
+    <message id="plus.mes_problemes_ecriture">
+        <source>Your problems cannot be written to “%1”.</source>
+        <extracomment>Message when the file of the player's problems cannot be written: %1 its path.</extracomment>
+        <translation>Seus problemas não podem ser gravados em “%1”.</translation>
+    </message>
+    <message id="plus.mes_problemes_aucun">
+        <source>No problem of your own yet: press E on the board to make one.</source>
+        <extracomment>My problems: the list is empty.</extracomment>
+        <translation>Ainda não há problemas seus: pressione E no tabuleiro para criar um.</translation>
+    </message>
+    <message id="plus.regarder">
+        <source>Watch the solution</source>
+        <extracomment>Context menu command (W): the solver's line played jump by jump.</extracomment>
+        <translation>Ver a solução</translation>
+    </message>
+    <message id="plus.regarder_debut">
+        <source>Watching the solution: Space pauses, the arrows step back and forth, Escape stops.</source>
+        <extracomment>Balloon and speech when watching starts on a proven line.</extracomment>
+        <translation>Vendo a solução: Espaço pausa, as setas avançam e voltam, Esc para.</translation>
+    </message>
+    <message id="plus.regarder_non_prouve">
+        <source>Best line found (not proven): Space pauses, the arrows step back and forth, Escape stops.</source>
+        <extracomment>Balloon and speech when watching starts on a line that is not proven the best.</extracomment>
+        <translation>Melhor linha encontrada (não provada): Espaço pausa, as setas avançam e voltam, Esc para.</translation>
+    </message>
+    <message id="plus.regarder_saut">
+        <source>Jump %1 of %2: column %3, row %4 to column %5, row %6.</source>
+        <extracomment>Spoken for each watched jump: %1 its number, %2 the jumps of the line, %3 %4 from column and row, %5 %6 to column and row.</extracomment>
+        <translation>Salto %1 de %2: coluna %3, fileira %4 para coluna %5, fileira %6.</translation>
+    </message>
+    <message id="plus.regarder_pause">
+        <source>Paused</source>
+        <extracomment>Spoken when watching is paused or goes on.</extracomment>
+        <translation>Pausado</translation>
+    </message>
+    <message id="plus.regarder_fin">
+        <source>Watching ended. %1</source>
+        <extracomment>Spoken when watching ends: %1 the marbles left.</extracomment>
+        <translation>Fim da demonstração. %1</translation>
+    </message>
+    <message id="plus.animation">
+        <source>Animate jumps</source>
+        <extracomment>Context menu setting: the player's jumps are shown sliding.</extracomment>
+        <translation>Animar os saltos</translation>
+    </message>
 </context>
 </TS>

@@ -223,8 +223,11 @@ private slots:
         }();
         QVERIFY(textes.contains(QStringLiteral("Undo")) && textes.contains(QStringLiteral("Show landing holes")));
         QVERIFY(!f->action("refaire")->isEnabled());
-        f->etat_jeuxClick();                               // a stop clears the history
-        QVERIFY(!f->action("annuler")->isEnabled());
+        f->etat_jeuxClick();                               // a stop can itself be taken back
+        QVERIFY(!f->action("refaire")->isEnabled());
+        QVERIFY(f->action("annuler")->isEnabled());
+        QTest::keySequence(f.get(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(images(), apres);
     }
 
     void glisser_deposer()

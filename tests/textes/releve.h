@@ -5,6 +5,7 @@
 // the catalogue tests.
 #include "dialogs/langue.h"
 #include "dialogs/splash.h"
+#include "dialogs/textes_joueur.h"
 #include "dialogs/textes_problemes.h"
 #include "game/problemes.h"
 #include "game/textes.h"
@@ -102,6 +103,8 @@ inline QStringList textes_de(int32_t langue)
         if (!p.groupe.empty())
             r(QStringLiteral("groupe.") + QString::fromStdString(p.groupe), nom_groupe(p, langue));
     }
+    for (const char* const* id = ids_joueur(); *id; ++id)
+        r(QString::fromLatin1(*id), pluriel_joueur(*id) ? texte_n(langue, *id, 5) : texte(langue, *id));
     r.lignes.removeDuplicates();
     return r.lignes;
 }
