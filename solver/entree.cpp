@@ -51,7 +51,10 @@ Lu<Position> depuis_image(std::string_view texte)
         const std::size_t fin = texte.find('\n');
         std::string_view ligne = texte.substr(0, fin);
         if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-        lignes.push_back(ligne);
+        // Comment lines before the picture (the game's exported problems name
+        // their board, target and name on one) are skipped.
+        if (!(lignes.empty() && ligne.size() >= 1 && ligne.front() == '#'))
+            lignes.push_back(ligne);
         if (fin == std::string_view::npos) break;
         texte.remove_prefix(fin + 1);
     }

@@ -33,7 +33,7 @@ Lu<std::string> lire_descripteur(int fd, const std::string& nom);
 // The position a saved game (exactly kTaillePartie bytes: its grid, with
 // its barred directions) or a picture holds: up to 9 lines of up to 9
 // characters, 'o' a marble, '.' an empty hole, anything else no hole; a
-// 7-line picture is centred.
+// 7-line picture is centred. Lines starting with '#' before it are comments.
 Lu<Position> lire_position(std::string_view octets);
 
 // The jump "e3-e5" names (from, to: column a-i, row 1-9), when p allows it.

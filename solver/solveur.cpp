@@ -12,18 +12,7 @@ namespace trelmo::solveur {
 
 using namespace interne;
 
-Masque trous_du_plateau(int niveau)
-{
-    Masque m = 0;
-    for (int t = 1; t <= kTrous; ++t) {
-        const Cellule k = cellule(t);
-        const bool croix = (k.col >= 4 && k.col <= 6) || (k.lig >= 4 && k.lig <= 6);
-        const bool anglais = croix && k.col >= 2 && k.col <= 8 && k.lig >= 2 && k.lig <= 8;
-        const bool coin = !croix;   // the four corner holes (3,3), (7,3), (3,7), (7,7)
-        if ((niveau == 1 && anglais) || (niveau == 2 && (anglais || coin)) || (niveau == 3 && croix)) m |= bit(t);
-    }
-    return m;
-}
+Masque trous_du_plateau(int niveau) { return trous_du_niveau(niveau); }
 
 Position depuis_grille(const std::array<std::int32_t, 324>& grille, Masque trous)
 {
@@ -94,9 +83,8 @@ void precharger() { charger_tables(); }
 
 std::string nom_trou(int trou)
 {
-    if (trou < 1 || trou > kTrous) return "?";
-    const Cellule k = cellule(trou);
-    return std::string{static_cast<char>('a' + k.col - 1), static_cast<char>('0' + k.lig)};
+    const std::string nom = nom_du_trou(trou);
+    return nom.empty() ? "?" : nom;
 }
 
 } // namespace trelmo::solveur

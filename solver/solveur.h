@@ -2,6 +2,8 @@
 // The exact peg-solitaire solver: from any position of the 49-hole grid, the
 // fewest marbles that can be left, a line of jumps that leaves them, and
 // whether that count is proven. Standard library only.
+#include "game/geometrie.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -11,12 +13,10 @@
 
 namespace trelmo::solveur {
 
-// A set of holes: bit n-1 stands for hole n (1-49), holes numbered row by row
-// from the top and left to right, as the game numbers them (hole 25 is the
-// centre, column 5 row 5).
-using Masque = std::uint64_t;
-
-constexpr Masque bit(int trou) { return Masque{1} << (trou - 1); }
+// A set of holes, bit n-1 for hole n, and the bit of a hole: the board's
+// geometry (game/geometrie.h).
+using trelmo::Masque;
+using trelmo::bit;
 
 // One jump: the marble on `de` jumps over `par` and lands on `vers` (hole numbers).
 struct Saut {

@@ -84,6 +84,11 @@ private slots:
         QCOMPARE(l.value(1), QStringLiteral("proven"));
         QCOMPARE(rejouer(depart(1), sauts(l.mid(2))), 1);
 
+        // A problem the game exported: its comment line, then the picture.
+        s = lancer({}, QByteArray("# Trelmo: english; target e5; name: Centre\n") + kAnglais);
+        QCOMPARE(s.statut, 0);
+        QCOMPARE(s.out.split('\n').value(0), QStringLiteral("best 1"));
+
         // A 9 x 9 picture of the French start, from a file, as JSON.
         QTemporaryDir dir;
         const QString f = dir.filePath("fr.txt");
