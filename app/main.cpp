@@ -5,9 +5,11 @@
 #include "dialogs/mode.h"
 #include "dialogs/saisie_nom.h"
 #include "dialogs/splash.h"
+#include "mainwindow/echelle.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/preparation.h"
 #include "resources/ressources.h"
+#include "storage/ini.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,6 +54,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.trelmo.Trelmo"));
     initialiser_ressources();
     enregistrer_tophand();
+    // The window's remembered size, before the splash shows.
+    Echelle::appliquer_au_demarrage(chemin_ini());
 
     // The product title.
     QCoreApplication::setApplicationName(QStringLiteral("Trelmo"));

@@ -2,6 +2,7 @@
 
 #include "dialogs/commun.h"
 
+#include "resources/ressources.h"
 #include "widgets/labelcliquable.h"
 
 #include <QEnterEvent>
@@ -56,10 +57,32 @@ void TBoutonArrondi::focusOutEvent(QFocusEvent* e)
     update();
 }
 
+namespace {
+
+// Whether a picture taken for the screen's ratio is to be taken again: the
+// window is now on a screen that wants another one.
+bool a_reprendre(const QPixmap& image, const QWidget* w)
+{
+    return image.devicePixelRatio() != echelle_art(w->devicePixelRatioF());
+}
+
+} // namespace
+
+void TBoutonArrondi::setImagePourEcran(std::function<QPixmap(qreal)> image)
+{
+    source_ = std::move(image);
+    setImage(source_ ? source_(devicePixelRatioF()) : QPixmap());
+}
+
+int TBoutonArrondi::largeur_image() const
+{
+    return qRound(image_.deviceIndependentSize().width());
+}
+
 QSize TBoutonArrondi::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return {fm.horizontalAdvance(text()) + height() + (image_.isNull() ? 0 : image_.width() + 6), fm.height() + 8};
+    return {fm.horizontalAdvance(text()) + height() + (image_.isNull() ? 0 : largeur_image() + 6), fm.height() + 8};
 }
 
 void TBoutonArrondi::enterEvent(QEnterEvent* e)
@@ -78,6 +101,8 @@ void TBoutonArrondi::leaveEvent(QEvent* e)
 
 void TBoutonArrondi::paintEvent(QPaintEvent*)
 {
+    if (source_ && a_reprendre(image_, this))
+        image_ = source_(devicePixelRatioF());
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -107,16 +132,16 @@ void TBoutonArrondi::paintEvent(QPaintEvent*)
     QString visible = brut;
     visible.remove(QRegularExpression(QStringLiteral("&(?!&)")));
     // Keep the caption clear of the rounded ends.
-    const int place = width() - height() - (image_.isNull() ? 0 : image_.width() + 4);
+    const int place = width() - height() - (image_.isNull() ? 0 : largeur_image() + 4);
     const QFont f = police_ajustee(font(), visible, place);
     p.setFont(f);
     const QFontMetrics fm(f);
     const int largeurTexte = fm.horizontalAdvance(visible);
-    const int largeurImage = image_.isNull() ? 0 : image_.width() + 4;
+    const int largeurImage = image_.isNull() ? 0 : largeur_image() + 4;
     const int decalage = isDown() ? 1 : 0;
     int x = (width() - largeurTexte - largeurImage) / 2 + decalage;
     if (!image_.isNull()) {
-        p.drawPixmap(x, (height() - image_.height()) / 2 + decalage, image_);
+        p.drawPixmap(x, (height() - qRound(image_.deviceIndependentSize().height())) / 2 + decalage, image_);
         x += largeurImage;
     }
     const QRect zone(x, decalage, largeurTexte + 2, height());
@@ -197,8 +222,16 @@ void TImageCliquable::setImage(const QPixmap& p)
     update();
 }
 
+void TImageCliquable::setImagePourEcran(std::function<QPixmap(qreal)> image)
+{
+    source_ = std::move(image);
+    setImage(source_ ? source_(devicePixelRatioF()) : QPixmap());
+}
+
 void TImageCliquable::paintEvent(QPaintEvent*)
 {
+    if (source_ && a_reprendre(image_, this))
+        image_ = source_(devicePixelRatioF());
     QPainter p(this);
     if (!image_.isNull())
         p.drawPixmap(0, 0, image_);

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QPixmap>
 
+#include <functional>
+
 namespace trelmo {
 
 class TBoutonArrondi : public QAbstractButton {
@@ -23,7 +25,12 @@ public:
     void setCouleurSurvol(const QColor& c) { couleurSurvol_ = c; update(); }   // invalid: no change
     void setCouleurOmbre(const QColor& c) { couleurOmbre_ = c; update(); }
     void setRelief(Relief r) { relief_ = r; update(); }
+    // The picture beside the caption, drawn at its size in window pixels
+    // (a picture for a high-resolution screen carries its device pixel ratio).
     void setImage(const QPixmap& p) { image_ = p; update(); }
+    // The picture drawn for the screen's device pixel ratio, taken again
+    // when the window goes to a screen of another ratio.
+    void setImagePourEcran(std::function<QPixmap(qreal)> image);
     const QPixmap& image() const { return image_; }
     bool survole() const { return survol_; }
 
@@ -38,12 +45,15 @@ protected:
     void focusOutEvent(QFocusEvent*) override;
 
 private:
+    int largeur_image() const;   // in window pixels
+
     bool focus_clavier_ = false;
     QColor couleurTexte_{0xC9, 0xC9, 0xC9};
     QColor couleurSurvol_{0x00, 0x00, 0x80};
     QColor couleurOmbre_{0x8C, 0x8C, 0x8C};
     Relief relief_ = Relief::Releve;
     QPixmap image_;
+    std::function<QPixmap(qreal)> source_;
     bool survol_ = false;
 };
 
@@ -68,6 +78,9 @@ class TImageCliquable : public QWidget {
 public:
     explicit TImageCliquable(QWidget* parent = nullptr);
     void setImage(const QPixmap& p);   // resizes the control to the picture
+    // The same with the picture drawn for the screen's device pixel ratio,
+    // taken again when the window goes to a screen of another ratio.
+    void setImagePourEcran(std::function<QPixmap(qreal)> image);
     const QPixmap& image() const { return image_; }
 
 signals:
@@ -83,6 +96,7 @@ protected:
 
 private:
     QPixmap image_;
+    std::function<QPixmap(qreal)> source_;
     bool appui_ = false;
     bool focus_clavier_ = false;
 };

@@ -64,7 +64,7 @@ const QPainterPath& contour(int32_t niveau)
     const std::uint64_t trous = trous_du_niveau(niveau);
     QPainterPath cases;
     for (int n = 1; n <= kNbTrous; ++n)
-        if (trous & bit_trou(n)) {
+        if (trous & bit(n)) {
             const Case k = case_du_trou(n);
             QPainterPath c;
             c.addRect(QRectF(k.col - premiere, k.lig - premiere, 1, 1).adjusted(-0.04, -0.04, 0.04, 0.04));
@@ -125,7 +125,7 @@ int GeometriePlateau::trou_en(const QPointF& point) const
     const int c = static_cast<int>(std::floor(d.x())) + premiere_;
     const int r = static_cast<int>(std::floor(d.y())) + premiere_;
     const int n = Grille::dans_grille(c, r) ? numero_trou(c, r) : 0;
-    if (n == 0 || !(trous_du_niveau(niveau_) & bit_trou(n)))
+    if (n == 0 || !(trous_du_niveau(niveau_) & bit(n)))
         return 0;
     const QPointF ecart = point - centre(n);
     return std::hypot(ecart.x(), ecart.y()) <= 0.48 * pas_ ? n : 0;
@@ -185,7 +185,7 @@ void dessiner_plateau(QPainter& p, const GeometriePlateau& g, std::uint64_t bill
     const qreal rt = 0.3 * s;
     const std::uint64_t trous = trous_du_niveau(g.niveau());
     for (int t = 1; t <= kNbTrous; ++t) {
-        if (!(trous & bit_trou(t)))
+        if (!(trous & bit(t)))
             continue;
         const QPointF c = g.centre(t);
         QRadialGradient creux(c + QPointF(-0.25 * rt, -0.3 * rt), 1.3 * rt);
@@ -207,7 +207,7 @@ void dessiner_plateau(QPainter& p, const GeometriePlateau& g, std::uint64_t bill
     const qreal rb = 0.36 * s;
     const QColor base = teinte(a.bille);
     for (int t = 1; t <= kNbTrous; ++t) {
-        if (!(billes & trous & bit_trou(t)))
+        if (!(billes & trous & bit(t)))
             continue;
         const QPointF c = g.centre(t);
         p.setPen(Qt::NoPen);
@@ -226,7 +226,7 @@ void dessiner_plateau(QPainter& p, const GeometriePlateau& g, std::uint64_t bill
         p.drawEllipse(c + QPointF(-0.38 * rb, -0.42 * rb), 0.38 * rb, 0.38 * rb);
     }
 
-    if (cible != 0 && (trous & bit_trou(cible)))
+    if (cible != 0 && (trous & bit(cible)))
         anneau_plateau(p, g.centre(cible), 0.43 * s, kOrCible, std::max(1.5, 0.09 * s));
     p.restore();
 }

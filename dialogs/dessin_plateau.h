@@ -2,6 +2,8 @@
 // The boards of the Problems dialog drawn in the game's look: where their
 // holes stand in a zone, the board with its marbles and finishing hole, and
 // the marks drawn over it (rings, the solved badge).
+#include "game/geometrie.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPointF>
@@ -10,9 +12,6 @@
 #include <cstdint>
 
 namespace trelmo {
-
-// The bit of a hole (1-81) in a set of holes.
-constexpr std::uint64_t bit_trou(int trou) { return std::uint64_t{1} << (trou - 1); }
 
 // The look of the drawn boards: the game's skin (1-4) and marble texture (1-7).
 struct Apparence {

@@ -54,7 +54,7 @@ TFreewareMsg::TFreewareMsg(QWidget* parent)
     tf2 = new TImageCliquable(this);
     tf2->setObjectName(QStringLiteral("tf2"));
     tf2->setGeometry(106, 155, 176, 32);
-    tf2->setImage(cliquez_ici());
+    tf2->setImagePourEcran([](qreal r) { return cliquez_ici(r); });
     tf2->setCursor(main);
     connect(tf2, &TImageCliquable::clicked, this, &TFreewareMsg::tf2Click);
 

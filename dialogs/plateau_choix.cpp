@@ -145,9 +145,9 @@ void TPlateauChoix::decrire()
     if (montre_)
         billes = montre_->billes;
     else if (!serie_.empty())
-        billes = trous_du_niveau(serie_.front()->niveau) & ~bit_trou(depart_ != 0 ? depart_ : curseur_);
+        billes = trous_du_niveau(serie_.front()->niveau) & ~bit(depart_ != 0 ? depart_ : curseur_);
     QStringList parties{QString::fromStdString(t.trou).arg(QString::fromStdString(nom_du_trou(curseur_))),
-                        QString::fromStdString((billes & bit_trou(curseur_)) ? t.trou_bille : t.trou_vide)};
+                        QString::fromStdString((billes & bit(curseur_)) ? t.trou_bille : t.trou_vide)};
     const std::vector<int> c = candidats();
     if (std::find(c.begin(), c.end(), curseur_) != c.end())
         parties << QString::fromStdString(depart_ == 0 ? t.trou_depart : t.trou_cible);
@@ -169,7 +169,7 @@ void TPlateauChoix::paintEvent(QPaintEvent*)
         dessiner_plateau(p, g, montre_->billes, montre_->cible, apparence_);
     } else {
         const int vide = depart_ != 0 ? depart_ : curseur_;
-        dessiner_plateau(p, g, trous_du_niveau(g.niveau()) & ~bit_trou(vide), choisi_ ? choisi_->cible : 0, apparence_);
+        dessiner_plateau(p, g, trous_du_niveau(g.niveau()) & ~bit(vide), choisi_ ? choisi_->cible : 0, apparence_);
         p.setRenderHint(QPainter::Antialiasing);
         const qreal s = g.pas();
         if (depart_ == 0) {

@@ -172,7 +172,7 @@ TProblemes::TProblemes(int32_t langue, const Statistiques& stats, QWidget* paren
     };
     annuler = bouton(420, t.annuler, QStringLiteral("annuler"));
     jouer = bouton(530, t.jouer, QStringLiteral("jouer"));
-    jouer->setImage(bille_verte());
+    jouer->setImagePourEcran([](qreal r) { return bille_verte(r); });
     connect(annuler, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(jouer, &QAbstractButton::clicked, this, &TProblemes::lancer);
     setTabOrder(liste, plateau);

@@ -24,7 +24,7 @@ TBoutonArrondi* barre_ok(QWidget* parent, const QRect& g, int largeurPanneau, TP
     ok->setCouleurSurvol(QColor(0x00, 0x00, 0x80));
     ok->setCouleurOmbre(QColor(0xFF, 0xFF, 0xFF));
     ok->setRelief(TBoutonArrondi::Relief::Ombre);
-    ok->setImage(bille_verte());
+    ok->setImagePourEcran([](qreal r) { return bille_verte(r); });
     ok->setCursor(curseur(curseur_tophand_id));
     if (barreCree)
         *barreCree = barre;

@@ -72,9 +72,10 @@ TSplashForm::TSplashForm(QWidget* parent, int32_t langue)
 
     image_ = new QLabel(panel1_);
     image_->setObjectName(QStringLiteral("Image1"));
-    const QPixmap titre = titre_splash();
+    const QPixmap titre = titre_splash(devicePixelRatioF());
     image_->setPixmap(titre);
-    image_->setGeometry(24, 10, titre.isNull() ? 196 : titre.width(), titre.isNull() ? 50 : titre.height());
+    const QSize taille = titre.deviceIndependentSize().toSize();
+    image_->setGeometry(24, 10, titre.isNull() ? 196 : taille.width(), titre.isNull() ? 50 : taille.height());
 
     credit_ = new TLabel3D(panel1_);
     credit_->setObjectName(QStringLiteral("credit"));

@@ -53,7 +53,7 @@ public:
 
     TextesJeu textes;
 
-    // --- beyond the two-click protocol
+    // --- undo and redo, who follows the game, and problems
     Historique historique;             // undo and redo within the game on the board
     IObservateur* observateur = nullptr;
     bool probleme = false;             // the game is a problem: it does not enter the top ten

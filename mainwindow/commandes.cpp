@@ -6,6 +6,7 @@
 #include "mainwindow/reprise.h"
 #include "mainwindow/accessibilite.h"
 #include "mainwindow/calque.h"
+#include "mainwindow/echelle.h"
 #include "mainwindow/textes_plus.h"
 #include "dialogs/langue.h"
 #include "storage/ini.h"
@@ -47,12 +48,12 @@ void TForm1::creer_commandes()
         addAction(a);
         return a;
     };
-    act_annuler_ = commande("annuler", t.annuler, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                            [this](bool) { annulerClick(); });
-    act_refaire_ = commande("refaire", t.refaire,
-                            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                            [this](bool) { refaireClick(); });
-    act_indice_ = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
+    commandes_.annuler = commande("annuler", t.annuler, {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                                  [this](bool) { annulerClick(); });
+    commandes_.refaire = commande("refaire", t.refaire,
+                                  {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                                  [this](bool) { refaireClick(); });
+    commandes_.indice = commande("indice", t.indice, {QKeySequence(Qt::Key_H)}, [this](bool) { indiceClick(); });
     separateur();
     commande("problemes", t.problemes, {QKeySequence(Qt::Key_P)}, [this](bool) { problemesClick(); });
     commande("nouveau_probleme", texte(langue_, "plus.nouveau_probleme"), {QKeySequence(Qt::Key_E)},
@@ -66,10 +67,12 @@ void TForm1::creer_commandes()
     commande("reprendre", texte(langue_, "plus.reprendre"), {QKeySequence(Qt::CTRL | Qt::Key_R)},
              [this](bool) { reprise().reprendre_click(); });
     separateur();
-    act_reperes_ = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
-                            [this](bool coche) { reperesClick(coche); });
-    act_reperes_->setCheckable(true);
-    act_reperes_->setChecked(reperes_);
+    commandes_.reperes = commande("reperes", t.reperes, {QKeySequence(Qt::Key_L)},
+                                  [this](bool coche) { reperesClick(coche); });
+    commandes_.reperes->setCheckable(true);
+    commandes_.reperes->setChecked(commandes_.reperes_actifs);
+    echelle_->avant_commande = [this] { abandonner_glisse(); };
+    echelle_->creer_commandes(langue_);
 
     // Tab and Shift+Tab go through the board and the nine buttons in screen
     // order: the right-hand column from the top, then the bottom row.
@@ -87,19 +90,19 @@ void TForm1::creer_commandes()
 
 QMenu* TForm1::menu() const
 {
-    if (!menu_) {
+    if (!commandes_.menu) {
         auto* moi = const_cast<TForm1*>(this);
-        menu_ = new QMenu(moi);
-        menu_->setObjectName(QStringLiteral("menu"));
-        menu_->addActions(actions());
-        connect(menu_, &QMenu::aboutToShow, moi, [moi] {
+        commandes_.menu = new QMenu(moi);
+        commandes_.menu->setObjectName(QStringLiteral("menu"));
+        commandes_.menu->addActions(actions());
+        connect(commandes_.menu, &QMenu::aboutToShow, moi, [moi] {
             garde([moi] {
                 moi->abandonner_glisse();
                 moi->mettre_a_jour_commandes();
             });
         });
     }
-    return menu_;
+    return commandes_.menu;
 }
 
 QAction* TForm1::action(const char* nom) const
@@ -109,20 +112,20 @@ QAction* TForm1::action(const char* nom) const
 
 void TForm1::mettre_a_jour_commandes()
 {
-    if (!act_annuler_)
+    if (!commandes_.annuler)
         return;
-    act_annuler_->setEnabled(jeu_.peut_annuler() || reprise().peut_annuler_abandon());
+    commandes_.annuler->setEnabled(jeu_.peut_annuler() || reprise().peut_annuler_abandon());
     action("reprendre")->setEnabled(reprise().peut_reprendre());
-    act_refaire_->setEnabled(jeu_.peut_refaire());
-    act_indice_->setEnabled(indice_possible());
-    act_reperes_->setChecked(reperes_);
+    commandes_.refaire->setEnabled(jeu_.peut_refaire());
+    commandes_.indice->setEnabled(indice_possible());
+    commandes_.reperes->setChecked(commandes_.reperes_actifs);
 }
 
 std::vector<int> TForm1::atterrissages() const
 {
     // Only where a click can reach: the holes of the board in play.
     std::vector<int> trous;
-    if (reperes_)
+    if (commandes_.reperes_actifs)
         for (int n : jeu_.atterrissages())
             if (trou_expose(n))
                 trous.push_back(n);
@@ -135,16 +138,16 @@ void TForm1::apres_changement()
     // The hint's marks belong to the position it was asked for.
     calque_->montrerSaut(0, 0);
     if (THintManager* bulles = THintManager::instance();
-        bulles && bulles->messageShown() && !dernier_indice_.isEmpty() && bulles->window()
-        && bulles->window()->text() == dernier_indice_)
+        bulles && bulles->messageShown() && !indice_.dernier.isEmpty() && bulles->window()
+        && bulles->window()->text() == indice_.dernier)
         bulles->hideHint();
-    prise_dite_ = jeu_.trou_pris();
+    dit_.prise = jeu_.trou_pris();
     calque_->setAtterrissages(atterrissages());
     marquer_prise();
-    if (!trou_expose(curseur_clavier_))
-        curseur_clavier_ = 25;
-    if (curseur_visible_)
-        calque_->setCurseur(curseur_clavier_);
+    if (!trou_expose(clavier_.trou))
+        clavier_.trou = 25;
+    if (clavier_.visible)
+        calque_->setCurseur(clavier_.trou);
     signaler_plateau_change(calque_);
     relancer_conseil();
     mettre_a_jour_commandes();
@@ -175,7 +178,7 @@ void TForm1::refaireClick()
 
 void TForm1::reperesClick(bool actif)
 {
-    reperes_ = actif;
+    commandes_.reperes_actifs = actif;
     calque_->setAtterrissages(atterrissages());
     marquer_prise();
     mettre_a_jour_commandes();
@@ -188,7 +191,7 @@ void TForm1::reperesClick(bool actif)
 
 void TForm1::preferences_au_demarrage()
 {
-    reperes_ = lit_preference(chemin_ini(), "reperes");
+    commandes_.reperes_actifs = lit_preference(chemin_ini(), "reperes");
     mettre_a_jour_commandes();
     if (lit_preference(chemin_ini(), "astuce"))
         return;
@@ -223,7 +226,7 @@ void TForm1::marquer_prise()
     // Ringed while held from the keyboard, and for the mouse too when the
     // landing holes are marked.
     const int n = jeu_.pas_de_partie ? 0 : jeu_.trou_pris();
-    calque_->setPrise(n != 0 && trou_expose(n) && (prise_clavier_ || reperes_) ? n : 0);
+    calque_->setPrise(n != 0 && trou_expose(n) && (dit_.prise_clavier || commandes_.reperes_actifs) ? n : 0);
 }
 
 } // namespace trelmo

@@ -104,7 +104,7 @@ PositionTexte TEditeurFenetre::position_du_plateau() const
     }
     if (f_.jeu_.probleme) {
         p.cible = f_.jeu_.cible;
-        const std::string& id = f_.probleme_id_;
+        const std::string& id = f_.suivi_.probleme_id;
         if (const Probleme* b = probleme(id))
             p.nom = nom_probleme(*b, f_.langue_).toStdString();
         else if (id.rfind(MesProblemes::kPrefixe, 0) == 0)
@@ -209,12 +209,12 @@ void TEditeurFenetre::ouvrir(std::optional<PositionTexte> depart)
 
 void TEditeurFenetre::jouer(const PositionTexte& p, const std::string& id)
 {
-    if (!f_.jeu_.pas_de_partie && !f_.jeu_.fin_traitee && !f_.confirmation(f_.textes_partie_.annuler_partie))
+    if (!f_.jeu_.pas_de_partie && !f_.jeu_.fin_traitee && !f_.messages_.confirmation(f_.textes_partie_.annuler_partie))
         return;
     f_.abandonner_glisse();
     f_.reprise().avant_abandon();
     // Counted apart from the standard starts, and never in the top ten.
-    f_.probleme_id_ = std::string(MesProblemes::kPrefixe) + id;
+    f_.suivi_.probleme_id = std::string(MesProblemes::kPrefixe) + id;
     f_.jeu_.commencer_probleme(p.niveau, p.billes, p.cible);
 }
 

@@ -3,13 +3,12 @@
 // settings and dialogs the game calls, and showing and closing the window.
 #include "mainwindow/form1.h"
 #include "mainwindow/reprise.h"
+#include "mainwindow/echelle.h"
 
 #include "dialogs/freewaremsg.h"
 #include "dialogs/langue.h"
 #include "dialogs/liens.h"
 #include "dialogs/meilleur_score.h"
-#include "dialogs/mode.h"
-#include "dialogs/saisie_nom.h"
 #include "game/textes.h"
 #include "mainwindow/calque.h"
 #include "mainwindow/sprite.h"
@@ -33,6 +32,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 
 namespace trelmo {
@@ -74,11 +74,15 @@ TForm1::TForm1(QWidget* parent)
       chemin_aide_(repertoire_ + "doc.chm"),
       reglages_(repertoire_),
       sauvegarde_(repertoire_),
-      jeu_(*this, *this, *this, *this)
+      peaux_(repertoire_),
+      sprites_(peaux_, reglages_.config),
+      partenaires_(reglages_),
+      messages_(this),
+      jeu_(sprites_, *this, minuterie_, partenaires_)
 {
     installer_accessibilite();
     setObjectName(QStringLiteral("Form1"));
-    setFixedSize(640, 462);
+    echelle_ = new Echelle(this, QSize(640, 462), chemin_ini());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -145,6 +149,7 @@ TForm1::TForm1(QWidget* parent)
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(1000);
     connect(Timer1_, &QTimer::timeout, this, [this] { garde([this] { Timer1Timer(); }); });
+    minuterie_.definir_timer(Timer1_);
 
     HintDesign1_ = new THintDesign(this);
     HintDesign1_->setHintStyle(hiBubble);
@@ -182,7 +187,7 @@ TForm1::TForm1(QWidget* parent)
     reglages_.avertir = [this](const std::string& m) { avertir(q(m)); };
     garde([this] { reglages_.recharger(); });
     // 6. The skins.
-    charger_skins();
+    peaux_.verifier(reglages_.config.no_texture_plateau());
     // 7. The cursors are registered with the pictures of the program, on
     //    first use; the marble pictures too.
     // 8. The hole sprites, then the tray sprites.
@@ -197,7 +202,7 @@ TForm1::TForm1(QWidget* parent)
             connect(s, &Sprite::glisse, this, [this, s](int, QPoint g) { garde([&] { glisserDebut(s, g); }); });
             connect(s, &Sprite::glisse_vers, this, [this](int, QPoint g) { garde([&] { glisserVers(g); }); });
             connect(s, &Sprite::lache, this, [this](int, QPoint g) { garde([&] { glisserFin(g); }); });
-            trous_[static_cast<size_t>(n)] = s;
+            sprites_.trous[static_cast<size_t>(n)] = s;
             jeu_.marques[static_cast<size_t>(n)] = 0;
         }
         int col = 1, lig = 1;
@@ -206,7 +211,7 @@ TForm1::TForm1(QWidget* parent)
             s->setObjectName(QStringLiteral("r%1").arg(i));
             s->move(kGaucheRepos[col], kHautRepos[lig]);
             s->setActif(false);
-            repos_[static_cast<size_t>(i)] = s;
+            sprites_.repos[static_cast<size_t>(i)] = s;
             jeu_.marques[static_cast<size_t>(kNbTrous + i)] = 0;
             ++col;
             const int fin = (lig >= 3 && lig <= 8) ? 4 : 5;
@@ -233,7 +238,7 @@ TForm1::TForm1(QWidget* parent)
     calque_ = new TCalque(this);
     calque_->setGeometry(0, 0, 640, 462);
     for (int n = 1; n <= kNbTrous; ++n)
-        calque_->setPlaceTrou(n, trous_[static_cast<size_t>(n)]->pos());
+        calque_->setPlaceTrou(n, sprites_.trous[static_cast<size_t>(n)]->pos());
     calque_->stackUnder(resultat_);
     calque_->setProperty("accessible", true);
     definir_source_accessible(calque_, this);
@@ -255,6 +260,12 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1()
 {
     jeu_.observateur = nullptr;
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    garde([this] { echelle_->redimensionnee(); });
 }
 
 LabelCliquable* TForm1::creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
@@ -291,8 +302,7 @@ QLabel* TForm1::label(const char* nom) const
 void TForm1::setDialogues(TFreewareMsg* freeware, Tmode* mode, Tsaisie_nom* saisie_nom, Tmeilleur_score* meilleur_score)
 {
     FreewareMsg_ = freeware;
-    mode_ = mode;
-    saisie_nom_ = saisie_nom;
+    partenaires_.definir_dialogues(mode, saisie_nom);
     meilleur_score_ = meilleur_score;
 }
 
@@ -379,53 +389,7 @@ void TForm1::afficher_resultat(const QString& texte)
     resultat_->setText(choisi);
 }
 
-void TForm1::timer1(bool actif)
-{
-    if (actif)
-        Timer1_->start();
-    else
-        Timer1_->stop();
-}
-
 void TForm1::Timer1Timer() { jeu_.Timer1Timer(); }
-
-// ---------------------------------------------------------------- settings and dialogs
-
-void TForm1::choisir_niveau()
-{
-    if (mode_)
-        mode_->exec();
-}
-
-void TForm1::recharger_config() { reglages_.recharger(); }
-
-void TForm1::enregistrer_config() { reglages_.enregistrer(); }
-
-int32_t TForm1::niveau() const { return reglages_.config.niveau(); }
-
-void TForm1::insere_score(int32_t billes, const std::string& duree)
-{
-    reglages_.insere_score(billes, duree, [this] {
-        if (saisie_nom_)
-            saisie_nom_->exec();
-    });
-}
-
-void TForm1::information(const std::string& texte)
-{
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), q(texte), QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.exec();
-}
-
-bool TForm1::confirmation(const std::string& texte)
-{
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), q(texte),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuler"));
-    return box.exec() == QMessageBox::Ok;
-}
 
 // ---------------------------------------------------------------- commands
 
@@ -437,10 +401,10 @@ void TForm1::etat_jeuxClick()
 
 void TForm1::chargerClick()
 {
-    restauree_ = false;
-    charger_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
-    if (restauree_) {
-        restauree_ = false;
+    suivi_.restauree = false;
+    charger_partie(sauvegarde_, jeu_, reglages_, messages_, textes_partie_);
+    if (suivi_.restauree) {
+        suivi_.restauree = false;
         retrouver_probleme();
         const TextesPlus& t = textes_plus(langue_);
         annonce_->annoncer(t.partie_chargee.arg(reste(t, kNbRepos - jeu_.nb_repos)));
@@ -451,7 +415,7 @@ void TForm1::chargerClick()
 void TForm1::sauverClick()
 {
     const quint64 avant = sauvegarde_.empreinte();
-    sauver_partie(sauvegarde_, jeu_, reglages_, *this, textes_partie_);
+    sauver_partie(sauvegarde_, jeu_, reglages_, messages_, textes_partie_);
     noter_probleme_sauve(avant);
 }
 
@@ -480,6 +444,10 @@ void TForm1::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (premier_affichage_) {
         premier_affichage_ = false;
+        if (QWindow* w = windowHandle())
+            connect(w, &QWindow::screenChanged, this, [this] { garde([this] { suivre_ratio(); }); });
+        connect(echelle_, &Echelle::change, this, [this] { garde([this] { suivre_ratio(); }); });
+        garde([this] { suivre_ratio(); });
         garde([this] { FormShow(); });
     }
 }

@@ -5,6 +5,9 @@
 #include "game/jeu.h"
 #include "mainwindow/accessibilite.h"
 #include "mainwindow/commandes_partie.h"
+#include "mainwindow/partenaires.h"
+#include "mainwindow/peaux.h"
+#include "mainwindow/sprites_plateau.h"
 #include "storage/config.h"
 #include "storage/partie.h"
 
@@ -25,6 +28,7 @@ class QTimer;
 
 namespace trelmo {
 
+class Echelle;
 class LabelCliquable;
 class Sprite;
 class TConseil;
@@ -40,11 +44,7 @@ class Tsaisie_nom;
 class Tmeilleur_score;
 
 class TForm1 : public QWidget,
-               public ISprites,
                public IAffichage,
-               public IMinuterie,
-               public IPartenaires,
-               public IMessages,
                public IObservateur,
                public ISourceAccessible {
     Q_OBJECT
@@ -63,20 +63,21 @@ public:
     Jeu& jeu() { return jeu_; }
 
     // Controls, reachable for tests.
-    Sprite* trou(int n) const { return trous_[static_cast<size_t>(n)]; }
-    Sprite* repos(int i) const { return repos_[static_cast<size_t>(i)]; }
+    Sprite* trou(int n) const { return sprites_.trous[static_cast<size_t>(n)]; }
+    Sprite* repos(int i) const { return sprites_.repos[static_cast<size_t>(i)]; }
     QLabel* resultat_label() const { return resultat_; }
     QLabel* label(const char* nom) const;
     QTimer* timer1() const { return Timer1_; }
     // Skin slot 1-4, decoded on first use; null when its file cannot be read.
-    const QPixmap& skin(int slot) const;
+    const QPixmap& skin(int slot) const { return peaux_.skin(slot); }
     TCalque* calque() const { return calque_; }
-    TConseil* conseil() const { return conseil_; }
-    const QString& dernier_indice() const { return dernier_indice_; }
+    TConseil* conseil() const { return indice_.conseil; }
+    const QString& dernier_indice() const { return indice_.dernier; }
     TAnnonce* annonce() const { return annonce_; }
     QMenu* menu() const;       // the context menu, made on first use
     QAction* action(const char* nom) const;
-    bool reperes() const { return reperes_; }
+    bool reperes() const { return commandes_.reperes_actifs; }
+    Echelle* echelle() const { return echelle_; }   // the window's size and scale
     // How a warning about the files reaches the player (a message box;
     // tests replace it). Warnings that come before the window shows wait for it.
     static std::function<void(const QString&)>& afficheur_avertissement();
@@ -110,7 +111,7 @@ public:
     void commencer_probleme(const std::string& id);
     // The statistics, read from their file on first use.
     Statistiques& statistiques();
-    const std::string& probleme_courant() const { return probleme_id_; }
+    const std::string& probleme_courant() const { return suivi_.probleme_id; }
     // Drag and drop of a marble.
     void glisserDebut(Sprite* source, QPoint global);
     void glisserVers(QPoint global);
@@ -119,27 +120,11 @@ public:
     // marble back in its hole, the pictures and the cursor as they should be.
     void abandonner_glisse();
 
-    // ISprites
-    void trou_image(int n, bool bille) override;
-    void repos_image(int i, bool bille) override;
-    void trou_curseur(int n, int curseur) override;
-    void trou_actif(int n, bool actif) override;
     // IAffichage
     void billes_repos(const std::string& texte) override;
     void chrono(const std::string& texte) override;
     void etat_jeux(const std::string& caption, const std::string& hint) override;
     void resultat(bool actif, const std::string& texte) override;
-    // IMinuterie
-    void timer1(bool actif) override;
-    // IPartenaires
-    void choisir_niveau() override;
-    void recharger_config() override;
-    void enregistrer_config() override;
-    int32_t niveau() const override;
-    void insere_score(int32_t billes, const std::string& duree) override;
-    // IMessages
-    void information(const std::string& texte) override;
-    bool confirmation(const std::string& texte) override;
     // IObservateur
     void partie_commencee() override;
     void partie_arretee() override;
@@ -161,18 +146,15 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void FormShow();
     void FormCloseQuery();     // the about box's last word and its setting
-    void charger_skins();
-    std::string chemin_skin(int i) const;
-    void skin_illisible(int i) const;
     void appliquer_skin();
+    void suivre_ratio();             // the pictures again for a new device pixel ratio
     void redessiner_textures();
-    const QPixmap& bille_courante() const;
-    void montrer(Sprite* s, bool bille);
     LabelCliquable* creer_label(const char* nom, QRect r, const QString& famille, int px, QColor couleur,
                         void (TForm1::*clic)());
     // Beyond the two-click protocol.
@@ -205,7 +187,12 @@ private:
     std::string chemin_aide_;
     Reglages reglages_;
     SauvegardePartie sauvegarde_;
+    Peaux peaux_;                     // skins and marble pictures
+    SpritesPlateau sprites_;          // the hole and tray sprites
     TextesPartie textes_partie_;
+    PartenairesFenetre partenaires_;
+    Minuterie minuterie_;
+    BoitesMessages messages_;
     Jeu jeu_;
 
     QLabel* plateau_ = nullptr;
@@ -226,47 +213,59 @@ private:
     QTimer* Timer1_ = nullptr;
     THintDesign* HintDesign1_ = nullptr;
 
-    std::array<Sprite*, 1 + kNbTrous> trous_{};
-    std::array<Sprite*, 1 + kNbRepos> repos_{};
-    enum EtatSkin { SkinAttendue, SkinChargee, SkinIllisible };
-    mutable std::array<QPixmap, 5> plateaux_;       // slots 1-4
-    mutable std::array<EtatSkin, 5> skin_etat_{};
-    mutable std::array<QPixmap, 4 * 7> billes_;     // bille11 ... bille47
     bool premier_affichage_ = true;
 
     TCalque* calque_ = nullptr;
+    Echelle* echelle_ = nullptr;
     TAnnonce* annonce_ = nullptr;
-    mutable QMenu* menu_ = nullptr;
-    QAction* act_annuler_ = nullptr;
-    QAction* act_refaire_ = nullptr;
-    QAction* act_reperes_ = nullptr;
-    QAction* act_indice_ = nullptr;
-    TConseil* conseil_ = nullptr;     // the solver's worker, from the first game on
-    bool indice_attendu_ = false;     // asked for before the answer came
-    QString dernier_indice_;
-    std::string probleme_id_;         // the problem on the board, "" for a standard start
-    std::unique_ptr<Statistiques> stats_;
-    bool stats_ecriture_signalee_ = false;
-    bool reperes_ = false;            // landing holes marked while a marble is held
-    int curseur_clavier_ = 25;        // where the keyboard cursor is, shown or not
-    bool curseur_visible_ = false;
-    Sprite* glisse_de_ = nullptr;     // the hole a marble is dragged from
-    QLabel* glisse_ = nullptr;        // the marble under the pointer while dragging
-    QPoint glisse_prise_;             // where the marble was taken, in its picture
-    bool restauree_ = false;
-    int prise_dite_ = 0;              // the held marble's hole as last spoken, 0 for none
-    bool par_clavier_ = false;        // the click being handled comes from the keyboard
-    bool prise_clavier_ = false;      // the held marble was picked up with the keyboard
     QStringList avertissements_;      // waiting for the window to show
 
     friend class TReprise;
     TReprise* reprise_ = nullptr;     // made on first use
     friend class TEditeurFenetre;
     TEditeurFenetre* editeur_ = nullptr;
+    // The state of each job, owned by the window.
+    struct Commandes {                // the context menu's commands
+        mutable QMenu* menu = nullptr;    // made on first use
+        QAction* annuler = nullptr;
+        QAction* refaire = nullptr;
+        QAction* reperes = nullptr;
+        QAction* indice = nullptr;
+        bool reperes_actifs = false;      // landing holes marked while a marble is held
+    };
+    struct Indice {                   // the hint
+        TConseil* conseil = nullptr;      // the solver's worker, from the first game on
+        bool attendu = false;             // asked for before the answer came
+        QString dernier;                  // the text of the last balloon
+    };
+    struct Suivi {                    // the tracking of games
+        std::string probleme_id;          // the problem on the board, "" for a standard start
+        std::unique_ptr<Statistiques> stats;
+        bool ecriture_signalee = false;   // a failed write of the statistics told once
+        bool restauree = false;           // a saved game has just replaced the board
+    };
+    struct CurseurClavier {           // the keyboard cursor
+        int trou = 25;                    // where it is, shown or not
+        bool visible = false;
+    };
+    struct Glisse {                   // a marble dragged
+        Sprite* de = nullptr;             // the hole it is dragged from
+        QLabel* image = nullptr;          // the marble under the pointer
+        QPoint prise;                     // where it was taken, in its picture
+    };
+    struct Dit {                      // what the screen reader was told of the held marble
+        int prise = 0;                    // its hole as last spoken, 0 for none
+        bool par_clavier = false;         // the choice being handled comes from the keyboard
+        bool prise_clavier = false;       // the held marble was picked up with the keyboard
+    };
+    Commandes commandes_;
+    Indice indice_;
+    Suivi suivi_;
+    CurseurClavier clavier_;
+    Glisse glisse_;
+    Dit dit_;
 
     TFreewareMsg* FreewareMsg_ = nullptr;
-    Tmode* mode_ = nullptr;
-    Tsaisie_nom* saisie_nom_ = nullptr;
     Tmeilleur_score* meilleur_score_ = nullptr;
 };
 

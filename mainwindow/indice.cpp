@@ -24,18 +24,18 @@ bool TForm1::indice_possible() const
 void TForm1::relancer_conseil()
 {
     // A hint asked for the position that just changed is not shown.
-    indice_attendu_ = false;
+    indice_.attendu = false;
     if (!indice_possible()) {
-        if (conseil_)
-            conseil_->oublier();
+        if (indice_.conseil)
+            indice_.conseil->oublier();
         return;
     }
-    if (!conseil_) {
-        conseil_ = new TConseil(this);
-        connect(conseil_, &TConseil::pret, this, [this] {
+    if (!indice_.conseil) {
+        indice_.conseil = new TConseil(this);
+        connect(indice_.conseil, &TConseil::pret, this, [this] {
             garde([this] {
-                if (indice_attendu_) {
-                    indice_attendu_ = false;
+                if (indice_.attendu) {
+                    indice_.attendu = false;
                     montrer_indice();
                 }
             });
@@ -47,26 +47,26 @@ void TForm1::relancer_conseil()
             trous |= solveur::bit(n);
     solveur::Position p = solveur::depuis_grille(jeu_.grille.v, trous);
     p.cible = jeu_.cible;
-    conseil_->demander(p);
+    indice_.conseil->demander(p);
 }
 
 void TForm1::indiceClick()
 {
     if (!indice_possible())
         return;
-    if (!conseil_)
+    if (!indice_.conseil)
         relancer_conseil();
-    if (conseil_->reponse())
+    if (indice_.conseil->reponse())
         montrer_indice();
     else
-        indice_attendu_ = true;   // shown as soon as the answer comes
+        indice_.attendu = true;   // shown as soon as the answer comes
 }
 
 void TForm1::montrer_indice()
 {
-    if (!indice_possible() || !conseil_ || !conseil_->reponse())
+    if (!indice_possible() || !indice_.conseil || !indice_.conseil->reponse())
         return;
-    const solveur::Reponse& r = *conseil_->reponse();
+    const solveur::Reponse& r = *indice_.conseil->reponse();
     if (r.ligne.empty())
         return;
     const solveur::Saut s = r.ligne.front();
@@ -94,17 +94,17 @@ void TForm1::montrer_indice()
     }
     calque_->montrerSaut(s.de, s.vers);
     // The keyboard goes on from the hinted marble.
-    curseur_clavier_ = s.de;
-    if (curseur_visible_) {
+    clavier_.trou = s.de;
+    if (clavier_.visible) {
         calque_->setCurseur(s.de);
         signaler_focus_trou(calque_, s.de);
     }
-    const QRect marble = trous_[static_cast<size_t>(s.de)]->geometry();
+    const QRect marble = sprites_.trous[static_cast<size_t>(s.de)]->geometry();
     if (THintManager* bulles = THintManager::instance())
         bulles->showMessage(this, mapToGlobal(marble.topLeft() + QPoint(10, 4)), texte, 5000,
                             [this](const QRect& r) { return bulle_libre(r); });
     annonce_->annoncer(dit);
-    dernier_indice_ = texte;
+    indice_.dernier = texte;
     indice_montre();
 }
 

@@ -16,21 +16,21 @@ void TForm1::prise_changee(int trou)
 {
     // Escape or a click while dragging: the drag is over.
     abandonner_glisse();
-    if (jeu_.bille_prise() && jeu_.trou_pris() != prise_dite_)
-        prise_clavier_ = par_clavier_;
+    if (jeu_.bille_prise() && jeu_.trou_pris() != dit_.prise)
+        dit_.prise_clavier = dit_.par_clavier;
     calque_->setAtterrissages(atterrissages());
     marquer_prise();
     annoncer_prise(trou);
-    if (curseur_visible_)
-        signaler_focus_trou(calque_, curseur_clavier_);
+    if (clavier_.visible)
+        signaler_focus_trou(calque_, clavier_.trou);
 }
 
 void TForm1::annoncer_prise(int ici)
 {
     const TextesPlus& t = textes_plus(langue_);
-    const int avant = prise_dite_;
+    const int avant = dit_.prise;
     const int maintenant = jeu_.trou_pris();
-    prise_dite_ = maintenant;
+    dit_.prise = maintenant;
     auto dire = [&](int n, const QString& etat) {
         const Case k = case_du_trou(n);
         return t.trou.arg(k.col).arg(k.lig).arg(etat);
@@ -50,7 +50,7 @@ void TForm1::annoncer_prise(int ici)
 
 bool TForm1::trou_expose(int n) const
 {
-    return n >= 1 && n <= kNbTrous && trous_[static_cast<size_t>(n)]->actif();
+    return n >= 1 && n <= kNbTrous && sprites_.trous[static_cast<size_t>(n)]->actif();
 }
 
 QString TForm1::nom_trou(int n) const
@@ -77,15 +77,15 @@ QString TForm1::nom_trou(int n) const
 
 QString TForm1::nom_plateau() const { return textes_plus(langue_).plateau; }
 
-int TForm1::trou_focus() const { return curseur_visible_ ? curseur_clavier_ : 0; }
+int TForm1::trou_focus() const { return clavier_.visible ? clavier_.trou : 0; }
 
 void TForm1::activer_trou(int n)
 {
     garde([&] {
         abandonner_glisse();
-        curseur_clavier_ = n;
-        par_clavier_ = true;
-        const auto fin = qScopeGuard([this] { par_clavier_ = false; });
+        clavier_.trou = n;
+        dit_.par_clavier = true;
+        const auto fin = qScopeGuard([this] { dit_.par_clavier = false; });
         jeu_.choisir(n);
     });
 }

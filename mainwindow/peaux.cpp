@@ -1,5 +1,7 @@
 // Skins and textures: the four board pictures and the marble pictures, the
 // buttons that change them, and the pictures the hole and tray sprites show.
+#include "mainwindow/peaux.h"
+
 #include "mainwindow/form1.h"
 #include "mainwindow/bmp.h"
 #include "mainwindow/calque.h"
@@ -8,6 +10,7 @@
 #include "game/erreur.h"
 #include "resources/ressources.h"
 #include "widgets/garde.h"
+#include "widgets/label3d.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -16,54 +19,69 @@
 
 namespace trelmo {
 
-std::string TForm1::chemin_skin(int i) const
+namespace {
+
+// A picture drawn for a ratio near r (the art is made for a few ratios)
+// brought to exactly r, once, rather than at every paint.
+QPixmap au_ratio(const QPixmap& p, qreal r)
 {
-    return trelmo::chemin_skin(repertoire_, i);
+    if (p.isNull() || p.devicePixelRatio() == r)
+        return p;
+    const QSizeF logique = p.deviceIndependentSize();
+    const QSize pixels(qRound(logique.width() * r), qRound(logique.height() * r));
+    QPixmap q = QPixmap::fromImage(p.toImage()
+                                       .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                       .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    q.setDevicePixelRatio(r);
+    return q;
 }
 
-void TForm1::skin_illisible(int i) const
+} // namespace
+
+std::string Peaux::chemin(int slot) const
+{
+    return chemin_skin(repertoire_, slot);
+}
+
+void Peaux::illisible(int slot) const
 {
     // The player is told which file it is; the slot stays empty.
-    const std::string chemin = chemin_skin(i);
-    const std::string raison = QFileInfo::exists(QString::fromStdString(chemin)) ? "Impossible de lire le fichier "
-                                                                                 : "Fichier introuvable : ";
-    garde([&] { throw Erreur(raison + chemin); });
+    const std::string c = chemin(slot);
+    const std::string raison = QFileInfo::exists(QString::fromStdString(c)) ? "Impossible de lire le fichier "
+                                                                            : "Fichier introuvable : ";
+    garde([&] { throw Erreur(raison + c); });
 }
 
-void TForm1::charger_skins()
+void Peaux::verifier(int32_t courante)
 {
-    // The skin on show is decoded now; the others only when first chosen,
-    // which keeps one picture in memory where four were. Each file is
-    // checked now all the same, so that a missing one is told at start-up.
-    const int32_t courante = reglages_.config.no_texture_plateau();
     for (int i = 1; i <= 4; ++i) {
-        skin_etat_[static_cast<size_t>(i)] = SkinAttendue;
+        etats_[static_cast<size_t>(i)] = Attendue;
         if (i == courante)
             skin(i);
-        else if (!bmp_lisible(QString::fromStdString(chemin_skin(i)))) {
-            skin_etat_[static_cast<size_t>(i)] = SkinIllisible;
-            skin_illisible(i);
+        else if (!bmp_lisible(QString::fromStdString(chemin(i)))) {
+            etats_[static_cast<size_t>(i)] = Illisible;
+            illisible(i);
         }
     }
 }
 
-const QPixmap& TForm1::skin(int slot) const
+const QPixmap& Peaux::skin(int slot) const
 {
     static const QPixmap aucune;
     if (slot < 1 || slot > 4)
         return aucune;
-    auto& etat = skin_etat_[static_cast<size_t>(slot)];
-    if (etat == SkinAttendue) {
+    auto& etat = etats_[static_cast<size_t>(slot)];
+    if (etat == Attendue) {
         // Read beside the start-up when it is the skin the settings held.
-        const std::string chemin = chemin_skin(slot);
-        QImage image = skin_preparee(chemin);
+        const std::string c = chemin(slot);
+        QImage image = skin_preparee(c);
         if (image.isNull())
-            image = lire_bmp(QString::fromStdString(chemin));
+            image = lire_bmp(QString::fromStdString(c));
         if (image.isNull()) {
-            etat = SkinIllisible;
-            skin_illisible(slot);
+            etat = Illisible;
+            illisible(slot);
         } else {
-            etat = SkinChargee;
+            etat = Chargee;
             // Kept in the reader's 24 bits: the pixmap takes the picture's memory as it is.
             plateaux_[static_cast<size_t>(slot)] = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
         }
@@ -71,13 +89,50 @@ const QPixmap& TForm1::skin(int slot) const
     return plateaux_[static_cast<size_t>(slot)];
 }
 
+const QPixmap& Peaux::bille(int32_t s, int32_t m) const
+{
+    static const QPixmap aucune;
+    if (s < 1 || s > 4 || m < 1 || m > 7)
+        return aucune;
+    QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
+    if (p.isNull())
+        p = ratio_ > 1 ? au_ratio(trelmo::bille(s, m, ratio_), ratio_) : trelmo::bille(s, m);
+    return p;
+}
+
+void Peaux::setRatio(qreal r)
+{
+    if (r == ratio_)
+        return;
+    ratio_ = r;
+    for (QPixmap& p : billes_)
+        p = QPixmap();
+    skin_ecran_ = QPixmap();
+    skin_ecran_slot_ = 0;
+}
+
+const QPixmap& Peaux::skin_ecran(int slot, const QPixmap& fichier) const
+{
+    // At 100 % the skin is its file's picture. On a finer screen it is drawn
+    // for that screen, once for each skin shown.
+    if (ratio_ <= 1 || fichier.isNull())
+        return fichier;
+    if (skin_ecran_slot_ != slot) {
+        skin_ecran_ = au_ratio(peau(slot, ratio_), ratio_);
+        skin_ecran_slot_ = slot;
+    }
+    return skin_ecran_.isNull() ? fichier : skin_ecran_;
+}
+
+// ---------------------------------------------------------------- the window's skin and marbles
+
 void TForm1::appliquer_pixmap_plateau(int s)
 {
     if (s < 1 || s > 4)
         return;
-    const QPixmap& image = skin(s);
+    const QPixmap& image = peaux_.skin(s);
     if (!image.isNull()) {
-        plateau_->setPixmap(image);
+        plateau_->setPixmap(peaux_.skin_ecran(s, image));
     } else {
         // A skin that could not be read: a plain neutral board rather than
         // what the previous skin left on the screen.
@@ -97,18 +152,21 @@ void TForm1::appliquer_skin()
     appliquer_pixmap_plateau(reglages_.config.no_texture_plateau());
 }
 
-const QPixmap& TForm1::bille_courante() const
+void TForm1::suivre_ratio()
 {
-    static const QPixmap aucune;
-    const int32_t s = reglages_.config.no_texture_plateau();
-    const int32_t m = reglages_.config.no_texture_bille();
-    if (s < 1 || s > 4 || m < 1 || m > 7)
-        return aucune;
-    // Each marble picture is decoded the first time it is shown.
-    QPixmap& p = billes_[static_cast<size_t>((s - 1) * 7 + (m - 1))];
-    if (p.isNull())
-        p = bille(s, m);
-    return p;
+    // The window went to a screen of another ratio, or took another scale:
+    // every picture of the window again, drawn for it.
+    const qreal r = devicePixelRatioF();
+    if (r == peaux_.ratio())
+        return;
+    peaux_.setRatio(r);
+    setWindowIcon(r > 1 ? icone(r) : icone());
+    for (auto* l : findChildren<QWidget*>())
+        if (l->property("bouton").toBool() || l == charger_)
+            l->setCursor(curseur(curseur_tophand_id, r));
+    appliquer_skin();
+    jeu_.marquer_tout_perime();
+    redessiner_textures();
 }
 
 void TForm1::redessiner_textures()
@@ -143,30 +201,6 @@ void TForm1::texture_billeClick()
     reglages_.config.set_no_texture_bille(m);
     redessiner_textures();
     reglages_.enregistrer();
-}
-
-void TForm1::montrer(Sprite* s, bool bille)
-{
-    if (!bille) {
-        s->clear();
-        return;
-    }
-    // Without a current marble picture the sprite keeps what it shows.
-    const QPixmap& p = bille_courante();
-    if (!p.isNull())
-        s->setPixmap(p);
-}
-
-void TForm1::trou_image(int n, bool bille)
-{
-    if (n >= 1 && n <= kNbTrous)
-        montrer(trous_[static_cast<size_t>(n)], bille);
-}
-
-void TForm1::repos_image(int i, bool bille)
-{
-    if (i >= 1 && i <= kNbRepos)
-        montrer(repos_[static_cast<size_t>(i)], bille);
 }
 
 } // namespace trelmo

@@ -22,7 +22,7 @@ void TReprise::garder_en_partant()
     if (!partie_en_cours(f_.jeu_))
         return;
     // Nothing can be told to the player any more: a failure only loses the game.
-    fichier_.ecrire(garder(f_.jeu_, f_.probleme_id_));
+    fichier_.ecrire(garder(f_.jeu_, f_.suivi_.probleme_id));
 }
 
 void TReprise::au_demarrage()
@@ -58,7 +58,7 @@ void TReprise::reprendre_click()
 {
     if (!gardee_)
         return;
-    if (partie_en_cours(f_.jeu_) && !f_.confirmation(f_.textes_partie_.annuler_partie))
+    if (partie_en_cours(f_.jeu_) && !f_.messages_.confirmation(f_.textes_partie_.annuler_partie))
         return;
     avant_abandon();
     const PartieGardee p = std::move(*gardee_);
@@ -70,7 +70,7 @@ void TReprise::reprendre_click()
 void TReprise::avant_abandon()
 {
     if (partie_en_cours(f_.jeu_))
-        abandon_ = garder(f_.jeu_, f_.probleme_id_);
+        abandon_ = garder(f_.jeu_, f_.suivi_.probleme_id);
 }
 
 bool TReprise::annuler_abandon()
@@ -87,8 +87,8 @@ void TReprise::poser(const PartieGardee& p)
 {
     f_.abandonner_glisse();
     reprendre(f_.jeu_, p);
-    f_.restauree_ = false;
-    f_.probleme_id_ = p.probleme;
+    f_.suivi_.restauree = false;
+    f_.suivi_.probleme_id = p.probleme;
     f_.statistiques().partie_restauree(f_.cle_partie());
     const TextesPlus& t = textes_plus(f_.langue_);
     f_.annonce_->annoncer(texte(f_.langue_, "plus.reprise_faite").arg(reste(t, kNbRepos - f_.jeu_.nb_repos)));

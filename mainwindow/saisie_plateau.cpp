@@ -22,22 +22,6 @@ namespace trelmo {
 
 // ---------------------------------------------------------------- the pointer over the holes
 
-void TForm1::trou_curseur(int n, int id)
-{
-    if (n < 1 || n > kNbTrous)
-        return;
-    if (id == CUR_DEFAUT)
-        trous_[static_cast<size_t>(n)]->unsetCursor();
-    else
-        trous_[static_cast<size_t>(n)]->setCursor(curseur(id));
-}
-
-void TForm1::trou_actif(int n, bool actif)
-{
-    if (n >= 1 && n <= kNbTrous)
-        trous_[static_cast<size_t>(n)]->setActif(actif);
-}
-
 void TForm1::survolTrou(int n)
 {
     // The pointer over the board puts the keyboard cursor away.
@@ -56,32 +40,32 @@ void TForm1::clicTrou(int n)
 
 void TForm1::montrer_curseur_clavier(bool visible)
 {
-    if (visible == curseur_visible_)
+    if (visible == clavier_.visible)
         return;
-    curseur_visible_ = visible;
-    calque_->setCurseur(visible ? curseur_clavier_ : 0);
+    clavier_.visible = visible;
+    calque_->setCurseur(visible ? clavier_.trou : 0);
     if (visible)
-        signaler_focus_trou(calque_, curseur_clavier_);
+        signaler_focus_trou(calque_, clavier_.trou);
 }
 
 void TForm1::fleche(int direction)
 {
-    const bool visible = curseur_visible_;
+    const bool visible = clavier_.visible;
     if (!calque_->hasFocus())
         calque_->setFocus(Qt::OtherFocusReason);
-    if (!trou_expose(curseur_clavier_))
-        curseur_clavier_ = 25;
+    if (!trou_expose(clavier_.trou))
+        clavier_.trou = 25;
     if (!visible) {
         // The first arrow shows the cursor where it is, and says where.
         montrer_curseur_clavier(true);
-        annonce_->annoncer(nom_trou(curseur_clavier_));
+        annonce_->annoncer(nom_trou(clavier_.trou));
         return;
     }
-    const Case ici = case_du_trou(curseur_clavier_);
+    const Case ici = case_du_trou(clavier_.trou);
     const Pas p = pas_direction(direction);
     const int suivant = numero_trou(ici.col + p.dc, ici.lig + p.dr);
     if (suivant != 0 && trou_expose(suivant)) {
-        curseur_clavier_ = suivant;
+        clavier_.trou = suivant;
         calque_->setCurseur(suivant);
         signaler_focus_trou(calque_, suivant);
     }
@@ -111,9 +95,9 @@ void TForm1::keyPressEvent(QKeyEvent* e)
         case Qt::Key_Enter:
             if (calque_->hasFocus()) {
                 montrer_curseur_clavier(true);
-                par_clavier_ = true;
-                const auto fin = qScopeGuard([this] { par_clavier_ = false; });
-                jeu_.choisir(curseur_clavier_);
+                dit_.par_clavier = true;
+                const auto fin = qScopeGuard([this] { dit_.par_clavier = false; });
+                jeu_.choisir(clavier_.trou);
             } else {
                 pris = false;
             }
@@ -165,57 +149,57 @@ void TForm1::glisserDebut(Sprite* source, QPoint global)
             return;
     }
     source->setGlisseAccepte(true);
-    glisse_de_ = source;
+    glisse_.de = source;
     montrer_curseur_clavier(false);
-    if (!glisse_) {
-        glisse_ = new QLabel(this);
-        glisse_->setObjectName(QStringLiteral("glisse"));
-        glisse_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        glisse_->setAttribute(Qt::WA_NoSystemBackground);
-        glisse_->setFixedSize(21, 22);
+    if (!glisse_.image) {
+        glisse_.image = new QLabel(this);
+        glisse_.image->setObjectName(QStringLiteral("glisse"));
+        glisse_.image->setAttribute(Qt::WA_TransparentForMouseEvents);
+        glisse_.image->setAttribute(Qt::WA_NoSystemBackground);
+        glisse_.image->setFixedSize(21, 22);
     }
     // The marble leaves its hole and follows the pointer, held where it was taken.
-    glisse_->setPixmap(source->pixmap());
-    glisse_prise_ = source->mapFromGlobal(global);
-    glisse_prise_.setX(std::clamp(glisse_prise_.x(), 0, 20));
-    glisse_prise_.setY(std::clamp(glisse_prise_.y(), 0, 21));
+    glisse_.image->setPixmap(source->pixmap());
+    glisse_.prise = source->mapFromGlobal(global);
+    glisse_.prise.setX(std::clamp(glisse_.prise.x(), 0, 20));
+    glisse_.prise.setY(std::clamp(glisse_.prise.y(), 0, 21));
     source->setPixmap(QPixmap());
-    glisse_->raise();
-    glisse_->show();
-    QGuiApplication::setOverrideCursor(curseur(CUR_DEPLACE));
+    glisse_.image->raise();
+    glisse_.image->show();
+    QGuiApplication::setOverrideCursor(curseur(CUR_DEPLACE, peaux_.ratio()));
     glisserVers(global);
 }
 
 void TForm1::glisserVers(QPoint global)
 {
-    if (!glisse_de_)
+    if (!glisse_.de)
         return;
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
         abandonner_glisse();   // the button went up where the window did not see it
         return;
     }
     const QPoint ici = mapFromGlobal(global);
-    glisse_->move(ici - glisse_prise_);
+    glisse_.image->move(ici - glisse_.prise);
     // The cursor says what letting go here would do, as it does for a click.
     auto* dessous = qobject_cast<Sprite*>(childAt(ici));
     int id = CUR_DEFAUT;
-    if (dessous && dessous == trous_[static_cast<size_t>(dessous->numero())] && dessous->actif())
-        id = (dessous == glisse_de_ || jeu_.saut_permis(jeu_.trou_pris(), dessous->numero())) ? CUR_DEPLACE
+    if (dessous && dessous == sprites_.trous[static_cast<size_t>(dessous->numero())] && dessous->actif())
+        id = (dessous == glisse_.de || jeu_.saut_permis(jeu_.trou_pris(), dessous->numero())) ? CUR_DEPLACE
                                                                                               : CUR_IMPOSSIBLE;
-    QGuiApplication::changeOverrideCursor(curseur(id));
+    QGuiApplication::changeOverrideCursor(curseur(id, peaux_.ratio()));
 }
 
 void TForm1::glisserFin(QPoint global)
 {
-    if (!glisse_de_)
+    if (!glisse_.de)
         return;
-    Sprite* source = glisse_de_;
-    glisse_de_ = nullptr;
-    glisse_->hide();
+    Sprite* source = glisse_.de;
+    glisse_.de = nullptr;
+    glisse_.image->hide();
     QGuiApplication::restoreOverrideCursor();
     auto* dessous = qobject_cast<Sprite*>(childAt(mapFromGlobal(global)));
     const bool sur_trou = dessous && dessous != source && dessous->actif()
-                          && dessous == trous_[static_cast<size_t>(dessous->numero())];
+                          && dessous == sprites_.trous[static_cast<size_t>(dessous->numero())];
     const bool tenue = jeu_.trou_pris() == source->numero();
     if (tenue && sur_trou && jeu_.sauter(source->numero(), dessous->numero())) {
         apres_changement();
@@ -223,22 +207,22 @@ void TForm1::glisserFin(QPoint global)
     }
     // Let go anywhere else, the marble goes back to its hole.
     if (jeu_.marques[static_cast<size_t>(source->numero())] == 1)
-        trou_image(source->numero(), true);
+        sprites_.trou_image(source->numero(), true);
     jeu_.reposer_bille();
 }
 
 void TForm1::abandonner_glisse()
 {
-    if (!glisse_de_)
+    if (!glisse_.de)
         return;
-    Sprite* source = glisse_de_;
-    glisse_de_ = nullptr;
+    Sprite* source = glisse_.de;
+    glisse_.de = nullptr;
     source->annulerGlisse();
-    glisse_->hide();
+    glisse_.image->hide();
     QGuiApplication::restoreOverrideCursor();
     // The hole shows what the board holds now, whatever changed meanwhile.
     const int n = source->numero();
-    trou_image(n, jeu_.marques[static_cast<size_t>(n)] == 1);
+    sprites_.trou_image(n, jeu_.marques[static_cast<size_t>(n)] == 1);
     jeu_.reposer_bille();
 }
 

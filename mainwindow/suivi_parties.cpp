@@ -16,30 +16,30 @@ namespace trelmo {
 
 Statistiques& TForm1::statistiques()
 {
-    if (!stats_) {
-        stats_ = std::make_unique<Statistiques>(repertoire_ + "statistiques.json");
-        if (const std::string message = stats_->charger(langue_); !message.empty())
+    if (!suivi_.stats) {
+        suivi_.stats = std::make_unique<Statistiques>(repertoire_ + "statistiques.json");
+        if (const std::string message = suivi_.stats->charger(langue_); !message.empty())
             avertir(QString::fromStdString(message));
     }
-    return *stats_;
+    return *suivi_.stats;
 }
 
 void TForm1::enregistrer_statistiques()
 {
     // Never read, never written: a run without a game leaves the file alone.
-    if (!stats_)
+    if (!suivi_.stats)
         return;
     std::string raison;
-    if (!stats_->enregistrer(&raison) && !raison.empty() && !stats_ecriture_signalee_) {
-        stats_ecriture_signalee_ = true;
+    if (!suivi_.stats->enregistrer(&raison) && !raison.empty() && !suivi_.ecriture_signalee) {
+        suivi_.ecriture_signalee = true;
         avertir(QString::fromStdString(raison));
     }
 }
 
 std::string TForm1::cle_partie() const
 {
-    if (jeu_.probleme && !probleme_id_.empty())
-        return cle_probleme(probleme_id_);
+    if (jeu_.probleme && !suivi_.probleme_id.empty())
+        return cle_probleme(suivi_.probleme_id);
     const int32_t niveau = Jeu::niveau_de_grille(jeu_.grille);
     return cle_plateau(niveau != 0 ? niveau : reglages_.config.niveau());
 }
@@ -51,7 +51,7 @@ void TForm1::problemesClick()
     if (choix.exec() != QDialog::Accepted || !choix.choisi())
         return;
     // A game being played is given up only when the player says so.
-    if (!jeu_.pas_de_partie && !jeu_.fin_traitee && !confirmation(textes_partie_.annuler_partie))
+    if (!jeu_.pas_de_partie && !jeu_.fin_traitee && !messages_.confirmation(textes_partie_.annuler_partie))
         return;
     commencer_probleme(choix.choisi()->id);
 }
@@ -62,7 +62,7 @@ void TForm1::commencer_probleme(const std::string& id)
     if (!p)
         return;
     reprise().avant_abandon();
-    probleme_id_ = p->id;
+    suivi_.probleme_id = p->id;
     jeu_.commencer_probleme(p->niveau, p->billes, p->cible);
 }
 
@@ -78,15 +78,15 @@ void TForm1::noter_probleme_sauve(quint64 avant)
     const quint64 apres = sauvegarde_.empreinte();
     if (apres == avant || apres == 0)
         return;   // nothing was saved
-    sauvegarde_.noter_probleme(jeu_.probleme ? probleme_id_ : std::string(), apres);
+    sauvegarde_.noter_probleme(jeu_.probleme ? suivi_.probleme_id : std::string(), apres);
 }
 
 void TForm1::retrouver_probleme()
 {
-    probleme_id_.clear();
+    suivi_.probleme_id.clear();
     const Probleme* p = probleme(sauvegarde_.probleme_note());
     if (p && Jeu::niveau_de_grille(jeu_.grille) == p->niveau) {
-        probleme_id_ = p->id;
+        suivi_.probleme_id = p->id;
         jeu_.probleme = true;
         jeu_.cible = p->cible;
     }
@@ -98,7 +98,7 @@ void TForm1::indice_montre() { statistiques().indice(); }
 void TForm1::partie_commencee()
 {
     if (!jeu_.probleme)
-        probleme_id_.clear();
+        suivi_.probleme_id.clear();
     statistiques().nouvelle_partie(cle_partie());
     const TextesPlus& t = textes_plus(langue_);
     annonce_->annoncer(t.partie_commencee.arg(reste(t, kNbRepos - jeu_.nb_repos)));
@@ -107,14 +107,14 @@ void TForm1::partie_commencee()
 
 void TForm1::partie_arretee()
 {
-    probleme_id_.clear();
+    suivi_.probleme_id.clear();
     statistiques().arret();
     enregistrer_statistiques();
     annonce_->annoncer(textes_plus(langue_).partie_arretee);
     apres_changement();
 }
 
-void TForm1::partie_restauree() { restauree_ = true; }
+void TForm1::partie_restauree() { suivi_.restauree = true; }
 
 void TForm1::saut_fait(int de, int, int vers)
 {

@@ -16,6 +16,10 @@ TextesPlus lire(int32_t langue)
     t.refaire = texte(langue, "plus.refaire");
     t.indice = texte(langue, "plus.indice");
     t.reperes = texte(langue, "plus.reperes");
+    t.taille = texte(langue, "plus.taille");
+    t.taille_pourcent = texte(langue, "plus.taille_pourcent");
+    t.taille_ecran = texte(langue, "plus.taille_ecran");
+    t.plein_ecran = texte(langue, "plus.plein_ecran");
     t.problemes = texte(langue, "plus.problemes");
     t.statistiques = texte(langue, "plus.statistiques");
     t.astuce = texte(langue, "plus.astuce");

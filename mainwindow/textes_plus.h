@@ -13,6 +13,7 @@ struct TextesPlus {
     int32_t langue = 1;              // the language these texts are in
     // Context menu.
     QString annuler, refaire, indice, reperes, problemes, statistiques;
+    QString taille, taille_pourcent, taille_ecran, plein_ecran;   // the window's size
     // The balloon shown at the first start.
     QString astuce;
     // Screen reader.

@@ -10,6 +10,7 @@
 static void init_art()
 {
     Q_INIT_RESOURCE(art);
+    Q_INIT_RESOURCE(art_ecran);
 }
 
 namespace trelmo {
@@ -74,6 +75,27 @@ QImage image_curseur(const DefCurseur& d)
     if (!image.isNull())
         table.insert(d.id, image);
     return image;
+}
+
+// The name of a picture drawn for the art scale k: "bille11.bmp" becomes
+// "bille11@1.5x.bmp".
+QString pour_echelle(const QString& nom, qreal k)
+{
+    const int point = nom.lastIndexOf(QLatin1Char('.'));
+    return nom.left(point) + QStringLiteral("@%1x").arg(k) + nom.mid(point);
+}
+
+// The picture of `nom` for the ratio: the one of today at 1, else the one
+// drawn for the art scale, carrying it as its device pixel ratio.
+QPixmap pixmap_pour(const char* nom, qreal ratio)
+{
+    initialiser_ressources();
+    const qreal k = echelle_art(ratio);
+    if (k == 1.0)
+        return pixmap(chemin(nom));
+    QPixmap p = pixmap(pour_echelle(chemin(nom), k));
+    p.setDevicePixelRatio(k);
+    return p;
 }
 
 } // namespace
@@ -163,6 +185,76 @@ QPixmap bille_verte()
 {
     initialiser_ressources();
     return pixmap(chemin("bille_verte.png"));
+}
+
+qreal echelle_art(qreal ratio)
+{
+    for (qreal k : {1.0, 1.25, 1.5, 2.0})
+        if (ratio <= k + 1e-6)
+            return k;
+    return 3.0;
+}
+
+QPixmap bille(int s, int m, qreal ratio)
+{
+    if (s < 1 || s > 4 || m < 1 || m > 7)
+        return {};
+    const QByteArray nom = "bille" + QByteArray::number(s) + QByteArray::number(m) + ".bmp";
+    return pixmap_pour(nom.constData(), ratio);
+}
+
+QCursor curseur(int id, qreal ratio)
+{
+    const qreal k = echelle_art(ratio);
+    const DefCurseur* d = definition(id);
+    if (k == 1.0 || !d)
+        return curseur(id);
+    QPixmap p = pixmap_pour(d->fichier, k);
+    if (p.isNull())
+        return QCursor(Qt::ArrowCursor);
+    return QCursor(p, d->x, d->y);
+}
+
+QIcon icone(qreal ratio)
+{
+    QIcon i = icone();
+    const qreal k = echelle_art(ratio);
+    if (k == 1.0)
+        return i;
+    for (const char* nom : {"icone32.png", "icone16.png"})
+        i.addPixmap(pixmap_pour(nom, k));
+    return i;
+}
+
+QPixmap titre_splash(qreal ratio) { return pixmap_pour("titre.bmp", ratio); }
+
+QPixmap cliquez_ici(qreal ratio) { return pixmap_pour("cliquez_ici.bmp", ratio); }
+
+QImage granite(qreal ratio)
+{
+    const qreal k = echelle_art(ratio);
+    if (k == 1.0)
+        return granite();
+    initialiser_ressources();
+    QImage i = lire(pour_echelle(chemin("granite.bmp"), k));
+    i.setDevicePixelRatio(k);
+    return i;
+}
+
+QPixmap bille_verte(qreal ratio) { return pixmap_pour("bille_verte.png", ratio); }
+
+QPixmap peau(int s, qreal ratio)
+{
+    const qreal k = echelle_art(ratio);
+    if (s < 1 || s > 4 || k == 1.0)
+        return {};
+    const QByteArray nom = "p" + QByteArray::number(s) + ".png";
+    if (k <= 2.0)
+        return pixmap_pour(nom.constData(), k);
+    QPixmap deux = pixmap_pour(nom.constData(), 2.0);
+    QPixmap p = deux.scaled(qRound(640 * k), qRound(462 * k), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.setDevicePixelRatio(k);
+    return p;
 }
 
 } // namespace trelmo

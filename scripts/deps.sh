@@ -6,6 +6,8 @@ PKGS=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libfontconfig-dev
   qt6-tools-dev qt6-l10n-tools
+  # The window's scale is the toolkit's own high-DPI scale, set from the program.
+  qt6-base-private-dev
   fonts-liberation fonts-dejavu-core fonts-urw-base35
   xdg-utils
 )
@@ -15,12 +17,15 @@ if [ "${1:-}" = "--test" ]; then
          fp-utils desktop-file-utils appstream dpkg-dev file)
   # The screen reader's view: Qt's accessibility switch for the offscreen
   # tests, and AT-SPI with a session bus for the end-to-end test.
-  PKGS+=(qt6-base-private-dev dbus at-spi2-core python3-pyatspi)
+  PKGS+=(dbus at-spi2-core python3-pyatspi)
   # What the Orca screen reader would say, from its debug log.
   PKGS+=(orca)
   # Chinese and Japanese are measured and looked at with the font the
   # package recommends.
   PKGS+=(fonts-noto-cjk)
+  # The game as a native Wayland client, inside a Wayland compositor that
+  # runs in the private X server.
+  PKGS+=(weston qt6-wayland)
 fi
 missing=()
 for p in "${PKGS[@]}"; do

@@ -243,14 +243,20 @@ void ecrit_apropos(const std::string& chemin, bool valeur)
 
 bool lit_preference(const std::string& chemin, std::string_view nom_cle)
 {
+    const auto entier = lit_preference_entier(chemin, nom_cle);
+    return entier && *entier != 0;
+}
+
+std::optional<long long> lit_preference_entier(const std::string& chemin, std::string_view nom_cle)
+{
     try {
         std::string contenu;
         if (lit_fichier(chemin, contenu) != Lecture::Ok)
-            return false;
+            return std::nullopt;
         const std::vector<Ligne> lignes = decoupe(contenu);
         const Position p = cherche(lignes, nom_cle);
         if (p.cle == SIZE_MAX)
-            return false;
+            return std::nullopt;
         std::string_view cle, valeur;
         cle_valeur(lignes[p.cle].texte, cle, valeur);
         if (valeur.size() >= 2 && (valeur.front() == '"' || valeur.front() == '\'') && valeur.back() == valeur.front())
@@ -258,20 +264,27 @@ bool lit_preference(const std::string& chemin, std::string_view nom_cle)
         if (valeur.size() > kLongueurValeur)
             valeur = valeur.substr(0, kLongueurValeur);
         const auto entier = entier_depuis_texte(valeur);
-        return entier && *entier != 0;
+        if (!entier)
+            return std::nullopt;
+        return static_cast<long long>(*entier);
     } catch (...) {
-        return false;
+        return std::nullopt;
     }
 }
 
 void ecrit_preference(const std::string& chemin, std::string_view nom_cle, bool valeur)
+{
+    ecrit_preference_entier(chemin, nom_cle, valeur ? 1 : 0);
+}
+
+void ecrit_preference_entier(const std::string& chemin, std::string_view nom_cle, long long valeur)
 {
     std::string contenu;
     if (lit_fichier(chemin, contenu) == Lecture::Refus)
         refus();
     std::vector<Ligne> lignes = decoupe(contenu);
     const std::string fin_ligne = !lignes.empty() && lignes.front().fin == "\r\n" ? "\r\n" : "\n";
-    const std::string ligne_cle = std::string(nom_cle) + "=" + (valeur ? "1" : "0");
+    const std::string ligne_cle = std::string(nom_cle) + "=" + std::to_string(valeur);
 
     const Position p = cherche(lignes, nom_cle);
     if (p.cle != SIZE_MAX) {

@@ -2,6 +2,7 @@
 // The INI preferences, in section "[Propriétés]": "apropos", whether the
 // about window and the web site are skipped at exit, and the player's other
 // yes-or-no choices beside it. Values "1" or "0".
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,5 +33,10 @@ void ecrit_apropos(const std::string& chemin, bool valeur);
 // "apropos" (same rules, same errors), keeping every other line as it was.
 bool lit_preference(const std::string& chemin, std::string_view cle);
 void ecrit_preference(const std::string& chemin, std::string_view cle, bool valeur);
+
+// A whole-number preference of the section, same rules: nothing when the
+// file, the key or a number is missing.
+std::optional<long long> lit_preference_entier(const std::string& chemin, std::string_view cle);
+void ecrit_preference_entier(const std::string& chemin, std::string_view cle, long long valeur);
 
 } // namespace trelmo

@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Zielfelder zeigen</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>An den Bildschirm anpassen</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Aufgaben…</translation>

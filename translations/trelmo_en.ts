@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Show landing holes</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Fit the screen</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Full screen</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Problems…</translation>

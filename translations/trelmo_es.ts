@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Mostrar los agujeros de llegada</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Ajustar a la pantalla</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Problemas…</translation>

@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Montrer les trous d'arrivée</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Ajuster à l'écran</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Problèmes…</translation>

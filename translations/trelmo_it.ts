@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Mostra le buche di arrivo</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Adatta allo schermo</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Schermo intero</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Problemi…</translation>

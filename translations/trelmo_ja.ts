@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>着地できる穴を表示</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>画面に合わせる</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>全画面表示</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>問題…</translation>

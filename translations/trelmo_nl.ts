@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Landingsgaten tonen</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Aan scherm aanpassen</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Volledig scherm</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Puzzels…</translation>

@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Pokaż dołki docelowe</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Dopasuj do ekranu</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Zadania…</translation>

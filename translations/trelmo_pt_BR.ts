@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Mostrar os buracos de chegada</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>Ajustar à tela</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Problemas…</translation>

@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>Показывать лунки для прыжка</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>По размеру экрана</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>Во весь экран</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>Задачи…</translation>

@@ -182,6 +182,22 @@
         <source>Show landing holes</source>
         <translation>显示可落下的孔</translation>
     </message>
+    <message id="plus.taille">
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message id="plus.taille_pourcent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="plus.taille_ecran">
+        <source>Fit the screen</source>
+        <translation>适应屏幕</translation>
+    </message>
+    <message id="plus.plein_ecran">
+        <source>Full screen</source>
+        <translation>全屏</translation>
+    </message>
     <message id="plus.problemes">
         <source>Problems…</source>
         <translation>题目…</translation>

@@ -177,6 +177,16 @@ QRect TNewDesign::CalcHintRect(const QString& text, const TFontData& font, int m
     return QRect(0, 0, std::min(r.width(), maxWidth) + 6, r.height() + 2);
 }
 
+QRect TNewDesign::placementArea(const QWidget* owner, const QPoint& pointer)
+{
+    if (owner && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return owner->window()->frameGeometry();
+    QScreen* scr = QGuiApplication::screenAt(pointer);
+    if (!scr)
+        scr = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    return scr ? scr->geometry() : QRect();
+}
+
 bool TNewDesign::FitsLeft() const { return m_x - m_w > m_screen.left(); }
 bool TNewDesign::FitsRight() const { return m_x + m_w < m_screen.left() + m_screen.width(); }
 bool TNewDesign::FitsAbove() const { return m_y - m_h - 10 > m_screen.top(); }
@@ -304,33 +314,38 @@ void TNewDesign::ActivateHint(const QRect& rect, const QString& text, const QPoi
 {
     if (isVisible())
         hide();
-    QScreen* scr = QGuiApplication::screenAt(pointer);
-    if (!scr)
-        scr = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!scr)
+    const QRect zone = placementArea(parentWidget(), pointer);
+    if (zone.isEmpty())
         return;
-    prepare(rect, text, pointer, scr->geometry());
+    prepare(rect, text, pointer, zone);
     if (m_w <= 0 || m_h <= 0)
         return;
 
     const QRect area(m_x, m_y, m_w, m_h);
+    // Drawn at the resolution of the screen it shows on.
+    QScreen* ecran = QGuiApplication::screenAt(area.center());
+    if (!ecran && parentWidget())
+        ecran = parentWidget()->screen();
+    const qreal ratio = ecran ? std::max<qreal>(1, ecran->devicePixelRatio()) : 1;
+    const QSize taille(qRound(m_w * ratio), qRound(m_h * ratio));
     QImage picture;
     if (!translucent()) {
-        picture = copyScreen(area);
+        picture = copyScreen(area, ratio);
         if (picture.isNull())
             makeTranslucent();
     }
     if (translucent()) {
-        picture = QImage(m_w, m_h, QImage::Format_ARGB32_Premultiplied);
+        picture = QImage(taille, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
     }
 
     const THintDesign* s = THintDesign::FindHintDesign();
-    DrawHint(picture, {.font = s->fontData(), .W = m_w, .H = m_h, .TH = m_TH,
+    DrawHintAt(picture, {.font = s->fontData(), .W = m_w, .H = m_h, .TH = m_TH,
         .fillColor = s->color(), .text = m_text, .placement = m_placement, .style = s->hintStyle(),
         .link = m_link, .L = m_L, .shadow = s->shadow(), .quality = s->shadowQuality(),
         .shadowWidth = s->shadowWidth(), .intensity = s->shadowIntensity(),
-        .picture = s->picture(), .border = s->border(), .borderColor = s->borderColor()});
+        .picture = s->picture(), .border = s->border(), .borderColor = s->borderColor()}, ratio);
+    picture.setDevicePixelRatio(ratio);
     m_image = picture;
 
     setGeometry(area);
@@ -338,7 +353,7 @@ void TNewDesign::ActivateHint(const QRect& rect, const QString& text, const QPoi
     update();
 }
 
-QImage TNewDesign::copyScreen(const QRect& area) const
+QImage TNewDesign::copyScreen(const QRect& area, qreal ratio) const
 {
     if (g_screenCopyDisabled)
         return {};
@@ -352,7 +367,8 @@ QImage TNewDesign::copyScreen(const QRect& area) const
 
     // Only the part of the balloon that lies on the screen is copied; the
     // rest stays black.
-    QImage result(area.size(), QImage::Format_RGB32);
+    auto pixels = [ratio](QSize t) { return QSize(qRound(t.width() * ratio), qRound(t.height() * ratio)); };
+    QImage result(pixels(area.size()), QImage::Format_RGB32);
     result.fill(Qt::black);
     const QRect geo = scr->geometry();
     const QRect part = area & geo;
@@ -383,12 +399,13 @@ QImage TNewDesign::copyScreen(const QRect& area) const
             return {};
     }
     img.setDevicePixelRatio(1.0);
-    if (img.size() != part.size())
-        img = img.scaled(part.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (img.size() != pixels(part.size()))
+        img = img.scaled(pixels(part.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     img = img.convertToFormat(QImage::Format_RGB32);
     QPainter p(&result);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(part.topLeft() - area.topLeft(), img);
+    const QPoint d = part.topLeft() - area.topLeft();
+    p.drawImage(QPoint(qRound(d.x() * ratio), qRound(d.y() * ratio)), img);
     return result;
 }
 
@@ -480,20 +497,19 @@ void THintManager::showMessage(QWidget* owner, const QPoint& global, const QStri
     m_wait.stop();
     hideHint();
     const THintDesign* s = THintDesign::FindHintDesign();
-    QScreen* scr = QGuiApplication::screenAt(global);
-    if (!scr)
-        scr = owner->screen();
-    const int maxWidth = scr ? scr->geometry().width() / 3 : 400;
-    const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
     QWidget* window = owner->window();
+    // A message is at most a third as wide as the area it must stay in.
+    const QRect zone = TNewDesign::placementArea(window, global);
+    const int maxWidth = zone.isEmpty() ? 400 : zone.width() / 3;
+    const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
     if (m_window && m_window->parentWidget() != window)
         delete m_window;
     if (!m_window)
         m_window = new TNewDesign(window);
-    if (libre && scr) {
+    if (libre && !zone.isEmpty()) {
         for (THintPosition p : {hiTopRight, hiTopLeft, hiBottomRight, hiBottomLeft}) {
             m_window->setPlacementOverride(p);
-            m_window->prepare(rect, text, global, scr->geometry());
+            m_window->prepare(rect, text, global, zone);
             if (libre(QRect(m_window->X(), m_window->Y(), m_window->W(), m_window->H())))
                 break;
             m_window->setPlacementOverride(std::nullopt);
@@ -535,12 +551,10 @@ void THintManager::rest()
         const QString text = source ? source->toolTip() : QString();
         if (!text.isEmpty()) {
             const THintDesign* s = THintDesign::FindHintDesign();
-            QScreen* scr = QGuiApplication::screenAt(m_pointer);
-            if (!scr)
-                scr = w->screen();
-            const int maxWidth = scr ? scr->geometry().width() : 1024;
-            const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
             QWidget* owner = w->window();
+            const QRect zone = TNewDesign::placementArea(owner, m_pointer);
+            const int maxWidth = zone.isEmpty() ? 1024 : zone.width();
+            const QRect rect = TNewDesign::CalcHintRect(text, s->fontData(), maxWidth);
             if (m_window && m_window->parentWidget() != owner)
                 delete m_window;
             if (!m_window)

@@ -140,6 +140,15 @@ public:
     void ActivateHint(const QRect& rect, const QString& text);
     void ActivateHint(const QRect& rect, const QString& text, const QPoint& pointer);
 
+    // The area, in global coordinates, that a balloon over owner's window
+    // with its link at `pointer` must stay in; empty when there is no screen.
+    // Where windows know their place on the screen (X11), the screen under
+    // the pointer. Under Wayland a window never learns where it lies on its
+    // output, and a balloon is a popup placed against its window, which the
+    // compositor need not move back onto the output: the balloon stays in
+    // the window it belongs to, the one area known to be on the output.
+    static QRect placementArea(const QWidget* owner, const QPoint& pointer);
+
     // Sizing and placement only (no drawing, no showing), on the given screen
     // area (global coordinates).
     void prepare(const QRect& rect, const QString& text, const QPoint& pointer,
@@ -181,7 +190,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage copyScreen(const QRect& area) const;
+    QImage copyScreen(const QRect& area, qreal ratio = 1) const;
     void makeTranslucent();
 
     int m_L = 10;

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <cmath>
 
 namespace trelmo {
 
@@ -132,7 +133,13 @@ TFontData fontDataOf(const QFont& font, TColor colour)
 // ---------------------------------------------------------------------------
 // The balloon.
 
-void DrawHint(QImage& target, const THintSettings& h, const TShading& shading)
+namespace {
+
+// The balloon of the settings, whose lengths are already in device pixels;
+// k device pixels to a window pixel. At k = 1 the outline is the 1-pixel
+// pen's; above, it is round(k) pixels wide and the text is drawn k times as
+// large.
+void dessiner(QImage& target, const THintSettings& h, double k, const TShading& shading)
 {
     const TFontData& font = h.font;
     const int W = h.W, H = h.H, TH = h.TH, L = h.L, shadowWidth = h.shadowWidth;
@@ -151,8 +158,29 @@ void DrawHint(QImage& target, const THintSettings& h, const TShading& shading)
         return;
     make32Bit(target);
     const TBalloonShapes s =
-        balloonShapes(W, H, TH, placement, style, link, L, shadow, shadowWidth);
+        balloonShapes(W, H, TH, placement, style, link, L, shadow, shadowWidth, k);
     const TRect& B = s.B;
+    const int m = k == 1.0 ? 1 : std::max(1, static_cast<int>(std::lround(k)));   // pen width
+
+    // The three ways of drawing with the pen and the brush, at the pen's width.
+    auto forme = [&](const TRegion& r, QRgb brush, QRgb pen) {
+        if (m == 1)
+            drawShape(target, r, brush, pen);
+        else
+            drawShapeWide(target, r, m, brush, pen);
+    };
+    auto contour = [&](const TRegion& r, QRgb pen) {
+        if (m == 1)
+            outlineRegion(target, r, pen);
+        else
+            outlineRegionWide(target, r, m, pen);
+    };
+    auto interieur = [&](const TRegion& r, QRgb brush) {
+        if (m == 1)
+            fillInterior(target, r, brush);
+        else
+            fillRegion(target, r.eroded(m), brush);
+    };
 
     // The shadow.
     if (s.sw > 0) {
@@ -175,20 +203,20 @@ void DrawHint(QImage& target, const THintSettings& h, const TShading& shading)
     case hiRectangle:
     case hiRoundrect:
     case hiBubble:
-        drawShape(target, s.body, brush, pen);
+        forme(s.body, brush, pen);
         break;
     case hiImage:
         if (border) {
-            outlineRegion(target, s.body, pen);
-            DrawBitmapAt(target, B.left + 1, B.top + 1, picture);
+            contour(s.body, pen);
+            DrawBitmapAt(target, B.left + m, B.top + m, picture);
         } else {
             DrawBitmapAt(target, B.left, B.top, picture);
         }
         break;
     case hiTexture:
         if (border) {
-            outlineRegion(target, s.body, pen);
-            TileBitmap(target, B.left + 1, B.top + 1, B.width() - 2, B.height() - 2, picture);
+            contour(s.body, pen);
+            TileBitmap(target, B.left + m, B.top + m, B.width() - 2 * m, B.height() - 2 * m, picture);
         } else {
             TileBitmap(target, B.left, B.top, B.width(), B.height(), picture);
         }
@@ -201,16 +229,16 @@ void DrawHint(QImage& target, const THintSettings& h, const TShading& shading)
 
     // The link.
     if (link == liArrow) {
-        drawShape(target, s.arrow, brush, pen);
+        forme(s.arrow, brush, pen);
     } else if (link == liBubble) {
         for (const TRegion& c : s.circles)
-            drawShape(target, c, brush, pen);
+            forme(c, brush, pen);
     }
 
     // The inside of the body once more: hides the part of the link that lies
     // inside the body and keeps the outline whole.
     if (style == hiRectangle || style == hiRoundrect || style == hiBubble)
-        fillInterior(target, s.body, brush);
+        interieur(s.body, brush);
 
     // The text.
     const TRect& tr = s.textRect;
@@ -221,10 +249,36 @@ void DrawHint(QImage& target, const THintSettings& h, const TShading& shading)
         const QRect box(tr.left, tr.top, tr.width(), tr.height());
         QPainter p(&target);
         p.setClipRect(box);
-        p.setFont(hintFont(font));
+        QFont f = hintFont(font);
+        if (k != 1.0)
+            f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * k))));
+        p.setFont(f);
         p.setPen(toQColor(font.Color));
         p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
     }
+}
+
+} // namespace
+
+void DrawHint(QImage& target, const THintSettings& h, const TShading& shading)
+{
+    dessiner(target, h, 1.0, shading);
+}
+
+void DrawHintAt(QImage& target, const THintSettings& h, qreal ratio, const TShading& shading)
+{
+    if (ratio == 1.0) {
+        DrawHint(target, h, shading);
+        return;
+    }
+    auto d = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    THintSettings e = h;
+    e.W = d(h.W);
+    e.H = d(h.H);
+    e.TH = d(h.TH);
+    e.L = d(h.L);
+    e.shadowWidth = d(h.shadowWidth);
+    dessiner(target, e, ratio, shading);
 }
 
 } // namespace trelmo

@@ -127,4 +127,12 @@ struct THintSettings {
 // Draw a balloon of W x H pixels over the target's content.
 void DrawHint(QImage& target, const THintSettings& s, const TShading& shading = TShading{});
 
+// The same balloon for a screen of `ratio` device pixels to a window pixel:
+// the settings in window pixels as for DrawHint, the target the picture
+// beneath in device pixels, round(W ratio) x round(H ratio). The shapes, the
+// 1-pixel border (round(ratio) pixels wide), the shadow and the text are drawn
+// at the device's resolution; the picture of hiImage and hiTexture is taken
+// as it is (give one drawn for the ratio). At a ratio of 1, DrawHint itself.
+void DrawHintAt(QImage& target, const THintSettings& s, qreal ratio, const TShading& shading = TShading{});
+
 } // namespace trelmo

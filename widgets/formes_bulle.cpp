@@ -1,13 +1,17 @@
 #include "widgets/formes_bulle.h"
 
+#include <cmath>
+
 namespace trelmo {
 
 // ---------------------------------------------------------------------------
 // Balloon geometry.
 
 TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THintStyle style,
-                             TLinkStyle link, int L, bool shadow, int shadowWidth)
+                             TLinkStyle link, int L, bool shadow, int shadowWidth, double k)
 {
+    // The shapes' own lengths, in device pixels.
+    auto u = [k](int v) { return k == 1.0 ? v : static_cast<int>(std::lround(v * k)); };
     TBalloonShapes s;
     const int sw = (shadow && style != hiText) ? shadowWidth : 0;
     s.sw = sw;
@@ -29,11 +33,11 @@ TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THin
     switch (style) {
     case hiRectangle:
         s.body = TRegion::rectangle(B.left, B.top, B.right, B.bottom);
-        s.bodyShadow = TRegion::rectangle(S.left, S.top, S.right, S.bottom - 1);
+        s.bodyShadow = TRegion::rectangle(S.left, S.top, S.right, S.bottom - u(1));
         break;
     case hiRoundrect:
-        s.body = TRegion::roundRect(B.left, B.top, B.right, B.bottom, 15, 15);
-        s.bodyShadow = TRegion::roundRect(S.left, S.top, S.right, S.bottom, 15, 15);
+        s.body = TRegion::roundRect(B.left, B.top, B.right, B.bottom, u(15), u(15));
+        s.bodyShadow = TRegion::roundRect(S.left, S.top, S.right, S.bottom, u(15), u(15));
         break;
     case hiBubble:
         s.body = ellipseOf(B);
@@ -76,20 +80,20 @@ TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THin
     } else {
         switch (placement) {
         case hiTopRight:
-            P = {QPoint(10, BH - 2), QPoint(0, H - sw), QPoint(30, BH - 2)};
-            Q = {QPoint(sw + 10, H - L - 1), QPoint(sw, H), QPoint(sw + 30, H - L - 1)};
+            P = {QPoint(u(10), BH - u(2)), QPoint(0, H - sw), QPoint(u(30), BH - u(2))};
+            Q = {QPoint(sw + u(10), H - L - u(1)), QPoint(sw, H), QPoint(sw + u(30), H - L - u(1))};
             break;
         case hiTopLeft:
-            P = {QPoint(W - sw - 10, BH - 2), QPoint(W - sw, H - sw), QPoint(W - sw - 30, BH - 2)};
-            Q = {QPoint(W - 10, H - L - 1), QPoint(W, H), QPoint(W - 30, H - L - 1)};
+            P = {QPoint(W - sw - u(10), BH - u(2)), QPoint(W - sw, H - sw), QPoint(W - sw - u(30), BH - u(2))};
+            Q = {QPoint(W - u(10), H - L - u(1)), QPoint(W, H), QPoint(W - u(30), H - L - u(1))};
             break;
         case hiBottomRight:
-            P = {QPoint(10, L + 1), QPoint(0, 0), QPoint(30, L + 1)};
-            Q = {QPoint(sw + 10, L + sw), QPoint(sw, sw), QPoint(sw + 30, L + sw)};
+            P = {QPoint(u(10), L + u(1)), QPoint(0, 0), QPoint(u(30), L + u(1))};
+            Q = {QPoint(sw + u(10), L + sw), QPoint(sw, sw), QPoint(sw + u(30), L + sw)};
             break;
         case hiBottomLeft:
-            P = {QPoint(W - sw - 10, L + 2), QPoint(W - sw, 0), QPoint(W - sw - 30, L + 2)};
-            Q = {QPoint(W - 10, L + sw), QPoint(W, sw), QPoint(W - 30, L + sw)};
+            P = {QPoint(W - sw - u(10), L + u(2)), QPoint(W - sw, 0), QPoint(W - sw - u(30), L + u(2))};
+            Q = {QPoint(W - u(10), L + sw), QPoint(W, sw), QPoint(W - u(30), L + sw)};
             break;
         }
     }
@@ -104,20 +108,20 @@ TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THin
     auto& C = s.C;
     switch (placement) {
     case hiTopRight:
-        C = {TRect{0, H - sw - 6, 6, H - sw}, TRect{7, H - sw - 12, 17, H - sw - 2},
-             TRect{15, H - sw - 25, 30, H - sw - 10}};
+        C = {TRect{0, H - sw - u(6), u(6), H - sw}, TRect{u(7), H - sw - u(12), u(17), H - sw - u(2)},
+             TRect{u(15), H - sw - u(25), u(30), H - sw - u(10)}};
         break;
     case hiTopLeft:
-        C = {TRect{W - sw - 6, H - sw - 6, W - sw, H - sw},
-             TRect{W - sw - 17, H - sw - 12, W - sw - 7, H - sw - 2},
-             TRect{W - sw - 30, H - sw - 25, W - sw - 15, H - sw - 10}};
+        C = {TRect{W - sw - u(6), H - sw - u(6), W - sw, H - sw},
+             TRect{W - sw - u(17), H - sw - u(12), W - sw - u(7), H - sw - u(2)},
+             TRect{W - sw - u(30), H - sw - u(25), W - sw - u(15), H - sw - u(10)}};
         break;
     case hiBottomRight:
-        C = {TRect{0, 0, 6, 6}, TRect{7, 2, 17, 12}, TRect{15, 10, 30, 25}};
+        C = {TRect{0, 0, u(6), u(6)}, TRect{u(7), u(2), u(17), u(12)}, TRect{u(15), u(10), u(30), u(25)}};
         break;
     case hiBottomLeft:
-        C = {TRect{W - sw - 6, 0, W - sw, 6}, TRect{W - sw - 17, 2, W - sw - 7, 12},
-             TRect{W - sw - 30, 10, W - sw - 15, 25}};
+        C = {TRect{W - sw - u(6), 0, W - sw, u(6)}, TRect{W - sw - u(17), u(2), W - sw - u(7), u(12)},
+             TRect{W - sw - u(30), u(10), W - sw - u(15), u(25)}};
         break;
     }
 
@@ -133,12 +137,12 @@ TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THin
 
     switch (style) {
     case hiRectangle:
-    case hiTexture: s.textRect = {B.left + 2, B.top, B.right - 2, B.bottom}; break;
-    case hiRoundrect: s.textRect = {B.left + 3, B.top, B.right - 3, B.bottom}; break;
+    case hiTexture: s.textRect = {B.left + u(2), B.top, B.right - u(2), B.bottom}; break;
+    case hiRoundrect: s.textRect = {B.left + u(3), B.top, B.right - u(3), B.bottom}; break;
     case hiBubble:
         s.textRect = {B.left + TH / 2, B.top + (B.bottom - B.top - TH) / 2, B.right - TH / 2, B.bottom};
         break;
-    case hiImage: s.textRect = {B.left + 5, B.top + 5, B.right - 5, B.bottom - 5}; break;
+    case hiImage: s.textRect = {B.left + u(5), B.top + u(5), B.right - u(5), B.bottom - u(5)}; break;
     case hiText: s.textRect = B; break;
     }
     return s;

@@ -30,7 +30,10 @@ struct TBalloonShapes {
     TRect textRect;             // where the text goes
 };
 
+// W, H, TH, L and shadowWidth in pixels of the picture; k scales the
+// shapes' own lengths (the arrow's wedge, the link bubbles, the corners, the
+// text's margins) for a picture of k device pixels to a window pixel.
 TBalloonShapes balloonShapes(int W, int H, int TH, THintPosition placement, THintStyle style,
-                             TLinkStyle link, int L, bool shadow, int shadowWidth);
+                             TLinkStyle link, int L, bool shadow, int shadowWidth, double k = 1.0);
 
 } // namespace trelmo

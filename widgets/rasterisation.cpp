@@ -183,6 +183,30 @@ void fillInterior(QImage& img, const TRegion& r, QRgb colour)
     }
 }
 
+void outlineRegionWide(QImage& img, const TRegion& r, int m, QRgb colour)
+{
+    const TRegion in = r.eroded(m);
+    const int y0 = std::max(r.firstRow(), 0);
+    const int y1 = std::min(r.endRow(), img.height());
+    for (int y = y0; y < y1; ++y) {
+        const int a = r.spanStart(y), b = r.spanEnd(y);
+        const int c = in.spanStart(y), d = in.spanEnd(y);
+        if (c >= d) {
+            fillSpan(img, y, a, b, colour);
+        } else {
+            fillSpan(img, y, a, c, colour);
+            fillSpan(img, y, d, b, colour);
+        }
+    }
+}
+
+void drawShapeWide(QImage& img, const TRegion& r, int m, QRgb brush, QRgb pen)
+{
+    fillRegion(img, r, brush);
+    if (pen != brush)
+        outlineRegionWide(img, r, m, pen);
+}
+
 void drawShape(QImage& img, const TRegion& r, QRgb brush, QRgb pen)
 {
     fillRegion(img, r, brush);
@@ -380,6 +404,27 @@ void TRegion::interiorSpan(int y, int& a, int& b) const
         b = a;
     if (b < a)
         b = a;
+}
+
+TRegion TRegion::eroded(int m) const
+{
+    TRegion r;
+    if (isEmpty() || m <= 0)
+        return *this;
+    r.m_top = m_top;
+    const int n = int(m_start.size());
+    r.m_start.assign(std::size_t(n), 0);
+    r.m_end.assign(std::size_t(n), 0);
+    for (int i = m; i < n - m; ++i) {
+        int a = m_start[std::size_t(i)], b = m_end[std::size_t(i)];
+        for (int j = i - m; j <= i + m; ++j) {
+            a = std::max(a, m_start[std::size_t(j)]);
+            b = std::min(b, m_end[std::size_t(j)]);
+        }
+        r.m_start[std::size_t(i)] = a + m;
+        r.m_end[std::size_t(i)] = b - m;
+    }
+    return r;
 }
 
 void TRegion::outlineSpans(int y, int& a0, int& a1, int& b0, int& b1) const

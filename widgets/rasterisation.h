@@ -65,6 +65,11 @@ public:
     void outlineSpans(int y, int& a0, int& a1, int& b0, int& b1) const;
     void interiorSpan(int y, int& a, int& b) const;
 
+    // The pixels at least m pixels deep inside the region in every direction
+    // (a square m pixels on each side fits around them): the region less its
+    // outline drawn m pixels wide.
+    TRegion eroded(int m) const;
+
 private:
     int m_top = 0;
     std::vector<int> m_start, m_end;
@@ -113,6 +118,9 @@ void fillRegion(QImage& img, const TRegion& r, QRgb colour);
 void outlineRegion(QImage& img, const TRegion& r, QRgb colour);
 void fillInterior(QImage& img, const TRegion& r, QRgb colour);
 void drawShape(QImage& img, const TRegion& r, QRgb brush, QRgb pen);
+// The same with a pen m pixels wide, drawn inside the region.
+void outlineRegionWide(QImage& img, const TRegion& r, int m, QRgb colour);
+void drawShapeWide(QImage& img, const TRegion& r, int m, QRgb brush, QRgb pen);
 
 // Converts the image to a 32-bit format if it is not one already.
 void make32Bit(QImage& img);

@@ -37,6 +37,10 @@ case $(field Recommends) in
     *xchm*kchmviewer*) ;;
     *) fail "Recommends lacks a CHM viewer: $(field Recommends)" ;;
 esac
+case $(field Recommends) in
+    *qt6-wayland*) ;;
+    *) fail "Recommends lacks qt6-wayland, the native Wayland client: $(field Recommends)" ;;
+esac
 
 dpkg-deb --contents "$deb" >"$tmp/contents"
 has() { grep -q " \./$1\( \|$\)" "$tmp/contents" || grep -q " \./$1 ->" "$tmp/contents"; }

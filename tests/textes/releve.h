@@ -69,7 +69,7 @@ inline QStringList textes_de(int32_t langue)
 #define T(champ) r(QStringLiteral("plus." #champ), t.champ)
     {
         const TextesPlus& t = textes_plus(langue);
-        T(annuler); T(refaire); T(indice); T(reperes); T(problemes); T(statistiques); T(astuce); T(plateau);
+        T(annuler); T(refaire); T(indice); T(reperes); T(taille); T(taille_pourcent); T(taille_ecran); T(plein_ecran); T(problemes); T(statistiques); T(astuce); T(plateau);
         T(trou); T(bille); T(bille_mobile); T(bille_prise); T(vide); T(vide_arrivee); T(billes_restantes);
         T(temps); T(annonce_saut); T(annonce_annule); T(reste_une); T(reste_n); T(annonce_gagne);
         T(annonce_perdu); T(partie_endommagee); T(haut); T(droite); T(bas); T(gauche); T(finir_une);

@@ -93,7 +93,7 @@ Couleur moyenne(const Toile& t)
 
 } // namespace
 
-QImage bille_couleur(const Toile& fond, int m)
+QImage bille_couleur(const Toile& fond, int m, float k)
 {
     const Matiere mat = matiere(m);
     const float R = 10.0f;
@@ -103,14 +103,16 @@ QImage bille_couleur(const Toile& fond, int m)
     const Couleur reflet_plateau = moyenne(fond);
     const int n = 6;
 
-    Toile t(largeur_bille, hauteur_bille);
-    for (int py = 0; py < hauteur_bille; ++py)
-        for (int px = 0; px < largeur_bille; ++px) {
+    // k device pixels to a window pixel: the picture is drawn at that
+    // resolution, its geometry in window pixels.
+    Toile t(fond.w, fond.h);
+    for (int py = 0; py < t.h; ++py)
+        for (int px = 0; px < t.w; ++px) {
             Couleur somme;
             for (int j = 0; j < n; ++j)
                 for (int i = 0; i < n; ++i) {
-                    const float dx = px + (i + 0.5f) / n - centre_x;
-                    const float dy = py + (j + 0.5f) / n - centre_y;
+                    const float dx = (px + (i + 0.5f) / n) / k - centre_x;
+                    const float dy = (py + (j + 0.5f) / n) / k - centre_y;
                     const float r = std::hypot(dx, dy);
                     if (r >= R) {
                         // The hole under the marble, darkened by its shadow.
@@ -144,9 +146,9 @@ QImage bille_couleur(const Toile& fond, int m)
     return vers_image(t);
 }
 
-QImage bille(const Toile& fond, int m)
+QImage bille(const Toile& fond, int m, float k)
 {
-    return reduire(bille_couleur(fond, m), 256, false);
+    return reduire(bille_couleur(fond, m, k), 256, false);
 }
 
 } // namespace trelmo::art

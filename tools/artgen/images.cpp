@@ -41,8 +41,13 @@ void sphere(QPainter& p, const QRectF& r, QColor clair, QColor moyen, QColor fon
 }
 
 // Raised gold letters on white, the text filling the picture.
-QImage lettres_or(int w, int h, const QString& texte, const QString& famille, qreal espacement, qreal marge)
+// Raised gold letters filling a w x h window-pixel picture, drawn with k
+// device pixels to a window pixel.
+QImage lettres_or(int w0, int h0, const QString& texte, const QString& famille, qreal espacement, qreal marge0, float k)
 {
+    const int w = static_cast<int>(std::lround(w0 * k)), h = static_cast<int>(std::lround(h0 * k));
+    const qreal marge = marge0 * k;
+    const int r2 = static_cast<int>(std::lround(2 * k));
     QFont police(famille);
     police.setBold(true);
     police.setPixelSize(100);
@@ -50,16 +55,16 @@ QImage lettres_or(int w, int h, const QString& texte, const QString& famille, qr
     QPainterPath chemin;
     chemin.addText(0, 0, police, texte);
     const QRectF b = chemin.boundingRect();
-    const qreal k = std::min((w - 2 * marge) / b.width(), (h - 2 * marge) / b.height());
+    const qreal taille = std::min((w - 2 * marge) / b.width(), (h - 2 * marge) / b.height());
     QTransform tr;
-    tr.translate(w / 2.0 - 1, h / 2.0 - 1);
-    tr.scale(k, k);
+    tr.translate(w / 2.0 - k, h / 2.0 - k);
+    tr.scale(taille, taille);
     tr.translate(-b.center().x(), -b.center().y());
     const QPainterPath lettres = tr.map(chemin);
 
     const Calque m = masque(w, h, lettres);
-    const Calque relief = flou(m, 2);
-    const Calque ombre = flou(decale(m, 2, 2), 2);
+    const Calque relief = flou(m, r2);
+    const Calque ombre = flou(decale(m, r2, r2), r2);
     const QRectF zone = lettres.boundingRect();
     Toile t(w, h);
     for (int y = 0; y < h; ++y)
@@ -75,8 +80,8 @@ QImage lettres_or(int w, int h, const QString& texte, const QString& famille, qr
                 or_ = melange(rgb(176, 118, 16), rgb(250, 214, 96), (v - 0.55f) / 0.2f);
             else
                 or_ = melange(rgb(250, 214, 96), rgb(150, 96, 10), (v - 0.75f) / 0.25f);
-            const float gx = (relief.bord(x + 1, y) - relief.bord(x - 1, y)) * 0.5f;
-            const float gy = (relief.bord(x, y + 1) - relief.bord(x, y - 1)) * 0.5f;
+            const float gx = (relief.bord(x + 1, y) - relief.bord(x - 1, y)) * 0.5f * k;
+            const float gy = (relief.bord(x, y + 1) - relief.bord(x, y - 1)) * 0.5f * k;
             const float e = 3.2f * (gx + gy);
             if (e > 0)
                 or_ = or_ + (Couleur{1, 1, 1} - or_) * borne(e);
@@ -88,7 +93,7 @@ QImage lettres_or(int w, int h, const QString& texte, const QString& famille, qr
     QImage image = vers_image(t);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(110, 70, 0, 170), 0.8));
+    p.setPen(QPen(QColor(110, 70, 0, 170), 0.8 * k));
     p.setBrush(Qt::NoBrush);
     p.drawPath(lettres);
     return image;
@@ -133,23 +138,24 @@ QImage icone_16_couleurs()
     return reduire(icone(32), 16, true);
 }
 
-QImage titre_splash()
+QImage titre_splash(float k)
 {
-    return lettres_or(196, 50, QStringLiteral("TRELMO"), QStringLiteral("C059"), 6, 5.0);
+    return lettres_or(196, 50, QStringLiteral("TRELMO"), QStringLiteral("C059"), 6, 5.0, k);
 }
 
-QImage cliquez_ici()
+QImage cliquez_ici(float k)
 {
-    return lettres_or(176, 32, QStringLiteral("Cliquez ici"), QStringLiteral("C059"), 0, 2.5);
+    return lettres_or(176, 32, QStringLiteral("Cliquez ici"), QStringLiteral("C059"), 0, 2.5, k);
 }
 
-QImage granite()
+QImage granite(float k)
 {
-    const int n = 96;
+    const int n = static_cast<int>(std::lround(96 * k));
     Toile t(n, n);
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x) {
-            const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+            // The tile's point in window pixels; the grain follows the device.
+            const float fx = (x + 0.5f) / k - 0.5f, fy = (y + 0.5f) / k - 0.5f;
             // Every noise repeats across the 96 pixels, so the picture tiles without seams.
             const float masse = fbm(fx / 24.f, fy / 24.f, 3, 91, 0.5f, 4) - 0.5f;
             const float ton = fbm(fx / 4.f, fy / 4.f, 2, 95, 0.5f, 24) - 0.5f;
@@ -168,12 +174,15 @@ QImage granite()
     return vers_image(t).convertToFormat(QImage::Format_RGB888);
 }
 
-QImage bille_verte()
+QImage bille_verte(float k)
 {
-    QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
+    const int n = static_cast<int>(std::lround(20 * k));
+    QImage image(n, n, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    if (k != 1.f)
+        p.scale(k, k);
     sphere(p, QRectF(1, 1, 18, 18), QColor(190, 255, 170), QColor(40, 180, 40), QColor(0, 80, 10));
     p.setPen(QPen(QColor(0, 60, 0, 140), 0.8));
     p.setBrush(Qt::NoBrush);

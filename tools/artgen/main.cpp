@@ -1,7 +1,11 @@
 // trelmo_artgen: writes the game's pictures.
 //
 //   trelmo_artgen peaux <dir>        p1.bmp ... p4.bmp (640 x 462, 24-bit BMP)
-//   trelmo_artgen ressources <dir>   marbles, cursors, icon and the small pictures
+//   trelmo_artgen ressources <dir>   marbles, cursors, icon and the small pictures;
+//                                    beside them name@<k>x.<ext> drawn for k device
+//                                    pixels to a window pixel (k = 1.25, 1.5, 2, 3),
+//                                    and the skins p1@<k>x.png ... p4@<k>x.png up to k = 2
+//   trelmo_artgen peaux@<k> <dir>    p1@<k>x.png ... p4@<k>x.png, the skins drawn for k
 //   trelmo_artgen icones <dir>       <n>x<n>/trelmo.png for the desktop's icon theme
 //   trelmo_artgen apercu <dir>       PNG previews of everything, as the game shows it
 #include "art.h"
@@ -12,6 +16,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -19,11 +24,19 @@ using namespace trelmo::art;
 
 namespace {
 
-void ecrit(const QImage& image, const QString& chemin, const char* format)
+// qualite: -1 the format's default; 0 for PNG, the smallest file.
+void ecrit(const QImage& image, const QString& chemin, const char* format, int qualite = -1)
 {
     const QFileInfo info(chemin);
-    if (!QDir().mkpath(info.absolutePath()) || !image.save(chemin, format))
+    if (!QDir().mkpath(info.absolutePath()) || !image.save(chemin, format, qualite))
         throw std::runtime_error("cannot write " + chemin.toStdString());
+}
+
+// "" at k = 1, else "@1.5x" and the like: what the name of a picture drawn
+// for k carries before its extension.
+QString suffixe(float k)
+{
+    return k == 1.f ? QString() : QStringLiteral("@%1x").arg(static_cast<double>(k));
 }
 
 void peaux(const QString& dir)
@@ -32,19 +45,54 @@ void peaux(const QString& dir)
         ecrit(peau(s).image, dir + QStringLiteral("/p%1.bmp").arg(s), "BMP");
 }
 
+// The skins drawn for k device pixels to a window pixel, as PNG.
+void peaux_echelle(const QString& dir, float k)
+{
+    for (int s = 1; s <= 4; ++s)
+        ecrit(peau(s, k).image, dir + QStringLiteral("/p%1%2.png").arg(s).arg(suffixe(k)), "PNG", 0);
+}
+
 struct Tout {
     Peau p[4];
-    Tout()
+    explicit Tout(float k = 1.f)
     {
         for (int s = 1; s <= 4; ++s)
-            p[s - 1] = peau(s);
+            p[s - 1] = peau(s, k);
     }
 };
 
 void ecrit_curseur(const Curseur& c, const QString& chemin) { ecrit(c.image, chemin, "PNG"); }
 
+// The pictures drawn for k device pixels to a window pixel (k != 1).
+void ressources_echelle(const QString& dir, float k)
+{
+    const Tout tout(k);
+    const QString x = suffixe(k);
+    for (int s = 1; s <= 4; ++s)
+        for (int m = 1; m <= 7; ++m)
+            ecrit(bille(tout.p[s - 1].fond_bille, m, k), dir + QStringLiteral("/bille%1%2%3.bmp").arg(s).arg(m).arg(x), "BMP");
+    // The window icon at its two sizes, 32 and 16 window pixels.
+    for (int n : {32, 16})
+        ecrit(icone(static_cast<int>(std::lround(n * k))), dir + QStringLiteral("/icone%1%2.png").arg(n).arg(x), "PNG");
+    ecrit(titre_splash(k), dir + QStringLiteral("/titre%1.bmp").arg(x), "BMP");
+    ecrit(cliquez_ici(k), dir + QStringLiteral("/cliquez_ici%1.bmp").arg(x), "BMP");
+    ecrit(granite(k), dir + QStringLiteral("/granite%1.bmp").arg(x), "BMP");
+    ecrit(bille_verte(k), dir + QStringLiteral("/bille_verte%1.png").arg(x), "PNG");
+    ecrit_curseur(curseur_main(k), dir + QStringLiteral("/main%1.png").arg(x));
+    ecrit_curseur(curseur_deplace(k), dir + QStringLiteral("/deplace%1.png").arg(x));
+    ecrit_curseur(curseur_impossible(k), dir + QStringLiteral("/impossible%1.png").arg(x));
+    ecrit_curseur(curseur_tophand(k), dir + QStringLiteral("/TopHand_D%1.png").arg(x));
+    // The skins up to twice the window's size; larger ones would weigh more
+    // than all the rest.
+    if (k <= 2.f)
+        for (int s = 1; s <= 4; ++s)
+            ecrit(tout.p[s - 1].image, dir + QStringLiteral("/p%1%2.png").arg(s).arg(x), "PNG", 0);
+}
+
 void ressources(const QString& dir, const Tout& tout)
 {
+    for (float k : echelles)
+        ressources_echelle(dir, k);
     for (int s = 1; s <= 4; ++s)
         for (int m = 1; m <= 7; ++m)
             ecrit(bille(tout.p[s - 1].fond_bille, m), dir + QStringLiteral("/bille%1%2.bmp").arg(s).arg(m), "BMP");
@@ -183,6 +231,8 @@ int main(int argc, char** argv)
     try {
         if (mode == QLatin1String("peaux"))
             peaux(dir);
+        else if (mode.startsWith(QLatin1String("peaux@")))
+            peaux_echelle(dir, mode.mid(6).toFloat());
         else if (mode == QLatin1String("ressources"))
             ressources(dir, Tout());
         else if (mode == QLatin1String("icones"))

@@ -33,11 +33,13 @@ Couleur bois(float x, float y)
     return c;
 }
 
-Couleur feutre(float x, float y)
+// (x, y): the point in window pixels; (px, py): the device pixel, which
+// carries the finest grain.
+Couleur feutre(float x, float y, int px, int py)
 {
     const float nuage = fbm(x / 95.f, y / 95.f, 5, 21) - 0.5f;
     const float duvet = bruit(x / 1.6f, y / 1.6f, 22) - 0.5f;
-    const float grain = hasard(static_cast<int>(x), static_cast<int>(y), 23) - 0.5f;
+    const float grain = hasard(px, py, 23) - 0.5f;
     // Short fibres in two slanted directions.
     const float f1 = fbm((x + y) / 1.2f, (x - y) / 9.f, 2, 24) - 0.5f;
     const float f2 = fbm((x - y) / 1.2f, (x + y) / 9.f, 2, 25) - 0.5f;
@@ -46,7 +48,7 @@ Couleur feutre(float x, float y)
     return base * (1.f + 0.18f * nuage + 0.12f * duvet + 0.09f * grain + 0.14f * (f1 + f2) + 0.05f * boulochage);
 }
 
-Couleur pierre(float x, float y)
+Couleur pierre(float x, float y, int px, int py)
 {
     const float masse = fbm(x / 130.f, y / 130.f, 6, 31) - 0.5f;
     const float v = std::abs(std::sin((x * 0.010f + y * 0.017f + 5.f * fbm(x / 160.f, y / 160.f, 5, 32)) * pi));
@@ -54,7 +56,7 @@ Couleur pierre(float x, float y)
     const float v2 = std::abs(std::sin((x * 0.021f - y * 0.008f + 4.f * fbm(x / 90.f, y / 90.f, 5, 36)) * pi));
     const float veine2 = std::pow(1.f - v2, 20.f);
     const float grain = fbm(x / 2.f, y / 2.f, 2, 33) - 0.5f;
-    const float point = hasard(static_cast<int>(x), static_cast<int>(y), 34);
+    const float point = hasard(px, py, 34);
     Couleur c = rgb(140, 141, 145) * (1.f + 0.30f * masse + 0.10f * grain);
     c = melange(c, rgb(206, 206, 210), 0.55f * veine);
     c = melange(c, rgb(88, 88, 92), 0.35f * veine2);
@@ -65,7 +67,7 @@ Couleur pierre(float x, float y)
     return c;
 }
 
-Couleur cuir(float x, float y)
+Couleur cuir(float x, float y, int px, int py)
 {
     float f1, f2;
     const float wx = x + 3.f * (fbm(x / 40.f, y / 40.f, 2, 41) - 0.5f);
@@ -74,18 +76,18 @@ Couleur cuir(float x, float y)
     const float pli = transition(0.f, 0.22f, f2 - f1);
     const float bosse = 1.f - 0.35f * f1;
     const float nuage = fbm(x / 85.f, y / 85.f, 5, 44) - 0.5f;
-    const float grain = hasard(static_cast<int>(x), static_cast<int>(y), 45) - 0.5f;
+    const float grain = hasard(px, py, 45) - 0.5f;
     const Couleur base = rgb(134, 54, 36);
     return base * ((0.72f + 0.28f * pli) * bosse * 1.12f * (1.f + 0.28f * nuage + 0.05f * grain));
 }
 
-Couleur surface(int s, float x, float y)
+Couleur surface(int s, float x, float y, int px, int py)
 {
     switch (s) {
     case 1: return bois(x, y);
-    case 2: return feutre(x, y);
-    case 3: return pierre(x, y);
-    default: return cuir(x, y);
+    case 2: return feutre(x, y, px, py);
+    case 3: return pierre(x, y, px, py);
+    default: return cuir(x, y, px, py);
     }
 }
 
@@ -130,15 +132,16 @@ Ombre ombre_trou(float dx, float dy)
     return o;
 }
 
-// Shading averaged over 4 x 4 samples of the pixel (px, py) for a hole whose
-// sprite's top-left corner is (gx, gy).
-Ombre ombre_pixel(int px, int py, int gx, int gy)
+// Shading averaged over 4 x 4 samples of the device pixel (px, py) for a hole
+// whose sprite's top-left corner is (gx, gy) in window pixels, k device
+// pixels to a window pixel.
+Ombre ombre_pixel(int px, int py, int gx, int gy, float k)
 {
     Ombre somme{0.f, 0.f};
     for (int j = 0; j < 4; ++j)
         for (int i = 0; i < 4; ++i) {
-            const float x = static_cast<float>(px - gx) + (i + 0.5f) / 4.f - centre_x;
-            const float y = static_cast<float>(py - gy) + (j + 0.5f) / 4.f - centre_y;
+            const float x = (static_cast<float>(px) + (i + 0.5f) / 4.f) / k - static_cast<float>(gx) - centre_x;
+            const float y = (static_cast<float>(py) + (j + 0.5f) / 4.f) / k - static_cast<float>(gy) - centre_y;
             const Ombre o = ombre_trou(x, y);
             somme.mult += o.mult / 16.f;
             somme.add += o.add / 16.f;
@@ -236,28 +239,40 @@ void plaque(QPainter& p, const Plaque& pl, int s, bool creuse)
     p.drawRoundedRect(r, rayon, rayon);
 }
 
+// A length of the window, in whole device pixels.
+int px_(float longueur, float k)
+{
+    return static_cast<int>(std::lround(longueur * k));
+}
+
 } // namespace
 
-Peau peau(int s)
+Peau peau(int s, float k)
 {
-    const int W = largeur_fenetre, H = hauteur_fenetre;
+    const int W = px_(largeur_fenetre, k), H = px_(hauteur_fenetre, k);
     const std::vector<QPoint> lestrous = trous();
     const std::vector<QPoint> lerepos = repos();
+    QTransform vers_ecran;
+    vers_ecran.scale(k, k);
+    auto forme = [&](const QPainterPath& chemin) { return k == 1.f ? chemin : vers_ecran.map(chemin); };
+    auto r_ = [&](int rayon) { return px_(static_cast<float>(rayon), k); };
+    // A device pixel's centre in window pixels.
+    auto fenetre = [&](int v) { return (static_cast<float>(v) + 0.5f) / k - 0.5f; };
 
     // Surface.
     Toile t(W, H);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x)
-            t.at(x, y) = surface(s, static_cast<float>(x), static_cast<float>(y));
+            t.at(x, y) = surface(s, fenetre(x), fenetre(y), x, y);
 
     // Raised board, sunken tray, engraved line around the board.
-    const Calque planche = arrondi(masque(W, H, carres(lestrous, 21.f)), 6);
-    const Calque bac = arrondi(masque(W, H, carres(lerepos, 21.f)), 5);
-    const Calque elargie = flou(planche, 9);  // the board grown by a few pixels, level line
-    const Calque rainure = flou(contour(elargie, 0.15f, 0.24f), 1);
+    const Calque planche = arrondi(masque(W, H, forme(carres(lestrous, 21.f))), r_(6));
+    const Calque bac = arrondi(masque(W, H, forme(carres(lerepos, 21.f))), r_(5));
+    const Calque elargie = flou(planche, r_(9));  // the board grown by a few pixels, level line
+    const Calque rainure = flou(contour(elargie, 0.15f, 0.24f), r_(1));
     QPainterPath interieur;
-    interieur.addRoundedRect(QRectF(6, 6, W - 12, H - 12), 8, 8);
-    const Calque cadre = flou(masque(W, H, interieur), 2);
+    interieur.addRoundedRect(QRectF(6, 6, largeur_fenetre - 12, hauteur_fenetre - 12), 8, 8);
+    const Calque cadre = flou(masque(W, H, forme(interieur)), r_(2));
 
     // The frame area is darker than the board and the tray, with a vignette.
     const Calque zone = flou([&] {
@@ -265,7 +280,7 @@ Peau peau(int s)
         for (size_t i = 0; i < z.v.size(); ++i)
             z.v[i] = std::max(planche.v[i], bac.v[i]);
         return z;
-    }(), 1);
+    }(), r_(1));
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
             const float u = (x - W / 2.f) / (W / 2.f), v = (y - H / 2.f) / (H / 2.f);
@@ -277,19 +292,21 @@ Peau peau(int s)
 
     // Every hole gets the same patch of surface, so that the corners of the
     // marble pictures, cut from that patch, match the skin at every hole.
-    const QPoint ref = lestrous[24];
-    const int marge = 19;
-    Toile patch(27 + 2 * marge, 27 + 2 * marge);
+    auto ecran = [&](QPoint coin) { return QPoint(px_(coin.x(), k), px_(coin.y(), k)); };
+    const QPoint ref = ecran(lestrous[24]);
+    const int marge = r_(19);
+    Toile patch(r_(27) + 2 * marge, r_(27) + 2 * marge);
     for (int j = 0; j < patch.h; ++j)
         for (int i = 0; i < patch.w; ++i)
             patch.at(i, j) = t.at(ref.x() - marge + i, ref.y() - marge + j);
     auto tamponne = [&](QPoint coin) {
+        coin = ecran(coin);
         for (int j = 0; j < patch.h; ++j)
             for (int i = 0; i < patch.w; ++i) {
                 const int x = coin.x() - marge + i, y = coin.y() - marge + j;
                 if (x < 0 || y < 0 || x >= W || y >= H)
                     continue;
-                const float d = std::hypot(i - marge + 0.5f - centre_x, j - marge + 0.5f - centre_y);
+                const float d = std::hypot((i - marge + 0.5f) / k - centre_x, (j - marge + 0.5f) / k - centre_y);
                 const float a = 1.f - transition(15.5f, 18.5f, d);
                 if (a > 0.f)
                     t.at(x, y) = melange(t.at(x, y), patch.at(i, j), a);
@@ -303,16 +320,17 @@ Peau peau(int s)
     // Relief: light from the upper left on the height field.
     Calque hauteur(W, H);
     {
-        const Calque p2 = flou(planche, 2), b2 = flou(bac, 2), c2 = cadre;
+        const Calque p2 = flou(planche, r_(2)), b2 = flou(bac, r_(2)), c2 = cadre;
         for (size_t i = 0; i < hauteur.v.size(); ++i)
             hauteur.v[i] = 1.0f * p2.v[i] - 1.0f * b2.v[i] - 1.4f * rainure.v[i] + 0.8f * c2.v[i];
     }
-    const Calque ombre_planche = flou(decale(planche, 3, 4), 4);
-    const Calque ombre_bac = flou(decale(bac, 3, 3), 3);
+    const Calque ombre_planche = flou(decale(planche, r_(3), r_(4)), r_(4));
+    const Calque ombre_bac = flou(decale(bac, r_(3), r_(3)), r_(3));
     for (int y = 1; y < H - 1; ++y)
         for (int x = 1; x < W - 1; ++x) {
-            const float gx = (hauteur.at(x + 1, y) - hauteur.at(x - 1, y)) * 0.5f;
-            const float gy = (hauteur.at(x, y + 1) - hauteur.at(x, y - 1)) * 0.5f;
+            // The slope per window pixel.
+            const float gx = (hauteur.at(x + 1, y) - hauteur.at(x - 1, y)) * 0.5f * k;
+            const float gy = (hauteur.at(x, y + 1) - hauteur.at(x, y - 1)) * 0.5f * k;
             const float e = 2.6f * (gx + gy);
             Couleur c = t.at(x, y);
             if (e > 0)
@@ -328,9 +346,11 @@ Peau peau(int s)
 
     // Drill the holes.
     auto perce = [&](QPoint coin) {
-        for (int py = coin.y() - 3; py < coin.y() + 27; ++py)
-            for (int px = coin.x() - 3; px < coin.x() + 27; ++px) {
-                const Ombre o = ombre_pixel(px, py, coin.x(), coin.y());
+        const int y0 = px_(coin.y() - 3, k), y1 = px_(coin.y() + 27, k);
+        const int x0 = px_(coin.x() - 3, k), x1 = px_(coin.x() + 27, k);
+        for (int py = y0; py < y1; ++py)
+            for (int px = x0; px < x1; ++px) {
+                const Ombre o = ombre_pixel(px, py, coin.x(), coin.y(), k);
                 Couleur& c = t.at(px, py);
                 c = c * o.mult + Couleur{o.add, o.add, o.add};
             }
@@ -341,9 +361,9 @@ Peau peau(int s)
         perce(c);
 
     Peau resultat;
-    resultat.fond_bille = Toile(largeur_bille, hauteur_bille);
-    for (int j = 0; j < hauteur_bille; ++j)
-        for (int i = 0; i < largeur_bille; ++i)
+    resultat.fond_bille = Toile(px_(largeur_bille, k), px_(hauteur_bille, k));
+    for (int j = 0; j < resultat.fond_bille.h; ++j)
+        for (int i = 0; i < resultat.fond_bille.w; ++i)
             resultat.fond_bille.at(i, j) = t.at(ref.x() + i, ref.y() + j);
 
     // Soft shadows under the plates, then the plates themselves.
@@ -352,8 +372,8 @@ Peau peau(int s)
         QPainterPath p;
         for (const Plaque& pl : lesplaques)
             p.addRoundedRect(QRectF(pl.plaque), 5, 5);
-        const Calque m = masque(W, H, p);
-        const Calque o = flou(decale(m, 2, 3), 3);
+        const Calque m = masque(W, H, forme(p));
+        const Calque o = flou(decale(m, r_(2), r_(3)), r_(3));
         for (size_t i = 0; i < t.v.size(); ++i)
             t.v[i] = t.v[i] * (1.f - 0.5f * o.v[i] * (1.f - m.v[i]));
     }
@@ -361,6 +381,8 @@ Peau peau(int s)
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
+        if (k != 1.f)
+            p.scale(k, k);
         for (size_t i = 0; i < lesplaques.size(); ++i)
             plaque(p, lesplaques[i], s, i == 0);
     }

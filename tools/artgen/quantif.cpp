@@ -142,6 +142,9 @@ QImage reduire(const QImage& source, int couleurs, bool transparence)
 
     QImage resultat(image.size(), QImage::Format_Indexed8);
     resultat.setColorTable(table);
+    // The padding at the end of the rows is written to the files too: zero,
+    // so that the same picture always makes the same file.
+    resultat.fill(0);
     for (int y = 0; y < image.height(); ++y) {
         uchar* ligne = resultat.scanLine(y);
         for (int x = 0; x < image.width(); ++x) {

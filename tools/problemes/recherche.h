@@ -22,11 +22,7 @@ using Ligne = std::vector<solveur::Saut>;
 
 inline std::uint64_t image(int s, std::uint64_t trous)
 {
-    std::uint64_t m = 0;
-    for (int n = 1; n <= 49; ++n)
-        if (trous >> (n - 1) & 1)
-            m |= std::uint64_t{1} << (symetrique(s, n) - 1);
-    return m;
+    return symetrique_des_trous(s, trous);
 }
 
 inline Ligne image(int s, const Ligne& ligne)
