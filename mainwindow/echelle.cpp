@@ -187,15 +187,21 @@ void Echelle::choisir(int pourcent)
     const double facteur = pourcent == kAjuster
                                ? ajuste(ecran, facteur_, base_, fenetre_->frameSize() - fenetre_->size())
                                : pourcent / 100.0;
-    const double ratio = ratio_propre(ecran, facteur_);
-    appliquer(facteur, QSize(static_cast<int>(std::lround(base_.width() * facteur * ratio)),
-                             static_cast<int>(std::lround(base_.height() * facteur * ratio))));
+    a_sa_taille(facteur);
     if (ecran) {
         const QRect libre = ecran->availableGeometry();
         QRect r = fenetre_->frameGeometry();
         r.moveCenter(libre.center());
         fenetre_->move(std::max(libre.left(), r.left()), std::max(libre.top(), r.top()));
     }
+}
+
+void Echelle::a_sa_taille(double facteur)
+{
+    // The layout's own size at that scale, in the screen's pixels.
+    const double ratio = ratio_propre(fenetre_->screen(), facteur_) * facteur;
+    appliquer(facteur, QSize(static_cast<int>(std::lround(base_.width() * ratio)),
+                             static_cast<int>(std::lround(base_.height() * ratio))));
 }
 
 void Echelle::basculer_plein_ecran()
@@ -205,11 +211,7 @@ void Echelle::basculer_plein_ecran()
         // Back to the scale the window had before, at its size.
         const double avant = avant_plein_ecran_;
         QTimer::singleShot(0, this, [this, avant] {
-            garde([this, avant] {
-                const double ratio = ratio_propre(fenetre_->screen(), facteur_);
-                appliquer(avant, QSize(static_cast<int>(std::lround(base_.width() * avant * ratio)),
-                                       static_cast<int>(std::lround(base_.height() * avant * ratio))));
-            });
+            garde([this, avant] { a_sa_taille(avant); });
         });
     } else {
         avant_plein_ecran_ = facteur_;

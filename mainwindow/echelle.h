@@ -50,7 +50,6 @@ public:
 
     // The "Size" choices and "Full screen" (F11), added to the window's commands.
     void creer_commandes(int32_t langue);
-    QAction* action_plein_ecran() const { return plein_ecran_; }
 
     // The player's choice: the window at that scale of its own size, or as
     // large as the screen's free area allows.
@@ -66,6 +65,7 @@ signals:
 
 private:
     void appliquer(double facteur, QSize physique, bool demander = true);
+    void a_sa_taille(double facteur);   // the window at the layout's size for that scale
     void placer();
 
     QWidget* fenetre_;

@@ -97,12 +97,7 @@ struct SkinEcran {
     int slot = 0;
     qreal ratio = 0;
     std::future<QImage> image;
-    std::mutex verrou;
-    ~SkinEcran()
-    {
-        if (image.valid())
-            image.wait();
-    }
+    std::mutex verrou;   // an async future waits for its thread when it goes
 };
 
 SkinEcran& skin_ecran()
